@@ -2,8 +2,7 @@
 
 namespace host::runtime {
 
-const char* errorDescription(ErrorNumber number)
-{
+const char* errorDescription(ErrorNumber number) {
     switch (number) {
     case ErrorNumber::InvalidCall:
         return "Invalid procedure call or argument";
@@ -25,8 +24,6 @@ const char* errorDescription(ErrorNumber number)
 
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& detail)
     : std::runtime_error(std::string(errorDescription(number)) + (detail.empty() ? "" : ": " + detail)),
-      number_(number)
-{
-}
+      number_(number) {}
 
 } // namespace host::runtime

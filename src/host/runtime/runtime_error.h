@@ -17,13 +17,13 @@ enum class ErrorNumber : int {
 };
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(ErrorNumber number, const std::string& detail);
 
     ErrorNumber number() const { return number_; }
     int code() const { return static_cast<int>(number_); }
 
-private:
+  private:
     ErrorNumber number_;
 };
 

@@ -4,8 +4,7 @@
 
 using namespace host::runtime;
 
-TEST(RuntimeError, CarriesNumberAndNamesTheDetail)
-{
+TEST(RuntimeError, CarriesNumberAndNamesTheDetail) {
     RuntimeError e(ErrorNumber::DuplicateKey, "key \"A\"");
     EXPECT_EQ(e.code(), 457);
     EXPECT_NE(std::string(e.what()).find("key \"A\""), std::string::npos);
