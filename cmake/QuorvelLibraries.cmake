@@ -32,12 +32,12 @@ function(quorvel_tests)
     if(NOT sources)
       continue()
     endif()
-    add_executable(test_${name} ${sources})
+    add_executable(test_${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
     target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(test_${name} PRIVATE quorvel_${name} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_link_libraries(test_${name} PRIVATE quorvel_${name} GTest::gtest GTest::gmock)
     gtest_discover_tests(test_${name}
       WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-      PROPERTIES LABELS ${name} ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
+      PROPERTIES LABELS ${name}
       DISCOVERY_TIMEOUT 60)
   endforeach()
 endfunction()

@@ -1,8 +1,11 @@
 #include "host/runtime/collection.h"
 
+#include "support/error_of.h"
+
 #include <gtest/gtest.h>
 
 using namespace host::runtime;
+using testsupport::errorOf;
 
 namespace {
 std::vector<int> values(Collection<int>& c) {
@@ -12,14 +15,6 @@ std::vector<int> values(Collection<int>& c) {
     return out;
 }
 
-ErrorNumber errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return ErrorNumber{};
-}
 } // namespace
 
 TEST(Collection, OrderPositionsAndKeys) {

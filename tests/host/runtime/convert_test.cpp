@@ -1,22 +1,15 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
 
+#include "support/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 
 using namespace host::runtime;
+using testsupport::errorOf;
 
-namespace {
-ErrorNumber errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return ErrorNumber{};
-}
-} // namespace
 
 TEST(Convert, TextToNumber) {
     EXPECT_EQ(CDbl("12.5"), 12.5);
