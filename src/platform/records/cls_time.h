@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Play time as hours, minutes and seconds; texts show at most 9999 hours.
+class clsTime {
+  public:
+    // "H:M:S"; a part that is not a number raises type mismatch, fewer than
+    // three parts the subscript error.
+    void SetInitTime(std::string_view strData);
+    // The stored time plus lngSecond seconds as "H:M:S" (no leading zeros);
+    // the stored time is not changed.
+    std::string AddSecond(std::int32_t lngSecond) const;
+
+  private:
+    std::int16_t hours_ = 0;
+    std::int16_t minutes_ = 0;
+    std::int16_t seconds_ = 0;
+};
