@@ -3,16 +3,17 @@
 
 #include "host/gdi/blit.h"
 #include "host/runtime/runtime_error.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 using host::gdi::DeviceContext;
-using host::runtime::RuntimeError;
+using host::runtime::ErrorNumber;
+using testsupport::errorOf;
 
 namespace {
 
@@ -35,15 +36,6 @@ class PictureBox : public host::gdi::Drawable {
     DeviceContext& hDC() override { return dc; }
     void Refresh() override { ++refreshes; }
 };
-
-int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.code();
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -104,10 +96,10 @@ TEST(clsImages, UnknownNamesRaiseTheInvalidCallError) {
     images.AddImage("海", dc, 800, 600);
     PictureBox box;
     // A background has no mask entry.
-    EXPECT_EQ(errorOf([&] { images.GetImageHDC("海mask"); }), 5);
-    EXPECT_EQ(errorOf([&] { images.GetImageWidth("海mask"); }), 5);
-    EXPECT_EQ(errorOf([&] { images.GetImageHeight("山"); }), 5);
-    EXPECT_EQ(errorOf([&] { images.SetImage(box, "山"); }), 5);
+    EXPECT_EQ(errorOf([&] { images.GetImageHDC("海mask"); }), ErrorNumber::InvalidCall);
+    EXPECT_EQ(errorOf([&] { images.GetImageWidth("海mask"); }), ErrorNumber::InvalidCall);
+    EXPECT_EQ(errorOf([&] { images.GetImageHeight("山"); }), ErrorNumber::InvalidCall);
+    EXPECT_EQ(errorOf([&] { images.SetImage(box, "山"); }), ErrorNumber::InvalidCall);
     EXPECT_EQ(box.refreshes, 0);
 }
 
@@ -129,11 +121,11 @@ TEST(clsImages, SetImageCopiesTheTopLeft800By600AndRefreshes) {
 
 TEST(Images, IsReachableOnlyWhileInstalled) {
     ResetImages();
-    EXPECT_EQ(errorOf([] { Images(); }), 91);
+    EXPECT_EQ(errorOf([] { Images(); }), ErrorNumber::ObjectNotSet);
     auto store = std::make_unique<clsImages>();
     const clsImages* raw = store.get();
     InstallImages(std::move(store));
     EXPECT_EQ(&Images(), raw);
     ResetImages();
-    EXPECT_EQ(errorOf([] { Images(); }), 91);
+    EXPECT_EQ(errorOf([] { Images(); }), ErrorNumber::ObjectNotSet);
 }
