@@ -18,7 +18,6 @@ class Bitmap {
 
     int width() const { return width_; }
     int height() const { return height_; }
-    Format format() const { return format_; }
     bool monochrome() const { return format_ == Format::Monochrome; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
