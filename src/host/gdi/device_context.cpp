@@ -32,4 +32,12 @@ COLORREF DeviceContext::setTextColor(COLORREF colour) {
     return std::exchange(textColor_, colour & 0xFFFFFF);
 }
 
+BkMode DeviceContext::setBkMode(BkMode mode) {
+    return std::exchange(bkMode_, mode);
+}
+
+std::shared_ptr<const Font> DeviceContext::selectFont(std::shared_ptr<const Font> font) {
+    return std::exchange(font_, std::move(font));
+}
+
 } // namespace host::gdi

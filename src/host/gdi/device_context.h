@@ -8,6 +8,11 @@
 
 namespace host::gdi {
 
+class Font;
+
+// Whether text fills the cells behind its letters with the background colour.
+enum class BkMode { Transparent = 1, Opaque = 2 };
+
 // A solid pen. Width 0 draws nothing.
 struct Pen {
     int width = 1;
@@ -20,8 +25,9 @@ struct Brush {
 };
 
 // A device context: a selected bitmap, which it owns, and the drawing state
-// (pen, brush, colours, current position). A new context draws with a black
-// 1-pixel pen and a white brush, on a white background with black text.
+// (pen, brush, font, colours, current position). A new context draws with a
+// black 1-pixel pen and a white brush, black text in the default font on an
+// opaque white background.
 class DeviceContext {
   public:
     // A memory context with a new white bitmap of this size.
@@ -48,6 +54,12 @@ class DeviceContext {
     COLORREF setBkColor(COLORREF colour);
     COLORREF textColor() const { return textColor_; }
     COLORREF setTextColor(COLORREF colour);
+    BkMode bkMode() const { return bkMode_; }
+    BkMode setBkMode(BkMode mode);
+
+    // Null means the default font.
+    const std::shared_ptr<const Font>& font() const { return font_; }
+    std::shared_ptr<const Font> selectFont(std::shared_ptr<const Font> font);
 
     Point position() const { return position_; }
     void setPosition(Point position) { position_ = position; }
@@ -58,6 +70,8 @@ class DeviceContext {
     Brush brush_;
     COLORREF bkColor_ = kWhite;
     COLORREF textColor_ = kBlack;
+    BkMode bkMode_ = BkMode::Opaque;
+    std::shared_ptr<const Font> font_;
     Point position_;
 };
 
