@@ -76,7 +76,7 @@ TEST(AppInfo, VersionTexts) {
     EXPECT_EQ(clsAppInfo(12, 34, 56789).Version(0, "."), "12.34.56789");
 }
 
-TEST(Font, SizeIsClamped) {
+TEST(FontRecord, SizeIsClamped) {
     clsFont font;
     EXPECT_EQ(font.Size(), 0);
     struct {

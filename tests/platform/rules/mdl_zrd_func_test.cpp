@@ -70,7 +70,7 @@ TEST_F(Rules, RandomRateAndCheckPercent) {
     EXPECT_FALSE(CheckPercent(98)); // 99.4 rounds to 99
 }
 
-TEST(Percent, DivisionComesFirst) {
+TEST(PercentRules, DivisionComesFirst) {
     struct {
         std::int16_t value, percent, add, sub;
     } cases[] = {
@@ -86,7 +86,7 @@ TEST(Percent, DivisionComesFirst) {
     EXPECT_EQ(SubPercentLong(29, -100), 57);
 }
 
-TEST(Percent, DiscountUsesHundredthsOfPercent) {
+TEST(PercentRules, DiscountUsesHundredthsOfPercent) {
     struct {
         std::int32_t value;
         std::int16_t p;
@@ -124,7 +124,7 @@ TEST_F(Rules, ConditionValueDrawsByCondition) {
     EXPECT_EQ(silent->drawCount(), before);
 }
 
-TEST(Battle, LevelValueLineFactorAndDesperation) {
+TEST(BattleRules, LevelValueLineFactorAndDesperation) {
     const std::int16_t levels[] = {10, 22, 38, 58, 82, 110, 142, 178};
     for (std::int16_t n = 0; n < 8; ++n)
         EXPECT_EQ(CalcLevelValue(n), levels[n]);
@@ -150,7 +150,7 @@ TEST(Battle, LevelValueLineFactorAndDesperation) {
     EXPECT_THROW(GetDesperationRate(0, 10), host::runtime::RuntimeError);
 }
 
-TEST(Names, TablesAndTheirEnds) {
+TEST(RuleNames, TablesAndTheirEnds) {
     EXPECT_EQ(GetRankName(0), "G");
     EXPECT_EQ(GetRankName(7), "S");
     EXPECT_EQ(GetRankName(8), "");
@@ -173,7 +173,7 @@ TEST(Names, TablesAndTheirEnds) {
     EXPECT_EQ(GetBasicAttackName("x", false), "");
 }
 
-TEST(Careers, NamesAndMasks) {
+TEST(CareerRules, NamesAndMasks) {
     EXPECT_EQ(GetCourseName(1), "軍師");
     EXPECT_EQ(GetCourseName(5), "見習い兵士");
     EXPECT_EQ(GetCourseName(15), "退学");

@@ -12,7 +12,7 @@ using host::runtime::Variant;
 
 namespace {
 
-class Settings : public ::testing::Test {
+class IniFile : public ::testing::Test {
   protected:
     void SetUp() override {
         folder =
@@ -44,7 +44,7 @@ class Settings : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Settings, KeysIgnoreCaseButKeepTheirSpelling) {
+TEST_F(IniFile, KeysIgnoreCaseButKeepTheirSpelling) {
     put("[Setting]\r\nTop=120\r\nBGMVolume=50\r\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     ini.NowSection("setting");
@@ -60,7 +60,7 @@ TEST_F(Settings, KeysIgnoreCaseButKeepTheirSpelling) {
     EXPECT_EQ(ini.Data("missing"), "");
 }
 
-TEST_F(Settings, ReplacedKeyMovesToTheEndWhenSaved) {
+TEST_F(IniFile, ReplacedKeyMovesToTheEndWhenSaved) {
     put("[Setting]\r\nTop=120\r\nBGMVolume=50\r\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     ini.NowSection("Setting");
@@ -70,7 +70,7 @@ TEST_F(Settings, ReplacedKeyMovesToTheEndWhenSaved) {
     EXPECT_EQ(file(), "[Setting]\r\nBGMVolume=50\r\ntop=130\r\n");
 }
 
-TEST_F(Settings, MissingSectionIsCreatedAndSaved) {
+TEST_F(IniFile, MissingSectionIsCreatedAndSaved) {
     EXPECT_FALSE(ini.Load("\\quorvel.ini")); // no file: no sections
     ini.NowSection("Setting");
     EXPECT_FALSE(ini.IsExist());
@@ -88,7 +88,7 @@ TEST_F(Settings, MissingSectionIsCreatedAndSaved) {
     EXPECT_EQ(again.Data("bgmvolume"), "40");
 }
 
-TEST_F(Settings, SavingOneSectionKeepsTheRestOfTheFile) {
+TEST_F(IniFile, SavingOneSectionKeepsTheRestOfTheFile) {
     put("; written by hand\r\n[Battle]\r\nSpeed=2\r\n[Setting]\r\nTop=1\r\n[Other]\r\nx=y\r\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     ini.NowSection("Setting");
@@ -98,7 +98,7 @@ TEST_F(Settings, SavingOneSectionKeepsTheRestOfTheFile) {
     EXPECT_EQ(ini.NowSection(), "Setting");
 }
 
-TEST_F(Settings, DuplicateSectionsAreMerged) {
+TEST_F(IniFile, DuplicateSectionsAreMerged) {
     put("[Setting]\nTop=1\nLeft=2\n[SETTING]\ntop=3\nWidth=4\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     EXPECT_EQ(list(ini.Sections()), std::vector<std::string>{"Setting"});
@@ -109,7 +109,7 @@ TEST_F(Settings, DuplicateSectionsAreMerged) {
     EXPECT_EQ(file(), "[Setting]\r\nLeft=2\r\ntop=3\r\nWidth=4\r\n");
 }
 
-TEST_F(Settings, LinesWithoutEqualsAreReadButNotListedOrWritten) {
+TEST_F(IniFile, LinesWithoutEqualsAreReadButNotListedOrWritten) {
     put("[Setting]\r\n  Note  \r\nA = 1 \r\n\r\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     ini.NowSection("Setting");
@@ -120,7 +120,7 @@ TEST_F(Settings, LinesWithoutEqualsAreReadButNotListedOrWritten) {
     EXPECT_EQ(file(), "[Setting]\r\nA=1\r\n");
 }
 
-TEST_F(Settings, SelectingTheSameSectionAgainKeepsKeys) {
+TEST_F(IniFile, SelectingTheSameSectionAgainKeepsKeys) {
     put("[Setting]\r\nA=1\r\nB=2\r\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     ini.NowSection("Setting");
@@ -134,7 +134,7 @@ TEST_F(Settings, SelectingTheSameSectionAgainKeepsKeys) {
     EXPECT_FALSE(ini.IsData("B"));
 }
 
-TEST_F(Settings, TypedReadsFallBackOnBadText) {
+TEST_F(IniFile, TypedReadsFallBackOnBadText) {
     put("[Setting]\r\nWord=abc\r\nBig=70000\r\nHalf=2.5\r\nFlag=True\r\nBlank=   \r\nNum=0\r\n");
     ASSERT_TRUE(ini.Load("\\quorvel.ini"));
     ini.NowSection("Setting");
@@ -170,7 +170,7 @@ TEST_F(Settings, TypedReadsFallBackOnBadText) {
     EXPECT_FALSE(CIniFile::IsBool("yes"));
 }
 
-TEST_F(Settings, FailedSaveAnswersFalse) {
+TEST_F(IniFile, FailedSaveAnswersFalse) {
     ASSERT_FALSE(ini.Load("\\NoFolder\\quorvel.ini"));
     ini.NowSection("Setting");
     ini.Data("Top", "1");
