@@ -1,0 +1,48 @@
+#pragma once
+
+#include "host/runtime/strings.h"
+#include "platform/services/silent_services.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace studentstest {
+
+// One entry of an ability text: block 1..4, ability 1..17, value.
+struct Entry {
+    int block;
+    int ability;
+    std::int16_t value;
+};
+
+// The ability save text with every entry 0 except the given ones.
+inline std::string abilityText(const std::vector<Entry>& entries) {
+    std::array<std::array<std::int16_t, 17>, 4> blocks{};
+    for (const auto& e : entries)
+        blocks[e.block - 1][e.ability - 1] = e.value;
+    std::vector<std::string> parts;
+    for (const auto& block : blocks) {
+        std::vector<std::string> values;
+        for (auto v : block)
+            values.push_back(std::to_string(v));
+        parts.push_back(host::runtime::Join(values, ":"));
+    }
+    return host::runtime::Join(parts, ";");
+}
+
+// The draw r that makes RandomInt(lo, hi) give value.
+inline float drawFor(int lo, int hi, int value) {
+    return static_cast<float>(value - lo) / static_cast<float>(hi - lo);
+}
+
+// Records what the code under test reports through its Report event.
+struct Reports {
+    std::vector<std::string> texts;
+    template <class Source> explicit Reports(Source& source) {
+        source.Report.subscribe([this](std::string& text) { texts.push_back(text); });
+    }
+};
+
+} // namespace studentstest
