@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A consumable handed to a student: Category is the medicine load it adds,
+// Effect1 the bits it works on (1..17 abilities, 18 physical strength,
+// 19 condition, 20 dissatisfaction) and Effect2 the amount.
+class clsUseConsumeItem {
+  public:
+    void SetConsumeData(std::string ItemName, std::int32_t Category, std::int32_t Effect1,
+                        std::int32_t Effect2) {
+        itemName_ = std::move(ItemName);
+        category_ = Category;
+        effect1_ = Effect1;
+        effect2_ = Effect2;
+    }
+
+    const std::string& ItemName() const { return itemName_; }
+    std::int32_t Category() const { return category_; }
+    std::int32_t Effect1() const { return effect1_; }
+    std::int32_t Effect2() const { return effect2_; }
+
+  private:
+    std::string itemName_;
+    std::int32_t category_ = 0;
+    std::int32_t effect1_ = 0;
+    std::int32_t effect2_ = 0;
+};
