@@ -1,0 +1,21 @@
+#pragma once
+
+#include "host/gdi/font.h"
+
+#include <memory>
+#include <string>
+
+namespace host::ui {
+
+// A control's font as its properties give it: face, size in points, bold.
+struct FontSpec {
+    std::string name = "MS UI Gothic";
+    double size = 9;
+    bool bold = false;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The font: a character height of size points at 96 pixels per inch.
+std::shared_ptr<const gdi::Font> createFont(const FontSpec& spec);
+
+} // namespace host::ui
