@@ -84,10 +84,10 @@ struct Font::Renderer {
         Glyph glyph;
         if (isControl(character)) return glyph;
         const FT_UInt index = FT_Get_Char_Index(face, character);
-        if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
         const FT_GlyphSlot slot = face->glyph;
-        if (slot->format != FT_GLYPH_FORMAT_BITMAP || slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
-            FT_Render_Glyph(slot, FT_RENDER_MODE_MONO);
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO | FT_LOAD_NO_BITMAP) != 0 ||
+            FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
+            return glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
         glyph.left = slot->bitmap_left;
         glyph.top = slot->bitmap_top;
