@@ -27,17 +27,23 @@ endfunction()
 # labelled with that folder's name. tests/fixtures/ holds data, not code.
 function(quorvel_tests)
   foreach(name IN LISTS QUORVEL_BUILT_LIBRARIES)
-    set(dir ${PROJECT_SOURCE_DIR}/tests/${name})
-    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-    if(NOT sources)
-      continue()
-    endif()
-    add_executable(test_${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
-    target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(test_${name} PRIVATE quorvel_${name} GTest::gtest GTest::gmock)
-    gtest_discover_tests(test_${name}
-      WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-      PROPERTIES LABELS ${name}
-      DISCOVERY_TIMEOUT 60)
+    quorvel_test_program(${name} quorvel_${name})
   endforeach()
+endfunction()
+
+# The test program of tests/<name>/, linked to the given library and labelled
+# <name>; nothing when the folder holds no tests.
+function(quorvel_test_program name library)
+  set(dir ${PROJECT_SOURCE_DIR}/tests/${name})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
+  target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(test_${name} PRIVATE ${library} GTest::gtest GTest::gmock)
+  gtest_discover_tests(test_${name}
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    PROPERTIES LABELS ${name}
+    DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,0 +1,29 @@
+// pack_master <master folder> <Data.kpz>: packs the master-data sources into
+// the encrypted archive the game reads.
+#include "tools/master/master_packer.h"
+
+#include "host/sys/atomic_file.h"
+
+#include <exception>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: pack_master <master folder> <Data.kpz>\n";
+        return 2;
+    }
+    try {
+        const tools::MasterText master = tools::BuildMasterText(argv[1]);
+        if (!host::sys::replaceFile(argv[2], tools::EncryptMasterText(master.text))) {
+            std::cerr << "pack_master: cannot write " << argv[2] << "\n";
+            return 1;
+        }
+        if (!master.missing.empty()) {
+            std::cout << "pack_master: " << master.missing.size() << " of 32 sections have no source yet\n";
+        }
+        return 0;
+    } catch (const std::exception& error) {
+        std::cerr << "pack_master: refused:\n" << error.what() << "\n";
+        return 1;
+    }
+}
