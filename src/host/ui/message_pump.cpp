@@ -3,6 +3,7 @@
 #include "host/sys/clock.h"
 #include "host/ui/compose.h"
 #include "host/ui/quit.h"
+#include "host/ui/text_box.h"
 #include "host/ui/timer.h"
 
 #include <exception>
@@ -72,7 +73,7 @@ void MessagePump::serviceTimers() {
 
 void MessagePump::syncTextInputArea() {
     Control* focus = form_.ActiveControl();
-    if (focus && focus->TypeName() != "TextBox") focus = nullptr;
+    if (!dynamic_cast<TextBox*>(focus)) focus = nullptr;
     if (focus == textInputOwner_) return;
     textInputOwner_ = focus;
     if (!focus) {
