@@ -2,20 +2,29 @@
 
 #include "host/runtime/collection.h"
 #include "host/runtime/event.h"
+#include "host/sys/clock.h"
 #include "platform/records/cls_get_grid_data.h"
+#include "platform/records/cls_time.h"
+#include "school/cls_construct.h"
 #include "school/cls_date_details.h"
+#include "school/cls_permit.h"
+#include "school/cls_school_construct.h"
 #include "school/cls_school_permit.h"
+#include "school/cls_sponsor_condition.h"
 #include "school/system_hooks.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The school's clock, purse and buildings: the kingdom calendar with its date
-// events, money and points, the built buildings and their daily values, and
-// the permit word it owns. One instance, owned by the game-state facade, which
-// subscribes to its events and supplies its hooks.
+// events, money and points, the built buildings and their daily values,
+// building orders and the point exchange, the yearly rank evaluation, the
+// permit word it owns, and the system part of a saved game. One instance, owned by the game-state facade,
+// which subscribes to its events and supplies its hooks.
 class clsSystem {
   public:
     explicit clsSystem(SystemHooks& hooks);
@@ -99,6 +108,70 @@ class clsSystem {
     // museum and chapel, in that order.
     host::runtime::Collection<clsGetGridData> GetAfterSchool() const;
 
+    // --- Buildings and their orders (cls_system_constructions.cpp)
+    // Loaders of the construction, classroom, facility and school-building
+    // sections; empty rows are skipped.
+    void SetConstruction(std::string_view strData);
+    void SetClassroom(std::string_view strData);
+    void SetFacilities(std::string_view strData);
+    void SetSchoolConstruct(std::string_view strData);
+    // The permit's "建設:" status text, or with Plane the last ordered work.
+    std::string GetConstruct(bool Plane) const;
+    // Rows (check, name, discounted price, place, days) of the buildings that
+    // may be listed at the permit office.
+    host::runtime::Collection<clsGetGridData> GetBuild(std::int16_t ConstDiscount) const;
+    bool GetEnableBuild(const std::string& building, std::int16_t Discount) const;
+    void SetConstructBuild(const std::string& building, std::int16_t ConstDiscount);
+    std::string GetBuildTips(const std::string& building) const;
+    // Also empties the building's item slot when its item is no longer held.
+    std::string GetConstructTips(const std::string& building);
+    std::string GetSchoolConstructTips() const;
+    // Rows ("0", name) of the built buildings of kind Target (1, 2 or 3).
+    host::runtime::Collection<clsGetGridData> GetConstData(std::int32_t Target) const;
+
+    // --- Permits and the point exchange (cls_system_permits.cpp)
+    // Loader of the permit section; empty rows are skipped.
+    void SetPermit(std::string_view strData);
+    // Rows (check, name, price, points) of the permits on offer now.
+    host::runtime::Collection<clsGetGridData> GetPointChange(std::int16_t ConstDiscount) const;
+    bool GetEnablePermit(const std::string& permit, std::int16_t ConstDiscount) const;
+    std::int16_t GetMaxTicket(const std::string& permit, std::int16_t HoldTicket) const;
+    // Count becomes 1 for a permit that is no ticket. Nothing is paid or
+    // changed, and the answer is False, unless Count is at least 1 and the
+    // money, the points for Count permits and (for a school building) a free
+    // building site are all there.
+    bool SetPermitChange(const std::string& permit, std::int16_t& Count, std::int16_t ConstDiscount);
+    std::string GetPermitTips(const std::string& permit) const;
+
+    // --- Rank and school state (cls_system_rank.cpp)
+    // The April 1 evaluation: battle points (and from rank "D" up the
+    // graduates' rank-up points) raise or lower the rank; battle points are
+    // cleared.
+    void EvaluateSchoolRank();
+    clsSponsorCondition GetSponsorCondition() const;
+    std::int16_t GetSponsorMaxCount() const;
+    std::int16_t GetSchoolYear() const;
+    std::int16_t GetCriticism() const { return 0; }
+    bool CheckCourse() const;
+    bool GetMiddlePlaceFLG() const;
+    bool GetHiPlaceFLG() const;
+    // Names of the built constructions and classrooms, in catalogue order.
+    host::runtime::Collection<std::string> GetClassConstractData() const;
+
+    // --- The system record (cls_system_record.cpp)
+    void SetDataInit();
+    // Sixteen "/" fields.
+    std::string GetSaveData() const;
+    // Nothing changes unless every field reads.
+    void SetSaveData(std::string_view strData);
+    // Six fields, each followed by "\"; at most 75 characters.
+    std::string GetSaveDataHeader() const;
+    std::string GetUnitSaveData() const;
+    // One name per line; empty lines are skipped.
+    void SetName(std::string_view strData);
+    // A name drawn from the list; the list must not be empty.
+    std::string GetName() const;
+
   protected:
     // Protected rather than private so that tests can stage a state.
     clsSchoolPermit cSchoolPermit;
@@ -122,11 +195,34 @@ class clsSystem {
     bool EndingFLG = false;
     bool Ending2FLG = false;
 
+    host::runtime::Collection<clsConstruct> Constructs;
+    host::runtime::Collection<clsSchoolConstruct> SchoolConstructs;
+    host::runtime::Collection<clsPermit> Permits;
+    std::vector<std::string> StudentNames;
+
+    // Play time before PlayStart; the stretch since is added when it is read.
+    clsTime PlayTime;
+    std::chrono::system_clock::time_point PlayStart = host::sys::wallClock().now();
+
   private:
     void cSchoolPermit_CompleteConst(std::int32_t CType, std::int16_t CFLG);
     void runFirstOfMonth();
     void runNewSchoolYear();
     std::string* itemSlot(std::int32_t target);
+
+    void SetConstructData(std::int32_t kind, std::string_view strData);
+    // The bit set of built buildings of kind 1, 2 or 3; 0 for another kind.
+    std::int32_t builtBits(std::int32_t kind) const;
+    std::int16_t GetBuiltCount(std::int32_t kind) const;
+    const clsSchoolConstruct* currentSchoolConstruct(std::int32_t kind) const;
+    std::int16_t GetSchoolConstructLand(std::int32_t kind) const;
+    std::string GetSchoolConstructName(std::int32_t kind) const;
+    static std::string GetSchoolConstructTypeName(std::int32_t kind);
+    std::string schoolConstructLine(std::int32_t kind) const;
+    const clsSchoolConstruct* schoolConstructOfPermit(const std::string& permit) const;
+    bool permitOffered(const clsPermit& permit) const;
+    std::int32_t permitPrice(const clsPermit& permit, std::int16_t ConstDiscount) const;
+    std::string playTimeText() const;
 
     static constexpr std::array<const char*, 7> DayofWeekNames = {"日", "月", "火", "水", "木", "金", "土"};
 

@@ -77,7 +77,7 @@ void clsSystem::runNewSchoolYear() {
         Ending2FLG = true;
         Ending2.raise();
     }
-    hooks_.EvaluateSchoolRank();
+    EvaluateSchoolRank();
     if (!EndingFLG && cSchoolPermit.GetRank() == kEndingRank) {
         EndingFLG = true;
         Ending.raise();

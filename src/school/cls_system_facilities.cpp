@@ -90,7 +90,7 @@ bool clsSystem::CheckConstructItem(const std::string& building) const {
 }
 
 std::int32_t clsSystem::GetConstructItemTarget(const std::string& building) {
-    return targetOf(hooks_.GetConstructName(building));
+    return targetOf(Constructs.item(building).ConstructName());
 }
 
 void clsSystem::SetConstructItem(const std::string& building, const std::string& item) {
@@ -98,7 +98,7 @@ void clsSystem::SetConstructItem(const std::string& building, const std::string&
 }
 
 void clsSystem::SetRemoveConstructItem(const std::string& building) {
-    if (std::string* slot = itemSlot(targetOf(hooks_.GetConstructName(building)))) slot->clear();
+    if (std::string* slot = itemSlot(targetOf(Constructs.item(building).ConstructName()))) slot->clear();
 }
 
 void clsSystem::SetBrokenConstructItem(const std::string& building) {

@@ -59,8 +59,8 @@ TEST(Calendar, DateEventsFireOnTheirDaysInOrder) {
           "StockPriceChange"}},
         {"26:3:28",
          "26:4:1",
-         {"DateChenge", "ResetMonthlyQuests", "GraduateCheck(True)", "StockDevvy", "EvaluateSchoolRank",
-          "NewYear", "NewComer(True)", "StockPriceChange"}},
+         {"DateChenge", "ResetMonthlyQuests", "GraduateCheck(True)", "StockDevvy", "NewYear",
+          "NewComer(True)", "StockPriceChange"}},
         {"25:3:27", "25:3:28", {"DateChenge", kTournament}},
         {"25:6:27", "25:6:28", {"DateChenge", kTournament}},
         {"25:10:27", "25:10:28", {"DateChenge", kTournament}},
@@ -171,7 +171,7 @@ TEST(Calendar, SecondEndingNeedsRankSAndFiftyBattlePointsAndComesOnce) {
         if (c.endings) {
             auto at = [&](const char* e) { return std::find(f.log.begin(), f.log.end(), e) - f.log.begin(); };
             EXPECT_LT(at("StockDevvy"), at("Ending2"));
-            EXPECT_LT(at("Ending2"), at("EvaluateSchoolRank"));
+            EXPECT_LT(at("Ending2"), at("GetRankUpCondition"));
         }
     }
 }
@@ -179,20 +179,21 @@ TEST(Calendar, SecondEndingNeedsRankSAndFiftyBattlePointsAndComesOnce) {
 TEST(Calendar, FirstEndingFollowsTheEvaluationThatLeavesRankCAndComesOnce) {
     SchoolFixture f;
     f.system.setRank(3);
-    std::vector<std::int16_t> ranksAfterEvaluation = {4, 3, 4, 5};
-    std::size_t year = 0;
-    f.hooks.onEvaluate = [&] { f.system.setRank(ranksAfterEvaluation[year++]); };
     f.log.clear();
 
+    f.system.BattlePoint = 30;
     f.system.SetDate("30:3:28");
     f.system.DateCount();
     Log firstApril(f.log.begin(), f.log.end());
-    auto tail = std::find(firstApril.begin(), firstApril.end(), "EvaluateSchoolRank");
+    auto tail = std::find(firstApril.begin(), firstApril.end(), "GetRankUpCondition");
     EXPECT_EQ(Log(tail, firstApril.end()),
-              (Log{"EvaluateSchoolRank", "Report:学園のランクがCに上がりました", "StatusRefresh", "Ending",
+              (Log{"GetRankUpCondition", "Report:学園のランクがCに上がりました", "StatusRefresh", "Ending",
                    "NewYear", "NewComer(True)", "StockPriceChange"}));
 
-    for (int more = 0; more < 3; ++more) {
+    // Down to D, back to C, then on to B.
+    f.hooks.rankUpCondition = 5;
+    for (std::int16_t points : {0, 30, 30}) {
+        f.system.BattlePoint = points;
         f.system.SetDate("30:3:28");
         f.system.DateCount();
     }
