@@ -107,11 +107,19 @@ std::vector<std::uint8_t> EncodeOggVorbis(std::span<const float> samples, int sa
     return stream.encode(samples);
 }
 
-std::vector<std::uint8_t> EncodeWav8(std::span<const float> samples, int sampleRate) {
+std::size_t WavSize(std::size_t sampleCount, int bitsPerSample) {
     constexpr std::size_t kHeader = 44;
-    const auto dataSize = static_cast<std::uint32_t>(samples.size());
+    const std::size_t data = sampleCount * static_cast<std::size_t>(bitsPerSample / 8);
     // The data chunk is padded to an even length.
-    std::vector<std::uint8_t> out(kHeader + dataSize + (dataSize & 1), 0x80);
+    return kHeader + data + (data & 1);
+}
+
+std::vector<std::uint8_t> EncodeWav(std::span<const float> samples, int sampleRate, int bitsPerSample) {
+    if (bitsPerSample != 8 && bitsPerSample != 16)
+        throw std::invalid_argument("WAV samples are 8 or 16 bits");
+    const auto bytes = static_cast<std::uint32_t>(bitsPerSample / 8);
+    const auto dataSize = static_cast<std::uint32_t>(samples.size() * bytes);
+    std::vector<std::uint8_t> out(WavSize(samples.size(), bitsPerSample), bitsPerSample == 8 ? 0x80 : 0);
     std::size_t pos = 0;
     putTag(out, pos, "RIFF");
     putLe(out, pos, static_cast<std::uint32_t>(out.size() - 8), 4);
@@ -121,14 +129,19 @@ std::vector<std::uint8_t> EncodeWav8(std::span<const float> samples, int sampleR
     putLe(out, pos, 1, 2); // PCM
     putLe(out, pos, 1, 2); // mono
     putLe(out, pos, static_cast<std::uint32_t>(sampleRate), 4);
-    putLe(out, pos, static_cast<std::uint32_t>(sampleRate), 4); // bytes per second
-    putLe(out, pos, 1, 2);                                      // block align
-    putLe(out, pos, 8, 2);                                      // bits per sample
+    putLe(out, pos, static_cast<std::uint32_t>(sampleRate) * bytes, 4); // bytes per second
+    putLe(out, pos, bytes, 2);                                          // block align
+    putLe(out, pos, static_cast<std::uint32_t>(bitsPerSample), 2);
     putTag(out, pos, "data");
     putLe(out, pos, dataSize, 4);
     for (const float sample : samples) {
         const float clamped = std::clamp(sample, -1.0f, 1.0f);
-        out[pos++] = static_cast<std::uint8_t>(std::lround(127.5f + clamped * 127.0f));
+        if (bitsPerSample == 8) {
+            out[pos++] = static_cast<std::uint8_t>(std::lround(127.5f + clamped * 127.0f));
+        } else {
+            const auto value = static_cast<std::int16_t>(std::lround(clamped * 32767.0f));
+            putLe(out, pos, static_cast<std::uint16_t>(value), 2);
+        }
     }
     return out;
 }
