@@ -164,7 +164,7 @@ class clsSystem {
     std::string GetSaveData() const;
     // Nothing changes unless every field reads.
     void SetSaveData(std::string_view strData);
-    // Six fields, each followed by "\"; at most 75 characters.
+    // Six fields, each closed by a backslash; at most 75 characters.
     std::string GetSaveDataHeader() const;
     std::string GetUnitSaveData() const;
     // One name per line; empty lines are skipped.

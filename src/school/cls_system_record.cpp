@@ -23,10 +23,6 @@ namespace {
 constexpr const char* kNewGameDate = "25:4:1";
 constexpr std::size_t kRecordFields = 16;
 
-std::string joinFields(const std::vector<std::string>& fields, std::string_view separator) {
-    return host::runtime::Join(fields, separator);
-}
-
 } // namespace
 
 void clsSystem::SetDataInit() {
@@ -61,7 +57,7 @@ std::string clsSystem::playTimeText() const {
 }
 
 std::string clsSystem::GetSaveData() const {
-    return joinFields(
+    return host::runtime::Join(
         {
             CStr(KingdomYear) + ":" + CStr(KingdomMonth) + ":" + CStr(KingdomDay) + ":" + CStr(Money),
             CStr(Money),
@@ -149,7 +145,7 @@ std::string clsSystem::GetSaveDataHeader() const {
 }
 
 std::string clsSystem::GetUnitSaveData() const {
-    return joinFields(
+    return host::runtime::Join(
         {
             CStr(KingdomYear) + ":" + CStr(KingdomMonth) + ":" + CStr(KingdomDay) + ":" + CStr(Money),
             CStr(cSchoolPermit.GetRank()),
