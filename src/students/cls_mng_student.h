@@ -1,0 +1,126 @@
+#pragma once
+
+#include "host/runtime/collection.h"
+#include "host/runtime/event.h"
+#include "students/cls_class_effect.h"
+#include "students/cls_class_schedule.h"
+#include "students/cls_create_student.h"
+#include "students/cls_create_student_data.h"
+#include "students/cls_graduate.h"
+#include "students/cls_growth.h"
+#include "students/cls_mng_schedule.h"
+#include "students/cls_student.h"
+#include "students/cls_unit_data.h"
+#include "students/study_info_provider.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The student manager: the students of the school, the candidates offered for
+// admission, the graduates, the growth table, the school timetable, the five
+// saved teams and the teams sent on quests, and everything done to students
+// as a group. A student's messages come out as the manager's Report while
+// that student is the current one; every operation that lets a student act
+// makes it current first.
+class clsMngStudent {
+  public:
+    static constexpr int SavedTeams = 5;
+
+    host::runtime::Event<std::string> Report;
+    // The picture of the period being taught: the lesson's, or "個別授業".
+    host::runtime::Event<std::string> ClassImage;
+    // A lesson used the named class item; its owner wears one unit down.
+    host::runtime::Event<std::string> UseClassItem;
+
+    clsMngStudent();
+    clsMngStudent(const clsMngStudent&) = delete;
+    clsMngStudent& operator=(const clsMngStudent&) = delete;
+
+    // Who answers the lesson records of Study; nullptr removes it.
+    void SetStudyInfoProvider(StudyInfoProvider* provider) { studyInfo_ = provider; }
+
+    // The graduates' points for the yearly rank evaluation, by course.
+    std::int16_t RankUpCondition() const;
+    // A new game: empty teams, roster, graduates and quest teams and the
+    // default timetable. Newcomers and the growth table stay.
+    void SetDataInit();
+    // Students, graduates, saved teams, timetable and quest teams, joined by
+    // "/"; an empty list of quest teams is "nodata".
+    std::string GetSaveData() const;
+    // Loads all five sections or, when any part of the text is bad, fails
+    // with the runtime's error and changes nothing.
+    void SetSaveData(std::string_view sData);
+    // Periods 1..4 of every weekday: the default lessons and teachers.
+    void ClassInit();
+    void SetQuestClear();
+
+    // Teacherless training of every student who is uninjured and has the
+    // physical strength for it.
+    void DirectEffect(std::int16_t UsePhysical, std::int32_t Effect, std::int16_t EffectPoint,
+                      std::int16_t Month);
+    // The lesson formula for the current student.
+    void SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bool NurseOffice);
+    // One period of the school timetable, weekday 1..5 and period 1..8: every
+    // student's lesson record goes to the study-info provider. A free period
+    // does nothing. Without a provider it raises the object-not-set error.
+    void Study(std::int16_t DayofWeek, std::int16_t Number);
+    void PhysicalRecover(std::int32_t pMethod, std::int16_t Value);
+    void CalcDissatisfaction(std::int32_t pMethod, std::int16_t Value);
+
+    void AddNewStudent(std::unique_ptr<clsStudent> pStudent);
+    host::runtime::Collection<std::string> GetALLStudentName() const;
+    // Sets pStudent and answers True when the name is on the roster; an empty
+    // or unknown name answers False and leaves pStudent alone.
+    bool GetStudent(const std::string& pName, clsStudent*& pStudent) const;
+    // A newcomer made from cData, with the school's whole-class lessons in
+    // its timetable.
+    void CreateStudent(const clsCreateStudentData& cData);
+    // Admission: the newcomer of that name joins the roster.
+    void SetNewStudent(const std::string& name);
+    bool CheckStudentCount(bool WithoutInjury) const;
+    // True when the name is free: no student, newcomer or graduate bears it.
+    bool DoubleName(const std::string& strName) const;
+    void ClearNewComer();
+    void ClearStudent();
+    // Master-data growth rows, one per CR LF line, appended; empty lines are
+    // skipped. A bad row fails with the runtime's error and adds nothing.
+    void SetGrowth(std::string_view strData);
+
+  private:
+    using StudentList = host::runtime::Collection<std::unique_ptr<clsStudent>>;
+
+    static int slotIndex(std::int16_t DayofWeek, std::int16_t Number);
+    clsClassSchedule& schoolSlot(std::int16_t DayofWeek, std::int16_t Number) const;
+    // Makes the student current and relays its reports from now on.
+    void MakeCurrent(clsStudent& student);
+    // Subscribes the manager to a student that joins one of its lists.
+    std::unique_ptr<clsStudent> Attach(std::unique_ptr<clsStudent> student);
+    std::int16_t GetGrowthValue(const std::string& growthType, std::int16_t age, std::int16_t month) const;
+    // The roster's names now, so a loop survives changes made while it runs.
+    std::vector<std::string> RosterNames() const;
+    void ClearGraduates();
+
+    std::string GetStudentSaveData() const;
+    std::string GetGraduateSaveData() const;
+    std::string GetUnitSaveData() const;
+    std::string GetTimetableSaveData() const;
+    std::string GetQuestTeamSaveData() const;
+
+    std::array<clsUnitData, SavedTeams> units_;
+    std::array<std::shared_ptr<clsClassSchedule>, clsMngSchedule::SlotCount> schedule_;
+    StudentList students_;
+    std::vector<clsGrowth> growth_;
+    clsCreateStudent generator_;
+    std::unique_ptr<clsStudent> placeholder_;
+    // The placeholder or a student on one of the lists; point it back at the
+    // placeholder before that student leaves its list.
+    clsStudent* current_ = nullptr;
+    StudentList newComers_;
+    host::runtime::Collection<clsGraduate> graduates_;
+    host::runtime::Collection<clsUnitData> questTeams_;
+    StudyInfoProvider* studyInfo_ = nullptr;
+};
