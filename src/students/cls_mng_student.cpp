@@ -106,9 +106,9 @@ host::runtime::Collection<std::string> clsMngStudent::GetALLStudentName() const 
     return names;
 }
 
-bool clsMngStudent::GetStudent(const std::string& pName, clsStudent*& pStudent) const {
+bool clsMngStudent::GetStudent(const std::string& pName, clsStudent*& pStudent) {
     if (pName.empty()) return false;
-    const auto* found = students_.find(pName);
+    auto* found = students_.find(pName);
     if (!found) return false;
     pStudent = found->get();
     return true;

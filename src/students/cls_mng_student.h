@@ -75,7 +75,7 @@ class clsMngStudent {
     host::runtime::Collection<std::string> GetALLStudentName() const;
     // Sets pStudent and answers True when the name is on the roster; an empty
     // or unknown name answers False and leaves pStudent alone.
-    bool GetStudent(const std::string& pName, clsStudent*& pStudent) const;
+    bool GetStudent(const std::string& pName, clsStudent*& pStudent);
     // A newcomer made from cData, with the school's whole-class lessons in
     // its timetable.
     void CreateStudent(const clsCreateStudentData& cData);
