@@ -146,9 +146,10 @@ void cutIn(EffectFrame& f) {
 
 void fangThrust(EffectFrame& f) {
     const double tip = 0.5 + 0.45 * f.t();
-    speedLines(f, 0.3, 0.7, 0.0, tip - 0.15, 10, rgb(220, 226, 240));
-    f.canvas.polygon({f.at(tip, 0.5), f.at(tip - 0.45, 0.42), f.at(tip - 0.45, 0.58)}, solid(kSteel));
-    f.canvas.polygon({f.at(tip - 0.02, 0.5), f.at(tip - 0.4, 0.47), f.at(tip - 0.4, 0.53)}, solid(kFlash));
+    speedLines(f, 0.25, 0.75, 0.0, tip - 0.15, 14, rgb(220, 226, 240));
+    glow(f.canvas, f.at(tip - 0.2, 0.5), f.w * 0.3, f.h * 0.16, rgb(150, 180, 236), rgb(220, 232, 250));
+    f.canvas.polygon({f.at(tip, 0.5), f.at(tip - 0.5, 0.36), f.at(tip - 0.5, 0.64)}, solid(kSteel));
+    f.canvas.polygon({f.at(tip - 0.02, 0.5), f.at(tip - 0.44, 0.45), f.at(tip - 0.44, 0.55)}, solid(kFlash));
     if (f.index == 2) impact(f, f.at(tip, 0.5), f.h * 0.22, kRed, kFire, 0.2);
 }
 
@@ -167,14 +168,15 @@ void legSweep(EffectFrame& f) {
     cloud(f.canvas, rng, f.at(0.3 + 0.4 * f.t(), 0.88), f.w * 0.2, f.h * 0.1, 5, kDust);
 }
 
+// A blade of wind crossing the frame, another close behind.
 void galeSword(EffectFrame& f) {
-    const double u = 0.2 + 0.75 * f.t();
-    for (int i = 0; i < 3; ++i) {
-        const double du = u - 0.14 * i;
-        slash(f.canvas, f.at(du - 0.3, 0.5), f.h * 0.48, f.h * (0.24 - 0.05 * i), -1.0, 1.0,
-              rgb(110, 210, 160), rgb(226, 250, 236));
+    const double lead = -0.15 + 0.95 * f.t();
+    for (int i = 1; i >= 0; --i) {
+        const Pt centre = f.at(lead - 0.22 * i, 0.5);
+        slash(f.canvas, centre, f.h * 0.47, f.h * (0.3 - 0.08 * i), -1.25, 1.25,
+              i ? rgb(120, 200, 160) : rgb(90, 200, 150), rgb(226, 250, 236));
     }
-    speedLines(f, 0.15, 0.85, std::max(0.0, u - 0.6), u, 7, rgb(160, 230, 200));
+    speedLines(f, 0.2, 0.8, std::max(0.0, lead - 0.5), std::max(0.05, lead), 6, rgb(170, 230, 200));
 }
 
 void encircle(EffectFrame& f) {

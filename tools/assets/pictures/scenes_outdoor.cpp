@@ -27,24 +27,35 @@ void plain(Canvas& c, std::uint32_t seed) {
               vertical(rgb(200, 180, 130), rgb(170, 140, 90), 300, 600));
 }
 
+// Peaks lit from the left, their right faces in shade, snow on the tallest.
 void mountain(Canvas& c, std::uint32_t seed) {
     Sky(c, 400, rgb(90, 140, 200), rgb(200, 220, 236));
-    c.polygon({{0, 420},
-               {180, 130},
-               {300, 260},
-               {430, 80},
-               {620, 300},
-               {720, 200},
-               {800, 280},
-               {800, 600},
-               {0, 600}},
-              vertical(rgb(130, 130, 150), rgb(90, 90, 100), 80, 600));
-    c.polygon({{380, 150}, {430, 80}, {480, 150}, {455, 140}, {430, 160}, {405, 140}},
-              solid(rgb(236, 240, 246)));
-    c.polygon({{150, 170}, {180, 130}, {210, 170}, {180, 160}}, solid(rgb(236, 240, 246)));
-    c.polygon({{0, 600}, {0, 380}, {260, 330}, {520, 360}, {800, 320}, {800, 600}},
-              vertical(rgb(120, 110, 90), rgb(90, 80, 66), 320, 600));
-    (void)seed;
+    struct Peak {
+        double left, x, y, right;
+    };
+    const Peak peaks[] = {{-80, 180, 130, 340}, {500, 720, 200, 900}, {200, 430, 80, 660}, {-40, 60, 300, 200}};
+    const double base = 440;
+    for (const Peak& p : peaks) {
+        c.polygon({{p.left, base}, {p.x, p.y}, {p.x + (p.right - p.x) * 0.25, base}},
+                  vertical(rgb(150, 146, 160), rgb(110, 104, 110), p.y, base));
+        c.polygon({{p.x, p.y}, {p.right, base}, {p.x + (p.right - p.x) * 0.25, base}},
+                  vertical(rgb(100, 96, 114), rgb(76, 72, 80), p.y, base));
+        if (p.y < 220) {
+            const double snow = (base - p.y) * 0.16;
+            const double l = (p.x - p.left) / (base - p.y) * snow, r = (p.right - p.x) / (base - p.y) * snow;
+            c.polygon({{p.x - l, p.y + snow}, {p.x, p.y}, {p.x + r, p.y + snow}, {p.x + r * 0.4, p.y + snow * 0.7},
+                       {p.x, p.y + snow * 1.2}, {p.x - l * 0.5, p.y + snow * 0.8}},
+                      solid(rgb(236, 240, 246)));
+        }
+    }
+    c.polygon({{0, 600}, {0, 400}, {260, 350}, {520, 380}, {800, 340}, {800, 600}},
+              vertical(rgb(120, 110, 90), rgb(90, 80, 66), 340, 600));
+    c.polygon({{300, 600}, {400, 370}, {420, 370}, {480, 600}}, vertical(rgb(150, 136, 110), rgb(130, 116, 92), 370, 600));
+    Rng rng(seed);
+    for (int i = 0; i < 8; ++i) {
+        const double x = rng.uniform(0, 800), y = rng.uniform(420, 580), r = rng.uniform(10, 26);
+        c.ellipse(x, y, r * 1.4, r, vertical(rgb(140, 130, 120), rgb(90, 84, 76), y - r, y + r));
+    }
 }
 
 void forest(Canvas& c, std::uint32_t seed) {

@@ -228,8 +228,18 @@ void finalStage(Canvas& c, std::uint32_t seed) {
     }
     for (int i = 0; i < 6; ++i)
         Banner(c, 40 + i * 140, 40, 40, 90, i % 2 ? rgb(160, 30, 30) : rgb(30, 50, 140), kGold);
-    c.polygon({{330, 180}, {470, 180}, {450, 240}, {350, 240}}, solid(kGold));
-    c.ellipse(400, 170, 40, 26, solid(lighter(kGold, 0.2)));
+    // The trophy on its plinth.
+    c.rect(340, 236, 460, 270, vertical(rgb(90, 60, 70), rgb(60, 40, 50), 236, 270));
+    const Shader gold = horizontal(lighter(kGold, 0.4), darker(kGold, 0.3), 350, 450);
+    for (const double side : {-1.0, 1.0})
+        c.arc(400 + side * 46, 150, 10, 18, side < 0 ? 1.6 : -1.6, side < 0 ? 4.7 : 1.6, false, gold);
+    c.fill(350, 110, 450, 200, [](double x, double y) {
+        const double dx = (x - 400) / 50, dy = (y - 120) / 80;
+        return y >= 120 && dx * dx + dy * dy <= 1.0;
+    }, gold);
+    c.ellipse(400, 120, 50, 8, solid(lighter(kGold, 0.3)));
+    c.rect(392, 196, 408, 222, gold);
+    c.rect(370, 222, 430, 236, gold);
 }
 
 void bracketHall(Canvas& c, std::uint32_t seed) {
