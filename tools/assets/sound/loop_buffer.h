@@ -11,7 +11,6 @@ class LoopBuffer {
   public:
     explicit LoopBuffer(std::size_t length) : samples_(length) {}
     void add(std::size_t at, float value) { samples_[at % samples_.size()] += value; }
-    std::size_t size() const { return samples_.size(); }
     std::vector<float>& samples() { return samples_; }
 
   private:

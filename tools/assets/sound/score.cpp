@@ -64,7 +64,9 @@ std::string_view splitLength(std::string_view score, std::string_view token, int
     const auto colon = token.find(':');
     if (colon == std::string_view::npos) return token;
     const auto count = token.substr(colon + 1);
-    if (count.empty() || !std::all_of(count.begin(), count.end(), [](char c) { return std::isdigit(c); }))
+    if (count.empty() || !std::all_of(count.begin(), count.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        }))
         fail(score, "not a length", token);
     steps = std::stoi(std::string(count));
     if (steps <= 0) fail(score, "not a length", token);
@@ -76,12 +78,13 @@ std::vector<Event> parseLine(const Score& score, std::string_view text) {
     int step = 0;
     int steps = kStepsPerBeat;
     int barStart = 0;
+    int bar = 1;
     for (const auto token : tokens(text)) {
         if (token == "|") {
             if (step - barStart != score.stepsPerBar())
-                fail(score.name, "a bar that does not add up before",
-                     text.substr(0, token.data() - text.data() + 1));
+                fail(score.name, "bar " + std::to_string(bar) + " does not add up in", text);
             barStart = step;
+            ++bar;
             continue;
         }
         const auto head = splitLength(score.name, token, steps);
