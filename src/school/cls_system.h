@@ -8,6 +8,7 @@
 #include "school/cls_construct.h"
 #include "school/cls_date_details.h"
 #include "school/cls_permit.h"
+#include "school/cls_quest.h"
 #include "school/cls_school_construct.h"
 #include "school/cls_school_permit.h"
 #include "school/cls_sponsor_condition.h"
@@ -23,8 +24,9 @@
 // The school's clock, purse and buildings: the kingdom calendar with its date
 // events, money and points, the built buildings and their daily values,
 // building orders and the point exchange, the yearly rank evaluation, the
-// permit word it owns, and the system part of a saved game. One instance, owned by the game-state facade,
-// which subscribes to its events and supplies its hooks.
+// kingdom's requests and their completion counts, the permit word it owns,
+// and the system part of a saved game. One instance, owned by the game-state
+// facade, which subscribes to its events and supplies its hooks.
 class clsSystem {
   public:
     explicit clsSystem(SystemHooks& hooks);
@@ -172,6 +174,37 @@ class clsSystem {
     // A name drawn from the list; the list must not be empty.
     std::string GetName() const;
 
+    // --- Quests (cls_system_quests.cpp)
+    // Loader of the quest section; empty rows are skipped.
+    void SetQuest(std::string_view strData);
+    // The request list: cBattleGame first when BattleGameFLG, then rows
+    // ("0", name, physical cost, money, points) of the quests open today
+    // whose name is in column 0 of no row of clContractQuest.
+    host::runtime::Collection<clsGetGridData>
+    GetQuest(const host::runtime::Collection<clsGetGridData>& clContractQuest, bool BattleGameFLG,
+             const clsGetGridData& cBattleGame) const;
+    const std::string& GetQuestTips(const std::string& QuestName) const;
+    std::int16_t GetQuestRank(const std::string& QuestName) const;
+    const std::string& GetQuestImageName(const std::string& QuestName) const;
+    // True when the quest ends in a fight.
+    bool GetQuestBattle(const std::string& QuestName) const;
+    // A monster drawn from the quest's region, or the monster it names.
+    std::string GetMonsterNameFromQuest(const std::string& QuestName) const;
+    // Counts the success and pays the quest's money and kingdom points.
+    void SetQuestSuccess(const std::string& QuestName);
+    // The IDs joined by ":", CR LF, the counts joined by ":".
+    std::string GetQuestSaveData() const;
+    // IDs no quest has are skipped; nothing changes unless every pair reads.
+    void SetQuestSaveData(std::string_view strData);
+    // The count of the first quest with that ID; 0 when there is none.
+    std::int16_t GetQuestCount(std::int16_t ID) const;
+    void ClearQuestCount(std::int16_t ID);
+    bool IsQuestCountReached(std::int16_t ID, std::int16_t count) const;
+    // Day 1 of every month: the counts of the quests that reset are cleared,
+    // and a prerequisite whose follow-up's window closed last month has to be
+    // completed again.
+    void ResetMonthlyQuests();
+
   protected:
     // Protected rather than private so that tests can stage a state.
     clsSchoolPermit cSchoolPermit;
@@ -199,6 +232,7 @@ class clsSystem {
     host::runtime::Collection<clsSchoolConstruct> SchoolConstructs;
     host::runtime::Collection<clsPermit> Permits;
     std::vector<std::string> StudentNames;
+    host::runtime::Collection<clsQuest> Quests;
 
     // Play time before PlayStart; the stretch since is added when it is read.
     clsTime PlayTime;
@@ -223,6 +257,8 @@ class clsSystem {
     bool permitOffered(const clsPermit& permit) const;
     std::int32_t permitPrice(const clsPermit& permit, std::int16_t ConstDiscount) const;
     std::string playTimeText() const;
+    const clsQuest* firstQuest(std::int16_t ID) const;
+    clsQuest* firstQuest(std::int16_t ID);
 
     static constexpr std::array<const char*, 7> DayofWeekNames = {"日", "月", "火", "水", "木", "金", "土"};
 

@@ -52,7 +52,7 @@ void clsSystem::DateCount() {
 
 void clsSystem::runFirstOfMonth() {
     cSchoolPermit.NextMonth();
-    hooks_.ResetMonthlyQuests();
+    ResetMonthlyQuests();
     if (KingdomMonth == kSchoolYearMonth) {
         runNewSchoolYear();
     } else {

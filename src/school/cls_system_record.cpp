@@ -42,7 +42,8 @@ void clsSystem::SetDataInit() {
     EndingFLG = false;
     Ending2FLG = false;
     cSchoolPermit.SetDataInit();
-    hooks_.ClearQuestCounts();
+    for (clsQuest& quest : Quests)
+        quest.CountClear();
     std::string image = GetClassImageName();
     SchoolScaleUp.raise(image);
 }
@@ -72,7 +73,7 @@ std::string clsSystem::GetSaveData() const {
             MuseumItem,
             ChapelItem,
             cSchoolPermit.GetSaveData(),
-            hooks_.GetQuestSaveData(),
+            GetQuestSaveData(),
             CStr(EndingFLG),
             CStr(Ending2FLG),
         },
@@ -105,7 +106,7 @@ void clsSystem::SetSaveData(std::string_view strData) {
     const std::string today = CStr(KingdomYear) + ":" + CStr(KingdomMonth) + ":" + CStr(KingdomDay);
     SetDate(date[0] + ":" + date[1] + ":" + date[2]);
     try {
-        hooks_.SetQuestSaveData(fields[13]);
+        SetQuestSaveData(fields[13]);
     } catch (...) {
         SetDate(today);
         throw;

@@ -48,19 +48,15 @@ TEST(Calendar, DateEventsFireOnTheirDaysInOrder) {
         {"25:4:14", "25:4:15", {"DateChenge", "StockPriceChange"}},
         {"30:12:28",
          "31:1:1",
-         {"DateChenge", "ResetMonthlyQuests", "GraduateCheck(False)", "NewComer(False)", "StockPriceChange",
-          "CourseDecide"}},
-        {"25:5:28",
-         "25:6:1",
-         {"DateChenge", "ResetMonthlyQuests", "GraduateCheck(False)", "NewComer(False)", "StockPriceChange"}},
+         {"DateChenge", "GraduateCheck(False)", "NewComer(False)", "StockPriceChange", "CourseDecide"}},
+        {"25:5:28", "25:6:1", {"DateChenge", "GraduateCheck(False)", "NewComer(False)", "StockPriceChange"}},
         {"25:7:28",
          "25:8:1",
-         {"DateChenge", "ResetMonthlyQuests", "GraduateCheck(False)", "NewComer(False)", kCamp,
-          "StockPriceChange"}},
+         {"DateChenge", "GraduateCheck(False)", "NewComer(False)", kCamp, "StockPriceChange"}},
         {"26:3:28",
          "26:4:1",
-         {"DateChenge", "ResetMonthlyQuests", "GraduateCheck(True)", "StockDevvy", "NewYear",
-          "NewComer(True)", "StockPriceChange"}},
+         {"DateChenge", "GraduateCheck(True)", "StockDevvy", "NewYear", "NewComer(True)",
+          "StockPriceChange"}},
         {"25:3:27", "25:3:28", {"DateChenge", kTournament}},
         {"25:6:27", "25:6:28", {"DateChenge", kTournament}},
         {"25:10:27", "25:10:28", {"DateChenge", kTournament}},
@@ -94,7 +90,6 @@ TEST(Calendar, AYearOfDaysRaisesEachEventItsNumberOfTimes) {
     EXPECT_EQ(dateOf(f.system), "26:4:1");
     EXPECT_EQ(countOf(f.log, "DateChenge"), 336);
     EXPECT_EQ(countOf(f.log, "StockPriceChange"), 24);
-    EXPECT_EQ(countOf(f.log, "ResetMonthlyQuests"), 12);
     EXPECT_EQ(countOf(f.log, "GraduateCheck(False)"), 11);
     EXPECT_EQ(countOf(f.log, "GraduateCheck(True)"), 1);
     EXPECT_EQ(countOf(f.log, "NewComer(False)"), 11);

@@ -35,22 +35,12 @@ class FakeHooks : public SystemHooks {
                 names.add(lesson);
         return names;
     }
-    void ResetMonthlyQuests() override { log_.push_back("ResetMonthlyQuests"); }
-    void ClearQuestCounts() override { log_.push_back("ClearQuestCounts"); }
-    std::string GetQuestSaveData() override { return questSaveData; }
-    void SetQuestSaveData(const std::string& strData) override {
-        if (refuseQuestSaveData)
-            throw host::runtime::RuntimeError(host::runtime::ErrorNumber::TypeMismatch, strData);
-        questSaveData = strData;
-    }
 
     std::int16_t rankUpCondition = 0;
     // Units held of each item the item store knows.
     std::map<std::string, int> items;
     // Lessons held in each building.
     std::map<std::string, std::vector<std::string>> lessons;
-    std::string questSaveData = "3:7\r\n0:2";
-    bool refuseQuestSaveData = false;
 
   private:
     std::vector<std::string>& log_;
@@ -89,6 +79,19 @@ inline const char* const kTestPermits = "学園拡張許可・中,300,1,1,12000\
                                         "八時間授業許可,200,6,0,10000\r\n"
                                         "スポンサー三枠許可,100,7,0,12000\r\n"
                                         "スポンサー四枠許可,250,7,1,20000";
+
+// A small quest catalogue: "ID,Rank,QuestName,Money,Point,Image,StartMonth,
+// EndMonth,Battle,Monster,Once,Reset,TargetID,TargetCount,Tips". Quest 6
+// follows quest 5; the last row is written half width.
+inline const char* const kTestQuests =
+    "1,0,迷い猫探し,2000,3,公園,1,12,0,平原,False,True,0,0,猫を探す\r\n"
+    "2,0,冬の薪集め,3000,4,森,11,2,100,森,False,False,0,0,薪を運ぶ\r\n"
+    "3,3,山賊退治,30000,20,山,1,12,50,山賊,False,False,0,0,山賊を追う\r\n"
+    "\r\n"
+    "4,0,妖精のいたずら,3000,20,森,1,12,100,ピクシー,True,False,0,0,一度きり\r\n"
+    "5,0,荷運び,1000,2,郊外,1,12,10,山,False,False,0,0,荷を運ぶ\r\n"
+    "6,1,峠越えの護衛,8000,10,山,4,6,30,山,False,False,5,2,荷運びの後で\r\n"
+    "7,0,ｽﾗｲﾑ退治,1500,2,平原,4,9,100,ｽﾗｲﾑ,False,True,0,0,ﾇﾙﾇﾙ";
 
 // clsSystem with its state open to the test.
 class SystemProbe : public clsSystem {
@@ -133,6 +136,7 @@ struct SchoolFixture {
         system.SetFacilities(kTestFacilities);
         system.SetSchoolConstruct(kTestSchoolConstructs);
         system.SetPermit(kTestPermits);
+        system.SetQuest(kTestQuests);
         auto note = [this](std::string entry) { log.push_back(std::move(entry)); };
         auto flag = [](bool value) { return value ? std::string("(True)") : std::string("(False)"); };
         system.DateChenge.subscribe([note](clsDateDetails&) { note("DateChenge"); });
