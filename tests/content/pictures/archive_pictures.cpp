@@ -5,13 +5,16 @@
 #include "platform/assets/asset_table.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 
 std::vector<std::uint8_t> readData(const char* gamePath) {
-    std::ifstream in(host::sys::gamePath(gamePath), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(host::sys::gamePath(gamePath), std::ios::binary | std::ios::ate);
+    if (!in) return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 // Bytes 4 to 7 of every record are stored raised by 4 to 7.
@@ -37,12 +40,17 @@ std::vector<std::uint8_t> ArchiveRecord(const tools::PictureBudget& budget) {
     return record;
 }
 
+const host::gdi::Bitmap* ArchivePicture::bitmap() const {
+    if (!bitmap_) bitmap_ = host::gdi::DecodePicture(ArchiveRecord(*budget_));
+    return bitmap_->get();
+}
+
 const std::vector<ArchivePicture>& ArchivePictures() {
     static const std::vector<ArchivePicture> pictures = [] {
-        std::vector<ArchivePicture> decoded;
+        std::vector<ArchivePicture> all;
         for (const auto& budget : tools::PictureBudgets())
-            decoded.push_back({&budget, host::gdi::DecodePicture(ArchiveRecord(budget))});
-        return decoded;
+            all.emplace_back(budget);
+        return all;
     }();
     return pictures;
 }

@@ -5,13 +5,22 @@
 #include "host/gdi/bitmap.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
-// The pictures of the packed image archive, decoded once as the loader reads
-// them, with the budget row each came from.
-struct ArchivePicture {
-    const tools::PictureBudget* budget;
-    std::unique_ptr<host::gdi::Bitmap> bitmap; // null when the record does not decode
+// A picture of the packed image archive with the budget row it came from,
+// decoded as the loader reads it when first asked for (a test that looks at
+// one kind decodes only that kind).
+class ArchivePicture {
+  public:
+    explicit ArchivePicture(const tools::PictureBudget& budget) : budget_(&budget) {}
+    const tools::PictureBudget& budget() const { return *budget_; }
+    // Null when the record does not decode.
+    const host::gdi::Bitmap* bitmap() const;
+
+  private:
+    const tools::PictureBudget* budget_;
+    mutable std::optional<std::unique_ptr<host::gdi::Bitmap>> bitmap_;
 };
 
 const std::vector<ArchivePicture>& ArchivePictures();

@@ -17,7 +17,7 @@ namespace {
 using host::gdi::Bitmap;
 using tools::PictureKind;
 
-constexpr int kSheetWidth = 1800;
+constexpr int kSheetWidth = 1600;
 constexpr int kGap = 6;
 constexpr int kLabel = 16;
 const host::gdi::COLORREF kSheet = host::gdi::RGB(36, 40, 48);
@@ -32,13 +32,13 @@ struct Box {
 Box boxOf(PictureKind kind) {
     switch (kind) {
     case PictureKind::Effect:
-        return {140, 280};
+        return {110, 220};
     case PictureKind::Monster:
-        return {128, 128};
+        return {112, 112};
     case PictureKind::Unit:
         return {100, 100};
     case PictureKind::Background:
-        return {280, 210};
+        return {200, 150};
     case PictureKind::Interface:
         break;
     }
@@ -77,17 +77,17 @@ TEST(ContactSheet, ShowsEveryPictureAndTheTitle) {
     ASSERT_NE(title, nullptr);
     std::vector<Entry> entries;
     for (const auto& picture : pictures) {
-        ASSERT_NE(picture.bitmap, nullptr) << picture.budget->name;
-        entries.push_back({std::string(picture.budget->name), picture.bitmap.get(),
-                           picture.budget->kind != PictureKind::Background, boxOf(picture.budget->kind)});
+        ASSERT_NE(picture.bitmap(), nullptr) << picture.budget().name;
+        entries.push_back({std::string(picture.budget().name), picture.bitmap(),
+                           picture.budget().kind != PictureKind::Background, boxOf(picture.budget().kind)});
     }
     entries.push_back({"title.kpz", title.get(), false, boxOf(PictureKind::Background)});
 
     int x = kGap, y = kGap, rowHeight = 0;
-    PictureKind previous = pictures.front().budget->kind;
+    PictureKind previous = pictures.front().budget().kind;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         Entry& entry = entries[i];
-        const PictureKind kind = i < pictures.size() ? pictures[i].budget->kind : PictureKind::Background;
+        const PictureKind kind = i < pictures.size() ? pictures[i].budget().kind : PictureKind::Background;
         if (x + entry.box.width > kSheetWidth || kind != previous) {
             x = kGap;
             y += rowHeight + kGap;

@@ -33,10 +33,10 @@ double coverage(const Bitmap& bitmap, int x0, int y0, int w, int h) {
 
 TEST(PictureContent, EveryPictureDecodesAtItsRecordSize) {
     for (const auto& picture : ArchivePictures()) {
-        SCOPED_TRACE(std::string(picture.budget->name));
-        ASSERT_NE(picture.bitmap, nullptr);
-        EXPECT_EQ(picture.bitmap->width(), picture.budget->width);
-        EXPECT_EQ(picture.bitmap->height(), picture.budget->height);
+        SCOPED_TRACE(std::string(picture.budget().name));
+        ASSERT_NE(picture.bitmap(), nullptr);
+        EXPECT_EQ(picture.bitmap()->width(), picture.budget().width);
+        EXPECT_EQ(picture.bitmap()->height(), picture.budget().height);
     }
 }
 
@@ -45,9 +45,10 @@ TEST(PictureContent, EveryPictureDecodesAtItsRecordSize) {
 // pictures hold white where transparent and nothing close to it elsewhere.
 TEST(PictureContent, MaskedPicturesHoldNoNearWhite) {
     for (const auto& picture : ArchivePictures()) {
-        if (!masked(picture.budget->kind)) continue;
-        SCOPED_TRACE(std::string(picture.budget->name));
-        const Bitmap& bitmap = *picture.bitmap;
+        if (!masked(picture.budget().kind)) continue;
+        SCOPED_TRACE(std::string(picture.budget().name));
+        ASSERT_NE(picture.bitmap(), nullptr);
+        const Bitmap& bitmap = *picture.bitmap();
         int nearWhite = 0;
         for (int y = 0; y < bitmap.height(); ++y)
             for (int x = 0; x < bitmap.width(); ++x) {
@@ -62,19 +63,20 @@ TEST(PictureContent, MaskedPicturesHoldNoNearWhite) {
 // Every frame of an animation shows something, and the frames differ.
 TEST(PictureContent, EffectFramesAreAnAnimation) {
     for (const auto& picture : ArchivePictures()) {
-        const auto& record = *picture.budget;
+        const auto& record = picture.budget();
         if (record.kind != PictureKind::Effect) continue;
         SCOPED_TRACE(std::string(record.name));
+        ASSERT_NE(picture.bitmap(), nullptr);
         const int w = record.frameWidth(), h = record.frameHeight();
         std::set<std::vector<COLORREF>> frames;
         for (int i = 0; i < record.frames; ++i) {
             const int x0 = record.layout == tools::FrameLayout::Horizontal ? i * w : 0;
             const int y0 = record.layout == tools::FrameLayout::Vertical ? i * h : 0;
-            EXPECT_GT(coverage(*picture.bitmap, x0, y0, w, h), 0.01) << "frame " << i;
+            EXPECT_GT(coverage(*picture.bitmap(), x0, y0, w, h), 0.01) << "frame " << i;
             std::vector<COLORREF> pixels;
             for (int y = y0; y < y0 + h; ++y)
                 for (int x = x0; x < x0 + w; ++x)
-                    pixels.push_back(picture.bitmap->pixel(x, y));
+                    pixels.push_back(picture.bitmap()->pixel(x, y));
             frames.insert(pixels);
         }
         EXPECT_EQ(frames.size(), static_cast<std::size_t>(record.frames));
@@ -88,9 +90,10 @@ TEST(PictureContent, MonstersAreDistinctFiguresOnATransparentGround) {
     using Signature = std::array<double, 8 * 8 * 4>;
     std::vector<std::pair<std::string, Signature>> signatures;
     for (const auto& picture : ArchivePictures()) {
-        if (picture.budget->kind != PictureKind::Monster) continue;
-        SCOPED_TRACE(std::string(picture.budget->name));
-        const Bitmap& bitmap = *picture.bitmap;
+        if (picture.budget().kind != PictureKind::Monster) continue;
+        SCOPED_TRACE(std::string(picture.budget().name));
+        ASSERT_NE(picture.bitmap(), nullptr);
+        const Bitmap& bitmap = *picture.bitmap();
         const double share = coverage(bitmap, 0, 0, bitmap.width(), bitmap.height());
         EXPECT_GT(share, 0.15);
         EXPECT_LT(share, 0.9);
@@ -109,7 +112,7 @@ TEST(PictureContent, MonstersAreDistinctFiguresOnATransparentGround) {
             }
         for (std::size_t i = 0; i < signature.size(); ++i)
             signature[i] /= counts[i / 4];
-        signatures.push_back({std::string(picture.budget->name), signature});
+        signatures.push_back({std::string(picture.budget().name), signature});
     }
     ASSERT_EQ(signatures.size(), 87u);
     for (std::size_t a = 0; a < signatures.size(); ++a)
@@ -127,7 +130,7 @@ TEST(PictureContent, UnitPicturesOfBothSidesAreMirrorImages) {
     const auto& pictures = ArchivePictures();
     const auto find = [&](std::string_view name) -> const Bitmap& {
         for (const auto& picture : pictures)
-            if (picture.budget->name == name) return *picture.bitmap;
+            if (picture.budget().name == name && picture.bitmap()) return *picture.bitmap();
         throw std::runtime_error("no picture " + std::string(name));
     };
     for (const char* arm : {"剣士", "槍兵", "弓兵", "騎兵"}) {
@@ -151,9 +154,10 @@ TEST(PictureContent, BackgroundsAreDetailedScenes) {
                0.11 * host::gdi::GetBValue(c);
     };
     for (const auto& picture : ArchivePictures()) {
-        if (picture.budget->kind != PictureKind::Background) continue;
-        SCOPED_TRACE(std::string(picture.budget->name));
-        const Bitmap& bitmap = *picture.bitmap;
+        if (picture.budget().kind != PictureKind::Background) continue;
+        SCOPED_TRACE(std::string(picture.budget().name));
+        ASSERT_NE(picture.bitmap(), nullptr);
+        const Bitmap& bitmap = *picture.bitmap();
         double sum = 0, squares = 0;
         int edges = 0;
         for (int y = 0; y < bitmap.height(); ++y)

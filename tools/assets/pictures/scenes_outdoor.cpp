@@ -33,7 +33,8 @@ void mountain(Canvas& c, std::uint32_t seed) {
     struct Peak {
         double left, x, y, right;
     };
-    const Peak peaks[] = {{-80, 180, 130, 340}, {500, 720, 200, 900}, {200, 430, 80, 660}, {-40, 60, 300, 200}};
+    const Peak peaks[] = {
+        {-80, 180, 130, 340}, {500, 720, 200, 900}, {200, 430, 80, 660}, {-40, 60, 300, 200}};
     const double base = 440;
     for (const Peak& p : peaks) {
         c.polygon({{p.left, base}, {p.x, p.y}, {p.x + (p.right - p.x) * 0.25, base}},
@@ -43,14 +44,19 @@ void mountain(Canvas& c, std::uint32_t seed) {
         if (p.y < 220) {
             const double snow = (base - p.y) * 0.16;
             const double l = (p.x - p.left) / (base - p.y) * snow, r = (p.right - p.x) / (base - p.y) * snow;
-            c.polygon({{p.x - l, p.y + snow}, {p.x, p.y}, {p.x + r, p.y + snow}, {p.x + r * 0.4, p.y + snow * 0.7},
-                       {p.x, p.y + snow * 1.2}, {p.x - l * 0.5, p.y + snow * 0.8}},
+            c.polygon({{p.x - l, p.y + snow},
+                       {p.x, p.y},
+                       {p.x + r, p.y + snow},
+                       {p.x + r * 0.4, p.y + snow * 0.7},
+                       {p.x, p.y + snow * 1.2},
+                       {p.x - l * 0.5, p.y + snow * 0.8}},
                       solid(rgb(236, 240, 246)));
         }
     }
     c.polygon({{0, 600}, {0, 400}, {260, 350}, {520, 380}, {800, 340}, {800, 600}},
               vertical(rgb(120, 110, 90), rgb(90, 80, 66), 340, 600));
-    c.polygon({{300, 600}, {400, 370}, {420, 370}, {480, 600}}, vertical(rgb(150, 136, 110), rgb(130, 116, 92), 370, 600));
+    c.polygon({{300, 600}, {400, 370}, {420, 370}, {480, 600}},
+              vertical(rgb(150, 136, 110), rgb(130, 116, 92), 370, 600));
     Rng rng(seed);
     for (int i = 0; i < 8; ++i) {
         const double x = rng.uniform(0, 800), y = rng.uniform(420, 580), r = rng.uniform(10, 26);

@@ -233,10 +233,13 @@ void finalStage(Canvas& c, std::uint32_t seed) {
     const Shader gold = horizontal(lighter(kGold, 0.4), darker(kGold, 0.3), 350, 450);
     for (const double side : {-1.0, 1.0})
         c.arc(400 + side * 46, 150, 10, 18, side < 0 ? 1.6 : -1.6, side < 0 ? 4.7 : 1.6, false, gold);
-    c.fill(350, 110, 450, 200, [](double x, double y) {
-        const double dx = (x - 400) / 50, dy = (y - 120) / 80;
-        return y >= 120 && dx * dx + dy * dy <= 1.0;
-    }, gold);
+    c.fill(
+        350, 110, 450, 200,
+        [](double x, double y) {
+            const double dx = (x - 400) / 50, dy = (y - 120) / 80;
+            return y >= 120 && dx * dx + dy * dy <= 1.0;
+        },
+        gold);
     c.ellipse(400, 120, 50, 8, solid(lighter(kGold, 0.3)));
     c.rect(392, 196, 408, 222, gold);
     c.rect(370, 222, 430, 236, gold);

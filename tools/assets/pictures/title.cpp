@@ -62,10 +62,11 @@ void titleText(Canvas& c, double y) {
 host::gdi::Bitmap DrawTitle() {
     host::gdi::Bitmap bitmap(kBackgroundWidth, kBackgroundHeight);
     Canvas canvas(bitmap, Keying::Opaque);
-    Sky(canvas, 600, rgb(14, 18, 50), rgb(90, 60, 110));
+    const Colour zenith = rgb(14, 18, 50), horizon = rgb(90, 60, 110);
+    Sky(canvas, 600, zenith, horizon);
     Stars(canvas, nameSeed("Quorvel"), 260, 380);
     canvas.ellipse(680, 250, 36, 36, solid(rgb(250, 246, 220)));
-    canvas.ellipse(694, 241, 32, 32, vertical(rgb(40, 36, 80), rgb(50, 40, 86), 209, 273));
+    canvas.ellipse(694, 241, 32, 32, vertical(zenith, horizon, 0, 600));
     castle(canvas);
     titleText(canvas, 120);
     return bitmap;
