@@ -7,8 +7,6 @@
 namespace tools::pictures {
 namespace {
 
-using host::gdi::COLORREF;
-
 // Channels a keyed picture may hold: far from white and black.
 constexpr double kKeyedLow = 14;
 constexpr double kKeyedHigh = 238;
@@ -131,17 +129,8 @@ void Canvas::plot(int x, int y, Colour c) {
     bitmap_.setPixel(x, y, host::gdi::RGB(channel(c.r, lo, hi), channel(c.g, lo, hi), channel(c.b, lo, hi)));
 }
 
-void Canvas::erase(int x, int y) {
-    bitmap_.setPixel(x, y, host::gdi::kWhite);
-}
-
 bool Canvas::painted(int x, int y) const {
     return bitmap_.contains(x, y) && bitmap_.pixel(x, y) != host::gdi::kWhite;
-}
-
-Colour Canvas::at(int x, int y) const {
-    const COLORREF c = bitmap_.pixel(x, y);
-    return rgb(host::gdi::GetRValue(c), host::gdi::GetGValue(c), host::gdi::GetBValue(c));
 }
 
 void Canvas::fill(double x0, double y0, double x1, double y1,
@@ -290,12 +279,6 @@ void Canvas::outline(Colour c) {
     }
     for (const auto& [x, y] : edge)
         plot(x, y, c);
-}
-
-void Canvas::cut(const std::function<bool(int, int)>& keep) {
-    for (int y = 0; y < height(); ++y)
-        for (int x = 0; x < width(); ++x)
-            if (!keep(x, y)) erase(x, y);
 }
 
 std::vector<Pt> bezier(Pt a, Pt b, Pt c, Pt d, int steps) {

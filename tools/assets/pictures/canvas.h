@@ -77,10 +77,8 @@ class Canvas {
     host::gdi::Bitmap& bitmap() { return bitmap_; }
 
     void plot(int x, int y, Colour c);
-    // Back to transparent (white).
-    void erase(int x, int y);
+    // Not white: something was painted there.
     bool painted(int x, int y) const;
-    Colour at(int x, int y) const;
 
     // Every pixel whose centre passes inside within the box.
     void fill(double x0, double y0, double x1, double y1, const std::function<bool(double, double)>& inside,
@@ -103,8 +101,6 @@ class Canvas {
 
     // Transparent pixels next to painted ones take the colour.
     void outline(Colour c);
-    // Pixels for which keep answers false become transparent.
-    void cut(const std::function<bool(int, int)>& keep);
 
   private:
     host::gdi::Bitmap& bitmap_;

@@ -173,7 +173,6 @@ void PaintBeast(Figure& f, const Creature& c) {
 
 void PaintCentaur(Figure& f, const Creature& c) {
     Creature horse = c;
-    horse.skin = c.skin;
     horse.extras = Mane;
     const double bodyY = 62;
     f.path(bezier({80, bodyY - 4}, {92, bodyY - 2}, {94, bodyY + 16}, {97, bodyY + 24}, 12), 2.4, 1.2,

@@ -7,7 +7,7 @@ namespace {
 
 const Colour kLine = rgb(40, 32, 28);
 
-void floorPattern(Canvas& c, Room back, Floor style, Colour floor, std::uint32_t seed) {
+void floorPattern(Canvas& c, Room back, Floor style, Colour floor) {
     const double vx = back.centre(), vy = (back.top + back.bottom) / 2;
     const double h = c.height(), w = c.width();
     const Colour line = darker(floor, 0.3);
@@ -26,7 +26,6 @@ void floorPattern(Canvas& c, Room back, Floor style, Colour floor, std::uint32_t
         if (y > back.bottom) c.rect(0, y, w, y + 1.5, solid(line));
     }
     if (style == Floor::Tatami) c.rect(0, back.bottom, w, back.bottom + 3, solid(rgb(60, 80, 50)));
-    (void)seed;
 }
 
 } // namespace
@@ -37,7 +36,7 @@ Room Interior(Canvas& c, Room back, Colour wall, Colour floor, Colour ceiling, F
     c.polygon({{0, h}, {back.left, back.bottom}, {back.right, back.bottom}, {w, h}},
               grain(vertical(darker(floor, 0.15), lighter(floor, 0.1), back.bottom, h),
                     style == Floor::Sand ? 0.1 : 0.05, seed, 2));
-    floorPattern(c, back, style, floor, seed);
+    floorPattern(c, back, style, floor);
     c.polygon({{0, 0}, {w, 0}, {back.right, back.top}, {back.left, back.top}},
               vertical(darker(ceiling, 0.2), ceiling, 0, back.top));
     c.polygon({{0, 0}, {back.left, back.top}, {back.left, back.bottom}, {0, h}},

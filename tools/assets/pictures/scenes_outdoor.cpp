@@ -168,9 +168,17 @@ void cave(Canvas& c, std::uint32_t seed) {
         c.polygon({{x - 16, 600}, {x + 16, 600}, {x, 600 - l}}, solid(rgb(80, 72, 66)));
     }
     c.ellipse(400, 300, 60, 80, vertical(rgb(30, 26, 30), rgb(50, 44, 44), 220, 380));
-    for (int i = 0; i < 4; ++i)
-        c.polygon({{130.0 + i * 170, 430}, {145.0 + i * 170, 400}, {160.0 + i * 170, 430}},
-                  solid(rgb(120, 200, 220)));
+    // Clusters of glowing crystals on the floor.
+    for (int i = 0; i < 6; ++i) {
+        const double x = rng.uniform(40, 760), y = rng.uniform(430, 580), s = rng.uniform(14, 30);
+        for (int k = -1; k <= 1; ++k) {
+            const double tip = s * (k == 0 ? 2.2 : 1.4), lean = k * s * 0.5;
+            c.polygon({{x + k * s * 0.5 - s * 0.3, y},
+                       {x + k * s * 0.5 + lean, y - tip},
+                       {x + k * s * 0.5 + s * 0.3, y}},
+                      horizontal(rgb(170, 230, 240), rgb(70, 150, 190), x - s, x + s));
+        }
+    }
 }
 
 void ruins(Canvas& c, std::uint32_t seed) {
