@@ -2,6 +2,7 @@
 
 #include "host/runtime/collection.h"
 #include "host/runtime/event.h"
+#include "host/runtime/saturate.h"
 #include "platform/records/cls_get_grid_data.h"
 #include "platform/records/cls_passage_data.h"
 #include "students/cls_teacher_data.h"
@@ -68,7 +69,9 @@ class clsMngTeacher {
     std::int32_t GetContractMoney(const std::string& name) const;
     // True while another teacher may be contracted.
     bool CheckIsMaxTeacher() const { return contracts_.count() < MaxTeachers; }
-    std::int16_t GetContractTeacherCount() const { return static_cast<std::int16_t>(contracts_.count()); }
+    std::int16_t GetContractTeacherCount() const {
+        return host::runtime::saturate16(std::int64_t{contracts_.count()});
+    }
     bool CheckIsMinTeacher() const { return !catalogue_.empty(); }
     bool CheckNewTeacher() const { return !offers_.empty(); }
 

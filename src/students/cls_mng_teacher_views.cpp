@@ -15,6 +15,12 @@ namespace {
 
 constexpr std::int16_t kSkills = 12;
 
+bool IsListed(const Collection<clsGetGridData>& rows, const std::string& name) {
+    for (const clsGetGridData& row : rows)
+        if (row.Data(0) == name) return true;
+    return false;
+}
+
 } // namespace
 
 bool clsMngTeacher::CheckContractTeacher(const std::string& name) const {
@@ -29,10 +35,7 @@ Collection<clsGetGridData> clsMngTeacher::GetClassTeacherData(const Collection<c
                                                               std::int16_t ability) const {
     Collection<clsGetGridData> result;
     for (const clsPassageData& entry : contracts_) {
-        bool listed = false;
-        for (const clsGetGridData& row : rows)
-            listed = listed || row.Data(0) == entry.Name();
-        if (listed) continue;
+        if (IsListed(rows, entry.Name())) continue;
         const clsTeacherData& teacher = GetTeacher(entry.Name());
         clsGetGridData row;
         row.SetCols(4);
