@@ -10,12 +10,12 @@ using studentstest::loadLists;
 using studentstest::Reports;
 using studentstest::studentLine;
 using studentstest::studentOf;
-using studentstest::StudentSpec;
+using studentstest::StudentShape;
 
 namespace {
 
-StudentSpec named(std::string name, int injury = 0) {
-    StudentSpec s;
+StudentShape named(std::string name, int injury = 0) {
+    StudentShape s;
     s.name = std::move(name);
     s.injury = injury;
     return s;

@@ -9,7 +9,7 @@ using host::runtime::Join;
 using host::runtime::Split;
 using studentstest::graduateLine;
 using studentstest::studentLine;
-using studentstest::StudentSpec;
+using studentstest::StudentShape;
 
 namespace {
 
@@ -34,11 +34,11 @@ const std::string kNoTeams = ":::::::\r\n:::::::\r\n:::::::\r\n:::::::\r\n::::::
 
 // A student record as the student writes it, timetable included.
 std::string savedStudent(const std::string& name, int injury) {
-    StudentSpec spec;
-    spec.name = name;
-    spec.injury = injury;
+    StudentShape shape;
+    shape.name = name;
+    shape.injury = injury;
     clsStudent student;
-    student.SetSaveData(studentLine(spec));
+    student.SetSaveData(studentLine(shape));
     return student.GetSaveData();
 }
 

@@ -15,7 +15,7 @@ using studentstest::loadLists;
 using studentstest::Reports;
 using studentstest::studentLine;
 using studentstest::studentOf;
-using studentstest::StudentSpec;
+using studentstest::StudentShape;
 using studentstest::teacherRow;
 
 namespace {
@@ -50,9 +50,9 @@ struct School {
     }
 
     // One student with the lesson booked in its own slot for Monday, period 1.
-    clsStudent& enrol(const StudentSpec& spec, const std::string& item = "") {
-        loadLists(manager, {studentLine(spec)});
-        clsStudent& student = studentOf(manager, spec.name);
+    clsStudent& enrol(const StudentShape& shape, const std::string& item = "") {
+        loadLists(manager, {studentLine(shape)});
+        clsStudent& student = studentOf(manager, shape.name);
         auto slot = student.GetClassSchedule(1, 1);
         slot->ClassName("剣術");
         slot->ClassTeacher("シオドア");
@@ -313,20 +313,20 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
         school.facade.items = {{"木刀", c.item}};
         school.facade.nurseOffice = c.nurse;
 
-        StudentSpec spec;
-        spec.physical = c.physical;
-        spec.injury = c.injury;
-        spec.dissatisfaction = 20;
-        spec.skills = c.studentSkills;
-        spec.abilities = {{1, 1, 20},
-                          {3, 1, 20},
-                          {1, kFencing, static_cast<std::int16_t>(c.studentLevel)},
-                          {3, kFencing, 60},
-                          {1, kAggressive, static_cast<std::int16_t>(c.studentLevel)},
-                          {3, kAggressive, 25},
-                          {3, kQuickness, 30},
-                          {3, kToughness, 20}};
-        clsStudent& student = school.enrol(spec, "木刀");
+        StudentShape shape;
+        shape.physical = c.physical;
+        shape.injury = c.injury;
+        shape.dissatisfaction = 20;
+        shape.skills = c.studentSkills;
+        shape.abilities = {{1, 1, 20},
+                           {3, 1, 20},
+                           {1, kFencing, static_cast<std::int16_t>(c.studentLevel)},
+                           {3, kFencing, 60},
+                           {1, kAggressive, static_cast<std::int16_t>(c.studentLevel)},
+                           {3, kAggressive, 25},
+                           {3, kQuickness, 30},
+                           {3, kToughness, 20}};
+        clsStudent& student = school.enrol(shape, "木刀");
         std::vector<std::string> uses;
         school.manager.UseClassItem.subscribe([&](std::string& item) { uses.push_back(item); });
         Reports reports(school.manager);
@@ -379,10 +379,10 @@ TEST_F(Lesson, GrowthValueSplitsThePointsBetweenNatureAndPresent) {
         school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(kFencing), 0));
         school.facade.addTeacher(teacherRow("シオドア", 1, 4, 10, 0));
         school.facade.month = c.month;
-        StudentSpec spec;
-        spec.growth = "普通2";
-        spec.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 20}};
-        clsStudent& student = school.enrol(spec);
+        StudentShape shape;
+        shape.growth = "普通2";
+        shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 20}};
+        clsStudent& student = school.enrol(shape);
         script({{0, 100, 50}, {0, 10, 0}});
         school.manager.Study(1, 1);
         EXPECT_EQ(student.GetStudentData(4, kFencing), c.nature) << c.rows.size() << " " << c.month;
@@ -392,7 +392,7 @@ TEST_F(Lesson, GrowthValueSplitsThePointsBetweenNatureAndPresent) {
 
 TEST_F(Lesson, StudyAnnouncesThePeriodAndAsksForEveryStudentsOwnSlot) {
     School school;
-    StudentSpec yuki, aki;
+    StudentShape yuki, aki;
     yuki.name = "ユキ";
     yuki.character = 3;
     aki.name = "アキ";
@@ -433,9 +433,9 @@ TEST_F(Lesson, IndividualLessonsUseTheIndividualPolicyTable) {
     School school;
     school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(kFencing), 0));
     school.facade.addTeacher(teacherRow("シオドア", 1, 1, 10, 0)); // 1 + 6 individually, 1 + 1 otherwise
-    StudentSpec spec;
-    spec.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 60}};
-    clsStudent& student = school.enrol(spec);
+    StudentShape shape;
+    shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 60}};
+    clsStudent& student = school.enrol(shape);
     student.GetClassSchedule(1, 1)->ClassType(clsClassSchedule::Individual);
     script({{0, 100, 50}, {0, 10, 0}});
     school.manager.Study(1, 1);
@@ -454,7 +454,7 @@ TEST_F(Lesson, StudyWithoutAProviderFails) {
 
 TEST_F(Lesson, GroupRecoveryReachesEveryStudent) {
     School school;
-    StudentSpec a, b;
+    StudentShape a, b;
     a.name = "アキ";
     a.physical = 50;
     a.dissatisfaction = 30;
@@ -472,7 +472,7 @@ TEST_F(Lesson, GroupRecoveryReachesEveryStudent) {
 
 TEST_F(Lesson, DirectEffectTrainsTheFitAndRelaysOnlyTheCurrentStudent) {
     School school;
-    StudentSpec fit, hurt, tired;
+    StudentShape fit, hurt, tired;
     fit.name = "アキ";
     fit.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 60}};
     hurt.name = "ハル";

@@ -10,7 +10,7 @@
 namespace studentstest {
 
 // The fields of a student's save record that the manager's tests vary.
-struct StudentSpec {
+struct StudentShape {
     std::string name = "ガク";
     int age = 15;
     int character = 1;
@@ -24,7 +24,7 @@ struct StudentSpec {
 };
 
 // A student's save record; its timetable is left empty (all slots blank).
-inline std::string studentLine(const StudentSpec& s) {
+inline std::string studentLine(const StudentShape& s) {
     return host::runtime::Join({s.name, std::to_string(s.age), "1", std::to_string(s.character), s.growth,
                                 "農民", std::to_string(s.condition), std::to_string(s.physical),
                                 std::to_string(s.dissatisfaction), "0", "10", std::to_string(s.injury),

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/ui/control.h"
-#include "host/ui/font_spec.h"
+#include "host/ui/font_choice.h"
 #include "host/ui/surface.h"
 
 #include <string>
@@ -30,7 +30,7 @@ class CommandButton : public Control {
 
     Surface surface_;
     std::string caption_;
-    FontSpec font_;
+    FontChoice font_;
     bool pressed_ = false;
 };
 

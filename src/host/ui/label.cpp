@@ -17,7 +17,7 @@ void Label::setForeColor(gdi::COLORREF colour) {
     invalidate();
 }
 
-void Label::setFont(const FontSpec& font) {
+void Label::setFont(const FontChoice& font) {
     font_ = font;
     gdiFont_.reset();
     invalidate();

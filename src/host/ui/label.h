@@ -2,7 +2,7 @@
 
 #include "host/gdi/color.h"
 #include "host/ui/control.h"
-#include "host/ui/font_spec.h"
+#include "host/ui/font_choice.h"
 
 #include <string>
 
@@ -22,8 +22,8 @@ class Label : public Control {
     void setCaption(std::string caption);
     gdi::COLORREF ForeColor() const { return foreColor_; }
     void setForeColor(gdi::COLORREF colour);
-    const FontSpec& Font() const { return font_; }
-    void setFont(const FontSpec& font);
+    const FontChoice& Font() const { return font_; }
+    void setFont(const FontChoice& font);
     int TextAlignment() const { return alignment_; }
     void setAlignment(int alignment);
 
@@ -34,7 +34,7 @@ class Label : public Control {
   private:
     std::string caption_;
     gdi::COLORREF foreColor_ = gdi::kBlack;
-    FontSpec font_;
+    FontChoice font_;
     mutable std::shared_ptr<const gdi::Font> gdiFont_;
     int alignment_ = vbLeftJustify;
 };

@@ -24,7 +24,7 @@ void PictureBox::setBackColor(gdi::COLORREF colour) {
     Cls();
 }
 
-void PictureBox::setFont(const FontSpec& font) {
+void PictureBox::setFont(const FontChoice& font) {
     font_ = font;
     surface_.hDC().selectFont(createFont(font_));
 }
@@ -51,7 +51,7 @@ void PictureBox::resized() {
 void PictureBox::takeSettingsFrom(const PictureBox& element) {
     backColor_ = element.backColor_;
     autoSize_ = element.autoSize_;
-    if (!(element.font_ == FontSpec{})) setFont(element.font_);
+    if (!(element.font_ == FontChoice{})) setFont(element.font_);
     takeBaseSettingsFrom(element);
     Cls();
 }

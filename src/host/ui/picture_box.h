@@ -2,7 +2,7 @@
 
 #include "host/gdi/bitmap.h"
 #include "host/ui/control.h"
-#include "host/ui/font_spec.h"
+#include "host/ui/font_choice.h"
 #include "host/ui/surface.h"
 
 #include <memory>
@@ -28,9 +28,9 @@ class PictureBox : public Control, public gdi::Drawable {
     // Like Cls, paints the surface in the new colour.
     void setBackColor(gdi::COLORREF colour);
 
-    const FontSpec& Font() const { return font_; }
+    const FontChoice& Font() const { return font_; }
     // The surface draws text in this font from now on.
-    void setFont(const FontSpec& font);
+    void setFont(const FontChoice& font);
 
     // The background picture, drawn at the top left; with AutoSize the box
     // takes the picture's size. nullptr removes it.
@@ -53,7 +53,7 @@ class PictureBox : public Control, public gdi::Drawable {
 
     Surface surface_;
     gdi::COLORREF backColor_ = gdi::RGB(240, 240, 240);
-    FontSpec font_;
+    FontChoice font_;
     std::unique_ptr<gdi::Bitmap> picture_;
     bool autoSize_ = false;
 };

@@ -32,7 +32,7 @@ void TextBox::setText(std::string text) {
     Change.raise();
 }
 
-void TextBox::setFont(const FontSpec& font) {
+void TextBox::setFont(const FontChoice& font) {
     font_ = font;
     surface_.hDC().selectFont(createFont(font_));
     draw();

@@ -2,7 +2,7 @@
 
 #include "host/runtime/event.h"
 #include "host/ui/control.h"
-#include "host/ui/font_spec.h"
+#include "host/ui/font_choice.h"
 #include "host/ui/surface.h"
 
 #include <string>
@@ -19,8 +19,8 @@ class TextBox : public Control {
 
     const std::string& Text() const { return text_; }
     void setText(std::string text);
-    const FontSpec& Font() const { return font_; }
-    void setFont(const FontSpec& font);
+    const FontChoice& Font() const { return font_; }
+    void setFont(const FontChoice& font);
 
     runtime::Event<> Change;
 
@@ -42,7 +42,7 @@ class TextBox : public Control {
     Surface surface_;
     std::string text_;
     std::string composition_;
-    FontSpec font_;
+    FontChoice font_;
 };
 
 } // namespace host::ui
