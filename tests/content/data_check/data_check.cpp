@@ -1,5 +1,6 @@
 #include "content/data_check/data_check.h"
 
+#include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 
 namespace {
@@ -27,4 +28,12 @@ bool RegisterDataRule(std::string name, DataRule check) {
 
 const std::vector<RegisteredDataRule>& DataRules() {
     return registry();
+}
+
+std::optional<long> numberOf(const std::string& field) {
+    try {
+        return host::runtime::CLng(field);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }

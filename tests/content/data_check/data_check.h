@@ -3,6 +3,7 @@
 #include "platform/masterdata/game_data_sections.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct MasterData {
     // The section's rows, each split into its fields; none for an empty section.
     std::vector<std::vector<std::string>> rows(int section) const;
 };
+
+// A number field as the loaders read it; nullopt when it does not convert.
+std::optional<long> numberOf(const std::string& field);
 
 class Findings {
   public:

@@ -22,15 +22,6 @@ constexpr int kSchoolBuildings = 22;
 constexpr int kPermits = 27;
 constexpr int kItems = 14;
 
-// A number field as the loaders read it; nullopt when it does not convert.
-std::optional<long> numberOf(const std::string& field) {
-    try {
-        return host::runtime::CLng(field);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 struct Building {
     std::string name;
     int kind;

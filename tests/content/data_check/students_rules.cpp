@@ -26,14 +26,6 @@ constexpr int kClassrooms = 20;
 constexpr int kLessonItemType = 4;
 constexpr long kLessonItemKinds = 16;
 
-std::optional<long> numberOf(const std::string& field) {
-    try {
-        return host::runtime::CLng(field);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 // The lesson rows as the game reads them; a row that does not load is left
 // to the loading rule.
 std::vector<clsClass> lessonsOf(const MasterData& data) {
