@@ -32,6 +32,19 @@ std::int16_t toInteger(std::int32_t value) {
     return static_cast<std::int16_t>(value);
 }
 
+// Raises StartProcess once, then LoadProcess before each record is loaded.
+template <class Records, class Load>
+void loadWithProgress(clsLoadData& loader, std::string caption, const Records& records, Load load) {
+    std::int16_t max = static_cast<std::int16_t>(records.size());
+    loader.StartProcess.raise(caption, max);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        std::int16_t now = static_cast<std::int16_t>(i + 1);
+        std::int16_t maxNow = max;
+        loader.LoadProcess.raise(now, maxNow);
+        load(i, records[i]);
+    }
+}
+
 } // namespace
 
 void clsLoadData::SetData(host::ui::PictureBox& pPB, const host::gdi::DeviceContext& pfrmHDC) {
@@ -49,14 +62,7 @@ void clsLoadData::LoadImage() {
     requireData();
     auto arrByt = readArchive(AssetTable::kImageArchivePath);
     const auto records = AssetTable::ImageRecords();
-    std::string caption = "画像データを展開中";
-    std::int16_t max = static_cast<std::int16_t>(records.size());
-    StartProcess.raise(caption, max);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& record = records[i];
-        std::int16_t now = static_cast<std::int16_t>(i + 1);
-        std::int16_t maxNow = max;
-        LoadProcess.raise(now, maxNow);
+    loadWithProgress(*this, "画像データを展開中", records, [&](std::size_t i, const auto& record) {
         const std::string name(record.name);
         const std::int32_t width = record.stretched ? AssetTable::kStretchWidth : 0;
         const std::int32_t height = record.stretched ? AssetTable::kStretchHeight : 0;
@@ -64,7 +70,7 @@ void clsLoadData::LoadImage() {
                           AssetTable::LastByte(records, i, AssetTable::kImageArchiveSize), width, height,
                           record);
         if (!record.stretched) AddMaskImage(name, host::gdi::kWhite);
-    }
+    });
 }
 
 void clsLoadData::AddImageFromBytes(const std::string& ImageName, std::vector<std::uint8_t>& arrByt,
@@ -106,17 +112,10 @@ void clsLoadData::AddMaskImage(const std::string& ImageName, host::gdi::COLORREF
 void clsLoadData::LoadSound() {
     auto arrByt = readArchive(AssetTable::kSoundArchivePath);
     const auto records = AssetTable::SoundRecords();
-    std::string caption = "音楽データを展開中";
-    std::int16_t max = static_cast<std::int16_t>(records.size());
-    StartProcess.raise(caption, max);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& record = records[i];
-        std::int16_t now = static_cast<std::int16_t>(i + 1);
-        std::int16_t maxNow = max;
-        LoadProcess.raise(now, maxNow);
+    loadWithProgress(*this, "音楽データを展開中", records, [&](std::size_t i, const auto& record) {
         const std::int32_t last = AssetTable::LastByte(records, i, AssetTable::kSoundArchiveSize);
         const auto bytes = GetByteRange(arrByt, record.first, last, true);
         const std::int32_t high = record.type == AssetTable::kMusicType ? last - record.first : 0;
         MngSound().AddSound(std::string(record.name), bytes, record.type, 0, high);
-    }
+    });
 }
