@@ -90,6 +90,53 @@ class clsMngStudent {
     // skipped. A bad row fails with the runtime's error and adds nothing.
     void SetGrowth(std::string_view strData);
 
+    // School timetable, students' timetables and lookups for the screens.
+    // Slot numbers run 0..39, (weekday - 1) * 8 + (period - 1); a number
+    // outside them raises the subscript error where a slot is read or written.
+    // True for periods 1..4, and for every period with the full-time permit.
+    bool GetClassEnable(bool blFullTime, std::int16_t Number) const;
+    // "未許可" for periods 5..8 without the permit, else "全体授業", "個別授業",
+    // "休講" or "" for the slot's ClassType.
+    std::string GetClassType(bool blFullTime, std::int16_t Number) const;
+    std::int32_t GetClassTypeAsNumber(std::int16_t Number) const;
+    void SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
+                              const std::string& ClassTeacher, const std::string& UseItem);
+    // Places the records keyed "Name:slot" themselves into every student's
+    // timetable. A missing key raises the collection's error before any
+    // timetable changes.
+    void SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData);
+    // A loose copy of the student's slot; nullptr for an empty name, the
+    // collection's error for a name not on the roster.
+    std::shared_ptr<clsClassSchedule> GetSchedule(const std::string& StudentName, std::int16_t Number) const;
+    // True when every student's timetable passes; an empty roster passes.
+    bool CheckClass(std::int16_t ClassNum, const host::runtime::Collection<clsPassageData>& clTeacher,
+                    const host::runtime::Collection<clsGetGridData>& clItem);
+    // True when some student's own timetable books the teacher.
+    bool CheckClassTeacher(const std::string& pData) const;
+    // One cell per student in roster order; no cells for an empty roster.
+    clsGetGridData GetStudentName() const;
+    // The student's progress per ability; a row without cells for an empty
+    // name, the collection's error for a name not on the roster.
+    clsGetGridData GetExperienceAsNumber(const std::string& pData) const;
+    // Per graduate, keyed by name: the name and ability Number + 1.
+    host::runtime::Collection<clsGetGridData> GetGraduateAbilityAsNumber(std::int16_t Number) const;
+
+    // Daily school activities.
+    // Adds to each teacher row (key and cell 0 the name, cell 1 the count)
+    // one per period 1..ClassCount of weekday ClassNumber that the teacher
+    // teaches. A teacher without a row counts nothing.
+    void SetTeacherCount(host::runtime::Collection<clsGetGridData>& clData, std::int16_t ClassCount,
+                         std::int16_t ClassNumber);
+    void SetDormitoryGym(std::int16_t Month);
+    // Rows of built facilities: name, installed item, its influence. Each
+    // student trains in at most the first facility whose roll succeeds.
+    void SetAfterSchool(const host::runtime::Collection<clsGetGridData>& clData, std::int16_t Month);
+    // One camp day from the row Base, BigEffect, SmallEffect.
+    void GetCampEffect(const clsGetGridData& cGData);
+    void ForwordDay(bool blBath);
+    // Students in the final year or older than 19 choose a course.
+    void ThinkCourse(std::int16_t MaxSchoolYear);
+
   private:
     using StudentList = host::runtime::Collection<std::unique_ptr<clsStudent>>;
 
