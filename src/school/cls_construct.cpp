@@ -1,16 +1,11 @@
 #include "school/cls_construct.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 
 void clsConstruct::SetData(std::int32_t kind, std::string_view row) {
-    auto fields = host::runtime::Split(row, ",");
-    if (fields.size() < 5)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "building row \"" + std::string(row) +
-                                              "\" has fewer than 5 fields");
+    auto fields = host::runtime::SplitFields(row, ",", 5, "building row \"" + std::string(row) + "\"");
     std::int32_t money = host::runtime::CLng(fields[1]);
     std::int16_t work = host::runtime::CInt(fields[2]);
     std::int16_t bit = host::runtime::CInt(fields[3]);

@@ -14,10 +14,7 @@ using host::text::toWide;
 namespace {
 
 clsArbeit arbeitOf(std::string_view row) {
-    auto f = host::runtime::Split(row, ",");
-    if (f.size() < 11)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "job row \"" + std::string(row) + "\" has fewer than 11 fields");
+    auto f = host::runtime::SplitFields(row, ",", 11, "job row \"" + std::string(row) + "\"");
     clsArbeit job;
     job.Name(toWide(f[0]));
     job.Physical(CInt(f[1]));

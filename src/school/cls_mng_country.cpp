@@ -1,7 +1,6 @@
 #include "school/cls_mng_country.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 #include "platform/rules/mdl_zrd_func.h"
@@ -14,10 +13,7 @@ using host::runtime::CStr;
 namespace {
 
 clsCountry countryOf(std::string_view row) {
-    auto f = host::runtime::Split(row, ",");
-    if (f.size() < 7)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "camp row \"" + std::string(row) + "\" has fewer than 7 fields");
+    auto f = host::runtime::SplitFields(row, ",", 7, "camp row \"" + std::string(row) + "\"");
     clsCountry country;
     country.Name(host::text::toWide(f[0]));
     country.Rank(CInt(f[1]));

@@ -9,10 +9,7 @@ using host::runtime::ErrorNumber;
 using host::runtime::RuntimeError;
 
 void clsPermit::SetData(std::string_view row) {
-    auto fields = host::runtime::Split(row, ",");
-    if (fields.size() < 5)
-        throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
-                           "permit row \"" + std::string(row) + "\" has fewer than 5 fields");
+    auto fields = host::runtime::SplitFields(row, ",", 5, "permit row \"" + std::string(row) + "\"");
     std::int16_t point = host::runtime::CInt(fields[1]);
     std::int32_t type = host::runtime::CLng(fields[2]);
     std::int16_t limit = host::runtime::CInt(fields[3]);

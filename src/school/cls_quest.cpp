@@ -1,7 +1,6 @@
 #include "school/cls_quest.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
@@ -21,11 +20,7 @@ bool clsQuest::OpenInMonth(std::int16_t m) const {
 }
 
 void clsQuest::SetData(std::string_view strData) {
-    auto f = host::runtime::Split(strData, ",");
-    if (f.size() < 15)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "quest row \"" + std::string(strData) +
-                                              "\" has fewer than 15 fields");
+    auto f = host::runtime::SplitFields(strData, ",", 15, "quest row \"" + std::string(strData) + "\"");
     const std::int16_t id = CInt(f[0]), rank = CInt(f[1]);
     const std::int32_t money = CLng(f[3]);
     const std::int16_t point = CInt(f[4]), startMonth = CInt(f[6]), endMonth = CInt(f[7]),

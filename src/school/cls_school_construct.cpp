@@ -1,16 +1,11 @@
 #include "school/cls_school_construct.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 
 void clsSchoolConstruct::SetData(std::string_view row) {
-    auto fields = host::runtime::Split(row, ",");
-    if (fields.size() < 7)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "school building row \"" + std::string(row) +
-                                              "\" has fewer than 7 fields");
+    auto fields = host::runtime::SplitFields(row, ",", 7, "school building row \"" + std::string(row) + "\"");
     std::int32_t money = host::runtime::CLng(fields[1]);
     std::int16_t work = host::runtime::CInt(fields[2]);
     std::int32_t type = host::runtime::CLng(fields[3]);

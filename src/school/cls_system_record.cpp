@@ -81,9 +81,7 @@ std::string clsSystem::GetSaveData() const {
 }
 
 void clsSystem::SetSaveData(std::string_view strData) {
-    const auto fields = host::runtime::Split(strData, "/");
-    if (fields.size() < kRecordFields)
-        throw RuntimeError(ErrorNumber::SubscriptOutOfRange, "system record has fewer than 16 fields");
+    const auto fields = host::runtime::SplitFields(strData, "/", kRecordFields, "system record");
     const auto date = host::runtime::Split(fields[0], ":");
     if (date.size() < 3)
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange, "system record date \"" + fields[0] + "\"");

@@ -1,16 +1,12 @@
 #include "students/cls_class.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 
 void clsClass::SetData(std::string_view row) {
     using host::runtime::CInt;
-    auto f = host::runtime::Split(row, ",");
-    if (f.size() < 11)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "lesson row has fewer than 11 fields");
+    auto f = host::runtime::SplitFields(row, ",", 11, "lesson row");
     auto i16 = [&](std::size_t i) { return CInt(std::string_view(f[i])); };
     std::int16_t physical = i16(1), basePoint = i16(2), needPoint = i16(3), strength = i16(4);
     std::int32_t bigEffect = host::runtime::CLng(f[5]);

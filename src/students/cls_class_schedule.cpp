@@ -1,17 +1,13 @@
 #include "students/cls_class_schedule.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 
 using host::runtime::CStr;
 
 void clsClassSchedule::SetSaveData(std::string_view sData) {
-    auto fields = host::runtime::Split(sData, ";");
-    if (fields.size() < 7)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "timetable slot has fewer than seven fields");
+    auto fields = host::runtime::SplitFields(sData, ";", 7, "timetable slot");
     clsClassSchedule parsed;
     parsed.dayofWeek_ = host::runtime::CInt(std::string_view(fields[0]));
     parsed.number_ = host::runtime::CInt(std::string_view(fields[1]));

@@ -2,7 +2,6 @@
 
 #include "host/runtime/convert.h"
 #include "host/runtime/rounding.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
@@ -21,10 +20,6 @@ constexpr std::size_t kSaveFields = 9;
 constexpr std::int16_t kLuck = 8;
 constexpr std::int16_t kTopLevel = 100;
 
-host::runtime::RuntimeError subscriptError(const char* what) {
-    return host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange, what);
-}
-
 } // namespace
 
 std::string clsGraduate::GetSaveData() const {
@@ -37,8 +32,7 @@ std::string clsGraduate::GetSaveData() const {
 void clsGraduate::SetSaveData(std::string_view text) {
     using host::runtime::CInt;
     using host::runtime::CLng;
-    auto f = host::runtime::Split(text, ";");
-    if (f.size() < kSaveFields) throw subscriptError("graduate record has fewer than 9 fields");
+    auto f = host::runtime::SplitFields(text, ";", kSaveFields, "graduate record");
     std::int16_t age = CInt(std::string_view(f[1]));
     std::int32_t character = CLng(f[2]);
     std::int32_t course = CLng(f[4]);
@@ -119,9 +113,7 @@ std::int16_t clsGraduate::GetNatureAbility(std::int16_t number) const {
 }
 
 clsGraduate::Abilities clsGraduate::SetAbilityList(std::string_view text) {
-    auto values = host::runtime::Split(text, ":", AbilityCount);
-    if (values.size() < static_cast<std::size_t>(AbilityCount))
-        throw subscriptError("graduate ability list has fewer than 17 values");
+    auto values = host::runtime::SplitFields(text, ":", AbilityCount, "graduate ability list", AbilityCount);
     Abilities result{};
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = host::runtime::CInt(std::string_view(values[i]));

@@ -1,7 +1,6 @@
 #include "students/cls_growth.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 
@@ -11,10 +10,7 @@ std::int16_t clsGrowth::Value(std::int16_t Month) const {
 }
 
 void clsGrowth::SetData(std::string_view row) {
-    auto fields = host::runtime::Split(row, ",");
-    if (fields.size() < 2 + fromApril_.size())
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "growth row has fewer than 14 fields");
+    auto fields = host::runtime::SplitFields(row, ",", 2 + fromApril_.size(), "growth row");
     std::array<std::int16_t, 12> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = host::runtime::CInt(std::string_view(fields[2 + i]));

@@ -1,7 +1,6 @@
 #include "students/cls_mng_scout.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
@@ -18,10 +17,7 @@ constexpr long kOffers = 4;
 
 clsScoutData scoutFromRow(std::string_view row) {
     using host::runtime::CInt;
-    auto f = host::runtime::Split(row, ",");
-    if (f.size() < 7)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "scout row has fewer than 7 fields");
+    auto f = host::runtime::SplitFields(row, ",", 7, "scout row");
     auto i16 = [&](std::size_t i) { return CInt(std::string_view(f[i])); };
     clsScoutData scout;
     scout.Occupation(i16(1));
@@ -42,10 +38,7 @@ void clsMngScout::SetDataInit() {
 }
 
 void clsMngScout::SetSaveData(std::string_view strData) {
-    auto f = host::runtime::Split(strData, "/");
-    if (f.size() < 3)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "scout save text has fewer than 3 fields");
+    auto f = host::runtime::SplitFields(strData, "/", 3, "scout save text");
     std::int16_t period = host::runtime::CInt(std::string_view(f[1]));
     Collection<clsPassageData> offers;
     for (const std::string& line : host::runtime::Split(f[2], "\r\n")) {

@@ -1,6 +1,5 @@
 #include "students/cls_mng_student.h"
 
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 
 #include <vector>
@@ -27,10 +26,7 @@ std::string clsMngStudent::GetSaveData() const {
 
 void clsMngStudent::SetSaveData(std::string_view sData) {
     using host::runtime::Split;
-    const auto sections = Split(sData, "/", kSections);
-    if (sections.size() < kSections)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "student save text has fewer than five sections");
+    const auto sections = host::runtime::SplitFields(sData, "/", kSections, "student save text", kSections);
 
     // Everything is read into new records first; the manager changes only
     // once the whole text has been read.
@@ -50,10 +46,8 @@ void clsMngStudent::SetSaveData(std::string_view sData) {
         graduates.add(std::move(graduate), name);
     }
 
-    const auto unitLines = Split(sections[2], "\r\n", SavedTeams);
-    if (unitLines.size() < static_cast<std::size_t>(SavedTeams))
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "fewer than five saved teams");
+    const auto unitLines =
+        host::runtime::SplitFields(sections[2], "\r\n", SavedTeams, "saved-team section", SavedTeams);
     std::array<clsUnitData, SavedTeams> units;
     for (std::size_t i = 0; i < units.size(); ++i)
         units[i].SetSaveData(unitLines[i]);

@@ -31,11 +31,7 @@ Collection<clsPassageData> listFromText(const std::string& text, bool contracted
     Collection<clsPassageData> list;
     if (text.empty()) return list;
     for (const std::string& line : host::runtime::Split(text, "\r\n")) {
-        const auto f = host::runtime::Split(line, ":");
-        if (f.size() < fields)
-            throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                              "teacher save line has fewer than " + std::to_string(fields) +
-                                                  " fields");
+        const auto f = host::runtime::SplitFields(line, ":", fields, "teacher save line");
         clsPassageData entry;
         entry.Name(host::text::toWide(f[0]));
         entry.Age(CInt(std::string_view(f[1])));

@@ -1,7 +1,6 @@
 #include "students/cls_student.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
@@ -29,10 +28,7 @@ void clsStudent::SetSaveData(std::string_view text) {
     using host::runtime::CBool;
     using host::runtime::CInt;
     using host::runtime::CLng;
-    auto f = host::runtime::Split(text, "@");
-    if (f.size() < kSaveFields)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "student record has fewer than 18 fields");
+    auto f = host::runtime::SplitFields(text, "@", kSaveFields, "student record");
     auto i16 = [&](std::size_t i) { return CInt(std::string_view(f[i])); };
     std::int16_t age = i16(1), schoolYear = i16(2);
     std::int32_t character = CLng(f[3]);

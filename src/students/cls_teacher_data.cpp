@@ -1,7 +1,6 @@
 #include "students/cls_teacher_data.h"
 
 #include "host/runtime/convert.h"
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 #include "platform/rules/cls_method.h"
@@ -19,10 +18,7 @@ constexpr std::array<std::int32_t, kSkillCount> kSkillAbility = {11, 12, 13, 14,
 
 void clsTeacherData::SetData(std::string_view row) {
     using host::runtime::CInt;
-    auto f = host::runtime::Split(row, ",");
-    if (f.size() < kFields)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "teacher row has fewer than 23 fields");
+    auto f = host::runtime::SplitFields(row, ",", kFields, "teacher row");
     auto i16 = [&](std::size_t i) { return CInt(std::string_view(f[i])); };
     std::int32_t character = i16(1), policy = i16(2);
     std::int16_t age = i16(3), period = i16(4);

@@ -1,6 +1,5 @@
 #include "students/cls_unit_data.h"
 
-#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 
@@ -13,10 +12,7 @@ constexpr std::size_t kFields = clsUnitData::Positions + 3;
 } // namespace
 
 void clsUnitData::SetSaveData(std::string_view pData) {
-    auto f = host::runtime::Split(pData, ":");
-    if (f.size() < kFields)
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "team record has fewer than 8 fields");
+    auto f = host::runtime::SplitFields(pData, ":", kFields, "team record");
     for (std::size_t i = 0; i < lines_.size(); ++i)
         lines_[i] = host::text::toWide(f[i]);
     lineName_ = host::text::toWide(f[5]);

@@ -1,5 +1,7 @@
 #include "host/runtime/strings.h"
 
+#include "host/runtime/runtime_error.h"
+
 namespace host::runtime {
 
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter, int limit) {
@@ -17,6 +19,15 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
         start = at + delimiter.size();
     }
     parts.emplace_back(text.substr(start));
+    return parts;
+}
+
+std::vector<std::string> SplitFields(std::string_view text, std::string_view delimiter, std::size_t minimum,
+                                     std::string_view what, int limit) {
+    auto parts = Split(text, delimiter, limit);
+    if (parts.size() < minimum)
+        throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
+                           std::string(what) + " has fewer than " + std::to_string(minimum) + " fields");
     return parts;
 }
 

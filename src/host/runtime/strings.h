@@ -10,6 +10,11 @@ namespace host::runtime {
 // at most that many parts, the last holding the rest of the text.
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter, int limit = -1);
 
+// Split for records: fails with the subscript error, naming `what`, when the
+// text has fewer than `minimum` parts. A limit works as in Split.
+std::vector<std::string> SplitFields(std::string_view text, std::string_view delimiter, std::size_t minimum,
+                                     std::string_view what, int limit = -1);
+
 std::string Join(const std::vector<std::string>& parts, std::string_view delimiter);
 
 // Pattern match with "*" (any run) and "?" (one character, counted in code points).

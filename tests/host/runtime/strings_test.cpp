@@ -1,5 +1,7 @@
 #include "host/runtime/strings.h"
 
+#include "host/runtime/runtime_error.h"
+
 #include <gtest/gtest.h>
 
 using namespace host::runtime;
@@ -13,6 +15,20 @@ TEST(Strings, Split) {
     EXPECT_EQ(Split("a:b:c:d", ":", 2), (Parts{"a", "b:c:d"}));
     EXPECT_EQ(Split("a:b", ":", 5), (Parts{"a", "b"}));
     EXPECT_EQ(Split("春,夏", ","), (Parts{"春", "夏"}));
+}
+
+TEST(Strings, SplitFieldsRefusesShortRecordsNamingThem) {
+    EXPECT_EQ(SplitFields("a,b,c", ",", 3, "row"), (Parts{"a", "b", "c"}));
+    EXPECT_EQ(SplitFields("a:b:c:d", ":", 2, "row", 2), (Parts{"a", "b:c:d"}));
+    try {
+        SplitFields("a,b", ",", 3, "lesson row");
+        FAIL() << "a two-field row was accepted";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), ErrorNumber::SubscriptOutOfRange);
+        EXPECT_NE(std::string(e.what()).find("lesson row has fewer than 3 fields"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_THROW(SplitFields("", ",", 1, "row"), RuntimeError);
 }
 
 TEST(Strings, JoinIsTheInverseOfSplit) {
