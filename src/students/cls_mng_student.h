@@ -2,8 +2,10 @@
 
 #include "host/runtime/collection.h"
 #include "host/runtime/event.h"
+#include "school/cls_sponsor_condition.h"
 #include "students/cls_class_effect.h"
 #include "students/cls_class_schedule.h"
+#include "students/cls_course.h"
 #include "students/cls_create_student.h"
 #include "students/cls_create_student_data.h"
 #include "students/cls_graduate.h"
@@ -137,6 +139,25 @@ class clsMngStudent {
     // Students in the final year or older than 19 choose a course.
     void ThinkCourse(std::int16_t MaxSchoolYear);
 
+    // Careers: course guidance, withdrawal, graduation and the graduates.
+    // Guidance is open to a student without guidance yet in the final year
+    // or aged 20 or more; a name not on the roster raises the collection's error.
+    bool CheckCourse(const std::string& name, std::int16_t schoolYears) const;
+    // Guides the student towards a course of the guidance list; once per student.
+    void SetCourse(const std::string& name, const std::string& courseName);
+    // The 14 guidance rows: "0" and the course name.
+    const host::runtime::Collection<clsGetGridData>& GetCourse() const { return courseRows_; }
+    // The monthly withdrawal of dissatisfied students.
+    void Withdrawal();
+    // The end of the school year: students move up a year or graduate.
+    void Graduate(std::int16_t schoolYears, std::int16_t year);
+    // Growth of every graduate; in April ageing, in other months lost
+    // contact and career changes.
+    void MonthlyGraduateCheck(bool addAge);
+    bool CheckEnableGraduate() const;
+    // Adds the graduates' career points into the sponsor snapshot.
+    void SetSponsorData(clsSponsorCondition& condition) const;
+
   private:
     using StudentList = host::runtime::Collection<std::unique_ptr<clsStudent>>;
 
@@ -170,4 +191,10 @@ class clsMngStudent {
     host::runtime::Collection<clsGraduate> graduates_;
     host::runtime::Collection<clsUnitData> questTeams_;
     StudyInfoProvider* studyInfo_ = nullptr;
+
+    // Careers.
+    static host::runtime::Collection<clsGetGridData> CourseRows(const clsCourse& course);
+    bool RollCourseGuidance(const std::string& origin, const std::string& target) const;
+    clsCourse course_;
+    host::runtime::Collection<clsGetGridData> courseRows_ = CourseRows(course_);
 };

@@ -21,14 +21,19 @@ struct StudentShape {
     int injury = 0;
     int skills = 0;
     std::vector<Entry> abilities = {{1, 1, 20}, {3, 1, 20}};
+    int schoolYear = 1;
+    std::string origin = "農民";
+    int course = 0;
+    bool guided = false;
 };
 
 // A student's save record; its timetable is left empty (all slots blank).
 inline std::string studentLine(const StudentShape& s) {
-    return host::runtime::Join({s.name, std::to_string(s.age), "1", std::to_string(s.character), s.growth,
-                                "農民", std::to_string(s.condition), std::to_string(s.physical),
-                                std::to_string(s.dissatisfaction), "0", "10", std::to_string(s.injury),
-                                "False", "0", "True", std::to_string(s.skills), abilityText(s.abilities), ""},
+    return host::runtime::Join({s.name, std::to_string(s.age), std::to_string(s.schoolYear),
+                                std::to_string(s.character), s.growth, s.origin, std::to_string(s.condition),
+                                std::to_string(s.physical), std::to_string(s.dissatisfaction), "0", "10",
+                                std::to_string(s.injury), s.guided ? "True" : "False", std::to_string(s.course),
+                                "True", std::to_string(s.skills), abilityText(s.abilities), ""},
                                "@");
 }
 
