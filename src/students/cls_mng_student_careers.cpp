@@ -11,28 +11,24 @@ namespace {
 
 constexpr double kGuidancePause = 500;
 
-// Guidance groups: -1 for a text in none of them.
-int originGroup(const std::string& origin) {
-    static const std::array<std::vector<std::string_view>, 3> groups = {{
-        {"騎士", "貴族", "王族"},
-        {"兵士", "商人", "忍者", "学者"},
-        {"農民", "旅人", "猟師", "技術者"},
-    }};
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        for (std::string_view member : groups[g])
-            if (member == origin) return static_cast<int>(g);
-    return -1;
-}
+// Guidance groups of origins and of target courses.
+using Groups = std::array<std::vector<std::string_view>, 3>;
+const Groups kOriginGroups = {{
+    {"騎士", "貴族", "王族"},
+    {"兵士", "商人", "忍者", "学者"},
+    {"農民", "旅人", "猟師", "技術者"},
+}};
+const Groups kTargetGroups = {{
+    {"軍師", "騎士", "兵士長"},
+    {"見習い剣士", "忍者", "商人", "学者", "遊び人", "兵士"},
+    {"農民", "旅人", "猟師", "技術者", "冒険者"},
+}};
 
-int targetGroup(const std::string& target) {
-    static const std::array<std::vector<std::string_view>, 3> groups = {{
-        {"軍師", "騎士", "兵士長"},
-        {"見習い剣士", "忍者", "商人", "学者", "遊び人", "兵士"},
-        {"農民", "旅人", "猟師", "技術者", "冒険者"},
-    }};
+// The group holding the text; -1 for none.
+int groupOf(const Groups& groups, std::string_view text) {
     for (std::size_t g = 0; g < groups.size(); ++g)
         for (std::string_view member : groups[g])
-            if (member == target) return static_cast<int>(g);
+            if (member == text) return static_cast<int>(g);
     return -1;
 }
 
@@ -92,7 +88,7 @@ void clsMngStudent::SetCourse(const std::string& name, const std::string& course
 
 bool clsMngStudent::RollCourseGuidance(const std::string& origin, const std::string& target) const {
     if (target == origin) return true;
-    const int from = originGroup(origin), to = targetGroup(target);
+    const int from = groupOf(kOriginGroups, origin), to = groupOf(kTargetGroups, target);
     if (from < 0 || to < 0) return false;
     return RandomInt(0, 100) < kGuidanceChance[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
 }
