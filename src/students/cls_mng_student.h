@@ -171,6 +171,10 @@ class clsMngStudent {
     // The roster's names now, so a loop survives changes made while it runs.
     std::vector<std::string> RosterNames() const;
     void ClearGraduates();
+    // "王様", "軍人", "学者", "職人" for characters 1..4; empty otherwise.
+    static std::string GetCharaName(std::int32_t character);
+    // 0..4 for dissatisfaction up to 14, 15..34, 35..54, 55..74, 75 and more.
+    static std::int16_t GetDissatisfactionStage(std::int16_t dissatisfaction);
 
     std::string GetStudentSaveData() const;
     std::string GetGraduateSaveData() const;
