@@ -158,6 +158,43 @@ class clsMngStudent {
     // Adds the graduates' career points into the sponsor snapshot.
     void SetSponsorData(clsSponsorCondition& condition) const;
 
+    // Student lists, details and tips for the screens.
+    // A name must be on the list the view reads (roster, newcomers or
+    // graduates), else the collection's error; ability n counts from 0.
+    // Rows in list order, without keys: "0", name, school year, age, physical,
+    // character, condition, dissatisfaction stage, Physical level, course.
+    host::runtime::Collection<clsGetGridData> GetStudentData() const;
+    // "0", name, origin, character, age, Physical level.
+    host::runtime::Collection<clsGetGridData> GetNewComer() const;
+    // Course, name, age, origin, graduation year + "年", present Physical.
+    host::runtime::Collection<clsGetGridData> GetGraduateData() const;
+    // Keyed by name: the name and the character.
+    host::runtime::Collection<clsGetGridData> GetStudentChara() const;
+    // Keyed by name: the name and the level of ability n + 1.
+    host::runtime::Collection<clsGetGridData> GetStudentAbility(std::int16_t n) const;
+    host::runtime::Collection<clsGetGridData> GetNewStudnetAbility(std::int16_t n) const;
+    // The GetStudentData row with the level of ability n + 1 in cell 8; a row
+    // without cells for an empty name.
+    clsGetGridData GetStudentIndividual(const std::string& name, std::int16_t n) const;
+    // Present abilities 1..17 in cells 0..16.
+    clsGetGridData GetGraduateDetail(const std::string& name) const;
+    // The ability detail grid; a row without cells for an empty name.
+    clsGetGridData GetStudentDetail(const std::string& name) const;
+    clsGetGridData GetNewComerDetail(const std::string& name) const;
+    // The course name, "不明" while undecided; empty for an empty name.
+    std::string GetStudentCourse(const std::string& name) const;
+    std::int16_t GetMemberNum() const;
+    // CR LF lines: school year (withYear), origin, traits, injury, growth tip
+    // and growth state in the month; empty for an empty name.
+    std::string GetStudentTips(const std::string& name, std::int16_t month, bool withYear) const;
+    // The tip of the newcomer's growth type; criticism changes nothing.
+    std::string GetNewComerTips(const std::string& name, std::int16_t criticism) const;
+    // The growth state of a growth type at an age in a month.
+    std::string GetGrowthDetails(const std::string& growth, std::int16_t age, std::int16_t month) const;
+    // Reports the use and hands the item to the student; nothing for an empty
+    // name, nor when the student leaves while the report is shown.
+    void UseConsumeItem(const std::string& name, const clsUseConsumeItem& item);
+
   private:
     using StudentList = host::runtime::Collection<std::unique_ptr<clsStudent>>;
 
@@ -201,4 +238,8 @@ class clsMngStudent {
     bool RollCourseGuidance(const std::string& origin, const std::string& target) const;
     clsCourse course_;
     host::runtime::Collection<clsGetGridData> courseRows_ = CourseRows(course_);
+
+    // Views: per student of the list, keyed by name, the name and the level
+    // of ability n + 1.
+    static host::runtime::Collection<clsGetGridData> GetAbilityRows(const StudentList& list, std::int16_t n);
 };
