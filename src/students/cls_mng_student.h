@@ -158,6 +158,59 @@ class clsMngStudent {
     // Adds the graduates' career points into the sponsor snapshot.
     void SetSponsorData(clsSponsorCondition& condition) const;
 
+    // Saved teams (slots 0..4) and the students who may join a team. A slot
+    // number outside 0..4 writes nothing and reads empty or False. A student
+    // may join when uninjured, in no quest team and with Physical >= NeedPhysical.
+    void UnitSave(std::int16_t SaveNumber, std::int16_t UnitNumber, const std::string& SName);
+    void UnitSaveLineName(std::int16_t SaveNumber, const std::string& LineName);
+    void UnitSaveItem(std::int16_t SaveNumber, const std::string& ItemName);
+    std::string UnitLoadLineName(std::int16_t LoadNumber) const;
+    std::string UnitLoadItem(std::int16_t LoadNumber) const;
+    // True when the slot has a formation name.
+    bool CheckLoadData(std::int16_t Number) const;
+    // The member at the position when that student may still join; else "".
+    std::string UnitLoadMember(std::int16_t LoadNumber, std::int16_t UnitNumber,
+                               std::int16_t NeedPhysical) const;
+    // The slot's tip: formation, each member's state, item. An Index outside
+    // 0..4 raises the subscript error.
+    std::string GetUnitLoadSaveTips(std::int16_t Index, std::int16_t NeedPhysical) const;
+    // The team's students in position order, keyed by name, as non-owning
+    // pointers into the roster (valid while they stay on it). Empty positions
+    // are skipped; a name not on the roster raises the collection's error.
+    host::runtime::Collection<const clsStudent*> GetUnitLineData(const clsUnitData& cUnitData) const;
+    // True when at least five students may join a team.
+    bool CheckEnableUnitMember(std::int16_t NeedPhysical) const;
+    // One 19-cell row per student who may join, in roster order: "0", name,
+    // age, school year, abilities 1..6 and 11..17, condition, dissatisfaction stage.
+    host::runtime::Collection<clsGetGridData> GetEnableUnitMember(std::int16_t NeedPhysical) const;
+    // The student's battle skills; "" for an empty name, the collection's
+    // error for a name not on the roster.
+    std::string GetBattleSkillTips(const std::string& pData) const;
+
+    // Quest teams, keyed by quest name in the order sent. Members who left the
+    // roster since the team was sent are skipped.
+    // A quest name already in the list raises the collection's error.
+    void SetQuest(const clsUnitData& pQuestUnit);
+    const host::runtime::Collection<clsUnitData>& GetQuestData() const { return questTeams_; }
+    bool CheckQuest() const { return !questTeams_.empty(); }
+    // One row per team, its cell 0 the quest name.
+    host::runtime::Collection<clsGetGridData> GetQuest() const;
+    // True when a team is entered in the kingdom's tournament.
+    bool CheckBattleGameDay() const;
+    // Per battle item carried, keyed by it: the item and the number of teams.
+    host::runtime::Collection<clsGetGridData> GetQuestItem() const;
+    // 12 when a member holds the festival skill, else 0.
+    std::int16_t GetQuestMemberAddCritical(const clsUnitData& cQuest) const;
+    // 5 (best) to 1: the leader's condition when he holds charisma, else the
+    // worst condition of the members present.
+    std::int32_t GetQuestMemberMinCondition(const clsUnitData& cQuest) const;
+    // Physical cost, dissatisfaction and possible injuries of a lost quest.
+    void SetQuestFailed(const clsUnitData& cUData, std::int16_t Rank);
+    // Physical cost, training by unit type (cells 1..5 of clData) and
+    // formation type (cell 0), and less dissatisfaction after a won quest.
+    void SetQuestSuccess(const clsUnitData& cUData, const clsGetGridData& clData, std::int16_t Month,
+                         std::int16_t Rank);
+
     // Student lists, details and tips for the screens.
     // A name must be on the list the view reads (roster, newcomers or
     // graduates), else the collection's error; ability n counts from 0.
@@ -238,6 +291,16 @@ class clsMngStudent {
     bool RollCourseGuidance(const std::string& origin, const std::string& target) const;
     clsCourse course_;
     host::runtime::Collection<clsGetGridData> courseRows_ = CourseRows(course_);
+
+    // Teams.
+    bool IsStudentName(const std::string& name) const;
+    bool IsQuestMember(const std::string& name) const;
+    bool MayJoinTeam(const clsStudent& student, std::int16_t NeedPhysical) const;
+    // The slot's team, or nullptr for a number outside 0..4.
+    clsUnitData* savedUnit(std::int16_t Number);
+    const clsUnitData* savedUnit(std::int16_t Number) const;
+    // The students at positions 1..5 of a quest team who are on the roster now.
+    std::vector<std::string> PresentMembers(const clsUnitData& team) const;
 
     // Views: per student of the list, keyed by name, the name and the level
     // of ability n + 1.
