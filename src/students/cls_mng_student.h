@@ -260,6 +260,12 @@ class clsMngStudent {
     std::int16_t GetGrowthValue(const std::string& growthType, std::int16_t age, std::int16_t month) const;
     // The roster's names now, so a loop survives changes made while it runs.
     std::vector<std::string> RosterNames() const;
+    // Visits the students on the roster now, in roster order; one that has
+    // left the roster by its turn is skipped.
+    template <class Visit> void ForEachStudent(Visit&& visit) {
+        for (const auto& name : RosterNames())
+            if (auto* entry = students_.find(name)) visit(**entry);
+    }
     void ClearGraduates();
     // "王様", "軍人", "学者", "職人" for characters 1..4; empty otherwise.
     static std::string GetCharaName(std::int32_t character);

@@ -101,10 +101,7 @@ void clsMngStudent::SetTeacherCount(host::runtime::Collection<clsGetGridData>& c
 }
 
 void clsMngStudent::SetDormitoryGym(std::int16_t Month) {
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        clsStudent& student = **entry;
+    ForEachStudent([&](clsStudent& student) {
         MakeCurrent(student);
         const std::int16_t points = RandomInt(25, 50);
         const std::int16_t modifier = gymModifier(student);
@@ -112,16 +109,14 @@ void clsMngStudent::SetDormitoryGym(std::int16_t Month) {
         if (roll + modifier > 40 && student.Injury() == 0)
             student.ClassEffect(abilityBit(kMuscle), points,
                                 GetGrowthValue(student.Growth(), student.Age(), Month));
-    }
+    });
 }
 
 void clsMngStudent::SetAfterSchool(const host::runtime::Collection<clsGetGridData>& clData,
                                    std::int16_t Month) {
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        clsStudent& student = **entry;
+    ForEachStudent([&](clsStudent& student) {
         MakeCurrent(student);
+        const std::string name = student.Name();
         for (const clsGetGridData& row : clData) {
             const Facility* facility = facilityNamed(row.Data(0));
             if (!facility) continue;
@@ -144,44 +139,36 @@ void clsMngStudent::SetAfterSchool(const host::runtime::Collection<clsGetGridDat
                                 GetGrowthValue(trainee.Growth(), trainee.Age(), Month));
             break;
         }
-    }
+    });
 }
 
 void clsMngStudent::GetCampEffect(const clsGetGridData& cGData) {
     const std::int16_t base = host::runtime::CInt(cGData.Data(0));
     const std::int32_t bigEffect = host::runtime::CLng(cGData.Data(1));
     const std::int32_t smallEffect = host::runtime::CLng(cGData.Data(2));
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        clsStudent& student = **entry;
-        if (student.Injury() != 0) continue;
+    ForEachStudent([&](clsStudent& student) {
+        if (student.Injury() != 0) return;
         MakeCurrent(student);
         const std::int16_t growth = GetGrowthValue(student.Growth(), student.Age(), kCampMonth);
         student.ClassEffect(bigEffect, base, growth);
         if (smallEffect > 0) student.ClassEffect(smallEffect, static_cast<std::int16_t>(base / 3), growth);
-    }
+    });
 }
 
 void clsMngStudent::ForwordDay(bool blBath) {
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        MakeCurrent(**entry);
-        (*entry)->ForwordDay(blBath);
-    }
+    ForEachStudent([&](clsStudent& student) {
+        MakeCurrent(student);
+        student.ForwordDay(blBath);
+    });
 }
 
 void clsMngStudent::ThinkCourse(std::int16_t MaxSchoolYear) {
     bool decided = false;
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        clsStudent& student = **entry;
-        if (student.SchoolYear() < MaxSchoolYear && student.Age() <= 19) continue;
+    ForEachStudent([&](clsStudent& student) {
+        if (student.SchoolYear() < MaxSchoolYear && student.Age() <= 19) return;
         student.ThinkCourse();
         decided = true;
-    }
+    });
     if (!decided) return;
     std::string message = "生徒たちが進路を決めました";
     Report.raise(message);

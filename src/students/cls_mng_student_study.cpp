@@ -53,15 +53,12 @@ bool isFormationLesson(std::int32_t effect) {
 
 void clsMngStudent::DirectEffect(std::int16_t UsePhysical, std::int32_t Effect, std::int16_t EffectPoint,
                                  std::int16_t Month) {
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        clsStudent& student = **entry;
+    ForEachStudent([&](clsStudent& student) {
         MakeCurrent(student);
-        if (student.Injury() != 0 || student.Physical() < UsePhysical) continue;
+        if (student.Injury() != 0 || student.Physical() < UsePhysical) return;
         student.ClassEffect(Effect, EffectPoint, GetGrowthValue(student.Growth(), student.Age(), Month));
         student.CalcPhysical(kSubtract, UsePhysical);
-    }
+    });
 }
 
 void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bool NurseOffice) {
@@ -164,24 +161,19 @@ void clsMngStudent::Study(std::int16_t DayofWeek, std::int16_t Number) {
     }
     ClassImage.raise(image);
     Report.raise(message);
-    for (const auto& name : RosterNames()) {
-        auto* entry = students_.find(name);
-        if (!entry) continue;
-        clsStudent& student = **entry;
+    ForEachStudent([&](clsStudent& student) {
         MakeCurrent(student);
         clsClassEffect info;
         info.Schedule(student.GetClassSchedule(DayofWeek, Number));
         info.Character(student.Character());
         studyInfo_->GetStudyInfo(info);
-    }
+    });
 }
 
 void clsMngStudent::PhysicalRecover(std::int32_t pMethod, std::int16_t Value) {
-    for (const auto& name : RosterNames())
-        if (auto* entry = students_.find(name)) (*entry)->CalcPhysical(pMethod, Value);
+    ForEachStudent([&](clsStudent& student) { student.CalcPhysical(pMethod, Value); });
 }
 
 void clsMngStudent::CalcDissatisfaction(std::int32_t pMethod, std::int16_t Value) {
-    for (const auto& name : RosterNames())
-        if (auto* entry = students_.find(name)) (*entry)->CalcDissatisfaction(pMethod, Value);
+    ForEachStudent([&](clsStudent& student) { student.CalcDissatisfaction(pMethod, Value); });
 }

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-using studentstest::drawFor;
 using studentstest::Entry;
+using studentstest::percentDraws;
 using studentstest::studentLine;
 using studentstest::StudentShape;
 
@@ -60,12 +60,7 @@ clsGraduate graduate(int course, const Levels& levels, int changes = 0) {
 
 class Course : public ::testing::Test {
   protected:
-    void script(const std::vector<int>& draws) {
-        std::vector<float> values;
-        for (int d : draws)
-            values.push_back(drawFor(0, 100, d));
-        silent->scriptDraws(values);
-    }
+    void script(const std::vector<int>& draws) { silent->scriptDraws(percentDraws(draws)); }
 
     ScopedSilentServices silent;
     clsCourse course;

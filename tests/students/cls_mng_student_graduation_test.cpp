@@ -9,7 +9,9 @@
 
 using studentstest::drawFor;
 using studentstest::loadLists;
+using studentstest::percentDraws;
 using studentstest::Reports;
+using studentstest::rosterNames;
 using studentstest::studentLine;
 using studentstest::StudentShape;
 
@@ -50,18 +52,8 @@ class Graduation : public ::testing::Test {
             draws.insert(draws.end(), {100, 0});
         return draws;
     }
-    void script(const std::vector<int>& draws) {
-        std::vector<float> values;
-        for (int d : draws)
-            values.push_back(drawFor(0, 100, d));
-        silent->scriptDraws(values);
-    }
-    std::vector<std::string> roster() const {
-        std::vector<std::string> names;
-        for (const auto& name : manager.GetALLStudentName())
-            names.push_back(name);
-        return names;
-    }
+    void script(const std::vector<int>& draws) { silent->scriptDraws(percentDraws(draws)); }
+    std::vector<std::string> roster() const { return rosterNames(manager); }
 
     ScopedSilentServices silent;
     clsMngStudent manager;

@@ -29,12 +29,12 @@ struct StudentShape {
 
 // A student's save record; its timetable is left empty (all slots blank).
 inline std::string studentLine(const StudentShape& s) {
-    return host::runtime::Join({s.name, std::to_string(s.age), std::to_string(s.schoolYear),
-                                std::to_string(s.character), s.growth, s.origin, std::to_string(s.condition),
-                                std::to_string(s.physical), std::to_string(s.dissatisfaction), "0", "10",
-                                std::to_string(s.injury), s.guided ? "True" : "False", std::to_string(s.course),
-                                "True", std::to_string(s.skills), abilityText(s.abilities), ""},
-                               "@");
+    return host::runtime::Join(
+        {s.name, std::to_string(s.age), std::to_string(s.schoolYear), std::to_string(s.character), s.growth,
+         s.origin, std::to_string(s.condition), std::to_string(s.physical), std::to_string(s.dissatisfaction),
+         "0", "10", std::to_string(s.injury), s.guided ? "True" : "False", std::to_string(s.course), "True",
+         std::to_string(s.skills), abilityText(s.abilities), ""},
+        "@");
 }
 
 // A graduate's save record with every ability at 10 and nature 20.
@@ -61,6 +61,14 @@ inline clsStudent& studentOf(clsMngStudent& manager, const std::string& name) {
     clsStudent* student = nullptr;
     if (!manager.GetStudent(name, student)) throw std::runtime_error("no student " + name);
     return *student;
+}
+
+// The roster's names in roster order.
+inline std::vector<std::string> rosterNames(const clsMngStudent& manager) {
+    std::vector<std::string> names;
+    for (const auto& name : manager.GetALLStudentName())
+        names.push_back(name);
+    return names;
 }
 
 } // namespace studentstest

@@ -37,6 +37,14 @@ inline float drawFor(int lo, int hi, int value) {
     return static_cast<float>(value - lo) / static_cast<float>(hi - lo);
 }
 
+// The draws that make successive RandomInt(0, 100) calls give these values.
+inline std::vector<float> percentDraws(const std::vector<int>& values) {
+    std::vector<float> draws;
+    for (int v : values)
+        draws.push_back(drawFor(0, 100, v));
+    return draws;
+}
+
 // Records what the code under test reports through its Report event.
 struct Reports {
     std::vector<std::string> texts;
