@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int kJobs = 11;
-constexpr int kCamps = 12;
-constexpr int kItems = 14;
 constexpr long kAbilityBits = (1L << 17) - 1;
 
 bool isInt16(const std::string& field) {
@@ -36,7 +33,7 @@ long number(const std::string& field) {
 
 QUORVEL_DATA_RULE("10 to 15 part-time jobs, well formed, covering every month without wrapping the year",
                   [](const MasterData& data, Findings& findings) {
-                      const auto rows = data.rows(kJobs);
+                      const auto rows = data.rows(GameDataSection::PartTimeJobs);
                       if (rows.size() < 10 || rows.size() > 15)
                           findings.add(std::to_string(rows.size()) + " part-time jobs");
                       std::set<std::string> names;
@@ -70,12 +67,12 @@ QUORVEL_DATA_RULE("10 to 15 part-time jobs, well formed, covering every month wi
                   });
 
 QUORVEL_DATA_RULE("the items jobs turn up are items", [](const MasterData& data, Findings& findings) {
-    const auto itemRows = data.rows(kItems);
+    const auto itemRows = data.rows(GameDataSection::Items);
     if (itemRows.empty()) return; // checked once the item catalogue exists
     std::set<std::string> items;
     for (const auto& row : itemRows)
         items.insert(host::text::toWide(row[0]));
-    for (const auto& row : data.rows(kJobs))
+    for (const auto& row : data.rows(GameDataSection::PartTimeJobs))
         if (row.size() >= 9 && !items.count(host::text::toWide(row[8])))
             findings.add("job " + host::text::toWide(row[0]) + ": item " + host::text::toWide(row[8]) +
                          " is no item");
@@ -83,7 +80,7 @@ QUORVEL_DATA_RULE("the items jobs turn up are items", [](const MasterData& data,
 
 QUORVEL_DATA_RULE("5 to 8 training camps, well formed, one of them open at rank 0",
                   [](const MasterData& data, Findings& findings) {
-                      const auto rows = data.rows(kCamps);
+                      const auto rows = data.rows(GameDataSection::TrainingCamps);
                       if (rows.size() < 5 || rows.size() > 8)
                           findings.add(std::to_string(rows.size()) + " training camps");
                       std::set<std::string> names;

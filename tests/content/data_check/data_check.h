@@ -13,7 +13,7 @@
 // A rule file in tests/content/data_check/ registers its rules like this:
 //
 //   QUORVEL_DATA_RULE("every lesson's place is a building", [](const MasterData& data, Findings& findings) {
-//       for (const auto& row : data.rows(10))
+//       for (const auto& row : data.rows(GameDataSection::Lessons))
 //           if (...) findings.add("lesson " + row[0] + ": no building " + row[9]);
 //   });
 //

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kQuests = 24;
-constexpr int kMonsters = 23;
-
 std::set<std::string> picturesOf(tools::PictureKind kind) {
     std::set<std::string> names;
     for (const auto& picture : tools::PictureBudgets())
@@ -38,7 +35,7 @@ std::optional<long> numberOf(const std::string& field, int bits) {
 
 QUORVEL_DATA_RULE("25 to 40 quests over ranks 0 to 7, well formed, with unique names and IDs",
                   [](const MasterData& data, Findings& findings) {
-                      const auto rows = data.rows(kQuests);
+                      const auto rows = data.rows(GameDataSection::Quests);
                       if (rows.size() < 25 || rows.size() > 40)
                           findings.add(std::to_string(rows.size()) + " quests");
                       std::set<std::string> names;
@@ -82,10 +79,10 @@ QUORVEL_DATA_RULE("25 to 40 quests over ranks 0 to 7, well formed, with unique n
 QUORVEL_DATA_RULE("a quest's prerequisite is another quest, needed at least once",
                   [](const MasterData& data, Findings& findings) {
                       std::map<long, std::string> byId;
-                      for (const auto& row : data.rows(kQuests))
+                      for (const auto& row : data.rows(GameDataSection::Quests))
                           if (row.size() == 15)
                               byId[numberOf(row[0], 16).value_or(0)] = host::text::toWide(row[2]);
-                      for (const auto& row : data.rows(kQuests)) {
+                      for (const auto& row : data.rows(GameDataSection::Quests)) {
                           if (row.size() != 15) continue;
                           const long id = numberOf(row[0], 16).value_or(0);
                           const long target = numberOf(row[12], 16).value_or(0);
@@ -102,7 +99,7 @@ QUORVEL_DATA_RULE("quests show a background and meet a region's monsters or a mo
                   [](const MasterData& data, Findings& findings) {
                       const auto backgrounds = picturesOf(tools::PictureKind::Background);
                       const auto monsters = picturesOf(tools::PictureKind::Monster);
-                      for (const auto& row : data.rows(kQuests)) {
+                      for (const auto& row : data.rows(GameDataSection::Quests)) {
                           if (row.size() != 15) continue;
                           const std::string where = "quest " + host::text::toWide(row[2]);
                           const std::string image = host::text::toWide(row[5]);
@@ -122,7 +119,7 @@ QUORVEL_DATA_RULE("every monster of a region has a picture", [](const MasterData
 
 QUORVEL_DATA_RULE("the monsters quests meet are in the monster catalogue", [](const MasterData& data,
                                                                               Findings& findings) {
-    const auto monsterRows = data.rows(kMonsters);
+    const auto monsterRows = data.rows(GameDataSection::Monsters);
     if (monsterRows.empty()) return; // checked once the monster catalogue exists
     std::set<std::string> catalogue;
     for (const auto& row : monsterRows)
@@ -130,7 +127,7 @@ QUORVEL_DATA_RULE("the monsters quests meet are in the monster catalogue", [](co
     for (std::string_view name : MonsterRegions::MonsterNames)
         if (!catalogue.count(std::string(name)))
             findings.add("region monster " + std::string(name) + " is not in the catalogue");
-    for (const auto& row : data.rows(kQuests)) {
+    for (const auto& row : data.rows(GameDataSection::Quests)) {
         if (row.size() != 15) continue;
         const std::string monster = host::text::toWide(row[9]);
         if (!MonsterRegions::FindRegion(monster) && !catalogue.count(monster))

@@ -14,14 +14,6 @@
 
 namespace {
 
-constexpr int kNames = 0;
-constexpr int kConstructions = 19;
-constexpr int kClassrooms = 20;
-constexpr int kFacilities = 21;
-constexpr int kSchoolBuildings = 22;
-constexpr int kPermits = 27;
-constexpr int kItems = 14;
-
 struct Building {
     std::string name;
     int kind;
@@ -32,7 +24,7 @@ struct Building {
 std::vector<Building> buildingsOf(const MasterData& data) {
     std::vector<Building> buildings;
     for (int kind = 1; kind <= 3; ++kind)
-        for (const auto& row : data.rows(kConstructions + kind - 1))
+        for (const auto& row : data.rows(GameDataSection::Constructions + kind - 1))
             if (row.size() >= 5)
                 buildings.push_back({host::text::toWide(row[0]), kind, numberOf(row[3]).value_or(0)});
     return buildings;
@@ -45,7 +37,8 @@ constexpr long kLastBit[] = {0, 15, 12, 9};
 
 QUORVEL_DATA_RULE("at least 500 distinct student names", [](const MasterData& data, Findings& findings) {
     std::set<std::string> names;
-    for (const auto& line : host::runtime::Split(data.sections.section[kNames], "\r\n")) {
+    for (const auto& line :
+         host::runtime::Split(data.sections.section[GameDataSection::StudentNames], "\r\n")) {
         if (!names.insert(line).second) findings.add("student name " + line + " comes twice");
     }
     if (names.size() < 500) findings.add(std::to_string(names.size()) + " student names");
@@ -57,7 +50,7 @@ QUORVEL_DATA_RULE("buildings have five fields, numbers and a bit of their kind",
     std::set<std::string> names;
     for (int kind = 1; kind <= 3; ++kind) {
         std::set<long> bits;
-        for (const auto& row : data.rows(kConstructions + kind - 1)) {
+        for (const auto& row : data.rows(GameDataSection::Constructions + kind - 1)) {
             const std::string where = std::string("section ") + kKindSection[kind] + " " + row[0];
             if (row.size() != 5) {
                 findings.add(where + ": " + std::to_string(row.size()) + " fields");
@@ -118,7 +111,7 @@ QUORVEL_DATA_RULE("each school building has one row per level, with room for wha
                       std::set<std::string> buildingNames;
                       for (const auto& b : buildingsOf(data))
                           buildingNames.insert(b.name);
-                      for (const auto& row : data.rows(kSchoolBuildings)) {
+                      for (const auto& row : data.rows(GameDataSection::SchoolBuildings)) {
                           const std::string name = host::text::toWide(row[0]);
                           if (row.size() != 7) {
                               findings.add("school building " + name + ": " + std::to_string(row.size()) +
@@ -160,7 +153,7 @@ QUORVEL_DATA_RULE("each school building has one row per level, with room for wha
 QUORVEL_DATA_RULE("permits have five fields and cost kingdom points",
                   [](const MasterData& data, Findings& findings) {
                       std::set<std::string> names;
-                      for (const auto& row : data.rows(kPermits)) {
+                      for (const auto& row : data.rows(GameDataSection::Permits)) {
                           const std::string name = host::text::toWide(row[0]);
                           if (row.size() != 5) {
                               findings.add("permit " + name + ": " + std::to_string(row.size()) + " fields");
@@ -184,12 +177,12 @@ QUORVEL_DATA_RULE("permits have five fields and cost kingdom points",
 QUORVEL_DATA_RULE("a permit for every level a school can reach, named by its school building",
                   [](const MasterData& data, Findings& findings) {
                       std::map<std::pair<long, long>, std::string> permits; // (type, limit) -> name
-                      for (const auto& row : data.rows(kPermits))
+                      for (const auto& row : data.rows(GameDataSection::Permits))
                           if (row.size() >= 5)
                               permits[{numberOf(row[2]).value_or(0), numberOf(row[3]).value_or(-1)}] =
                                   host::text::toWide(row[0]);
                       std::map<std::pair<long, long>, std::string> named; // (type, scale) -> permit
-                      for (const auto& row : data.rows(kSchoolBuildings))
+                      for (const auto& row : data.rows(GameDataSection::SchoolBuildings))
                           if (row.size() >= 7)
                               named[{numberOf(row[3]).value_or(0), numberOf(row[5]).value_or(0)}] =
                                   host::text::toWide(row[6]);
@@ -217,12 +210,12 @@ QUORVEL_DATA_RULE("a permit for every level a school can reach, named by its sch
                   });
 
 QUORVEL_DATA_RULE("ticket permits are items", [](const MasterData& data, Findings& findings) {
-    const auto itemRows = data.rows(kItems);
+    const auto itemRows = data.rows(GameDataSection::Items);
     if (itemRows.empty()) return; // checked once the item catalogue exists
     std::set<std::string> items;
     for (const auto& row : itemRows)
         items.insert(host::text::toWide(row[0]));
-    for (const auto& row : data.rows(kPermits)) {
+    for (const auto& row : data.rows(GameDataSection::Permits)) {
         const std::string name = host::text::toWide(row[0]);
         if (host::runtime::Like(name, "*チケット") && !items.count(name))
             findings.add("ticket " + name + " is no item");

@@ -18,11 +18,6 @@
 
 namespace {
 
-constexpr int kLessons = 10;
-constexpr int kScouts = 13;
-constexpr int kItems = 14;
-constexpr int kConstructions = 19;
-constexpr int kClassrooms = 20;
 constexpr int kLessonItemType = 4;
 constexpr long kLessonItemKinds = 16;
 
@@ -30,7 +25,7 @@ constexpr long kLessonItemKinds = 16;
 // to the loading rule.
 std::vector<clsClass> lessonsOf(const MasterData& data) {
     std::vector<clsClass> lessons;
-    for (const auto& line : host::runtime::Split(data.sections.section[kLessons], "\r\n")) {
+    for (const auto& line : host::runtime::Split(data.sections.section[GameDataSection::Lessons], "\r\n")) {
         clsClass lesson;
         try {
             lesson.SetData(line);
@@ -66,13 +61,13 @@ QUORVEL_DATA_RULE("lessons and scouts load as the game loads them",
                   [](const MasterData& data, Findings& findings) {
                       try {
                           clsMngClass lessons;
-                          lessons.SetData(data.sections.section[kLessons]);
+                          lessons.SetData(data.sections.section[GameDataSection::Lessons]);
                       } catch (const std::exception& e) {
                           findings.add(std::string("lessons: ") + e.what());
                       }
                       try {
                           clsMngScout scouts;
-                          scouts.SetScout(data.sections.section[kScouts]);
+                          scouts.SetScout(data.sections.section[GameDataSection::Scouts]);
                       } catch (const std::exception& e) {
                           findings.add(std::string("scouts: ") + e.what());
                       }
@@ -101,8 +96,8 @@ QUORVEL_DATA_RULE("every lesson trains an ability, every ability has lessons of 
 
 QUORVEL_DATA_RULE("every lesson's place is a construction or classroom with a lesson-room picture",
                   [](const MasterData& data, Findings& findings) {
-                      std::set<std::string> rooms = buildingNames(data, kConstructions);
-                      rooms.merge(buildingNames(data, kClassrooms));
+                      std::set<std::string> rooms = buildingNames(data, GameDataSection::Constructions);
+                      rooms.merge(buildingNames(data, GameDataSection::Classrooms));
                       std::set<std::string> pictures;
                       for (const auto& record : AssetTable::ImageRecords())
                           if (record.stretched) pictures.insert(std::string(record.name));
@@ -116,30 +111,31 @@ QUORVEL_DATA_RULE("every lesson's place is a construction or classroom with a le
                       }
                   });
 
-QUORVEL_DATA_RULE("the lessons of the first timetable are held where the school stands at the start",
-                  [](const MasterData& data, Findings& findings) {
-                      std::set<std::string> standing = buildingNames(data, kConstructions, {1, 3});
-                      standing.merge(buildingNames(data, kClassrooms, {1}));
-                      std::map<std::string, std::string> places;
-                      for (const clsClass& lesson : lessonsOf(data))
-                          places[lesson.Name()] = lesson.Place();
-                      for (const char* name : {"ウォーキング", "初等攻撃陣形", "走りこみ", "素振り"}) {
-                          auto it = places.find(name);
-                          if (it == places.end())
-                              findings.add(std::string("no lesson ") + name);
-                          else if (!standing.count(it->second))
-                              findings.add(std::string("lesson ") + name + " is held in " + it->second +
-                                           ", which is not built at the start");
-                      }
-                  });
+QUORVEL_DATA_RULE(
+    "the lessons of the first timetable are held where the school stands at the start",
+    [](const MasterData& data, Findings& findings) {
+        std::set<std::string> standing = buildingNames(data, GameDataSection::Constructions, {1, 3});
+        standing.merge(buildingNames(data, GameDataSection::Classrooms, {1}));
+        std::map<std::string, std::string> places;
+        for (const clsClass& lesson : lessonsOf(data))
+            places[lesson.Name()] = lesson.Place();
+        for (const char* name : {"ウォーキング", "初等攻撃陣形", "走りこみ", "素振り"}) {
+            auto it = places.find(name);
+            if (it == places.end())
+                findings.add(std::string("no lesson ") + name);
+            else if (!standing.count(it->second))
+                findings.add(std::string("lesson ") + name + " is held in " + it->second +
+                             ", which is not built at the start");
+        }
+    });
 
 QUORVEL_DATA_RULE("lessons use lesson-item kinds, each with a lesson item once items exist",
                   [](const MasterData& data, Findings& findings) {
                       std::set<long> itemKinds;
-                      for (const auto& row : data.rows(kItems))
+                      for (const auto& row : data.rows(GameDataSection::Items))
                           if (row.size() >= 3 && numberOf(row[1]) == kLessonItemType)
                               itemKinds.insert(numberOf(row[2]).value_or(0));
-                      const bool itemsAuthored = !data.rows(kItems).empty();
+                      const bool itemsAuthored = !data.rows(GameDataSection::Items).empty();
                       for (const clsClass& lesson : lessonsOf(data)) {
                           const long kind = lesson.UseItem();
                           if (kind < 0 || kind > kLessonItemKinds)
@@ -153,7 +149,7 @@ QUORVEL_DATA_RULE("lessons use lesson-item kinds, each with a lesson item once i
 
 QUORVEL_DATA_RULE("at least five scouts, with classes the game knows", [](const MasterData& data,
                                                                           Findings& findings) {
-    const auto rows = data.rows(kScouts);
+    const auto rows = data.rows(GameDataSection::Scouts);
     if (rows.size() < 5) findings.add(std::to_string(rows.size()) + " scouts");
     constexpr long kAny = std::numeric_limits<long>::max();
     struct Field {

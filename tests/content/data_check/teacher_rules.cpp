@@ -15,10 +15,7 @@
 
 namespace {
 
-constexpr int kCharacterTable = 1;
-constexpr int kPolicyTables[] = {2, 3};
-constexpr int kTeachers = 9;
-constexpr int kLessons = 10;
+constexpr int kPolicyTables[] = {GameDataSection::IndividualPolicy, GameDataSection::ClassPolicy};
 // Four offers a month beside the most teachers a school can hold.
 constexpr std::size_t kEnoughTeachers = clsMngTeacher::MaxTeachers + 4;
 // A student's level stops at 100, and at 25 in the three formation abilities.
@@ -29,7 +26,7 @@ constexpr std::int32_t kSkillBits = (1 << 12) - 1;
 // left to the loading rule.
 std::vector<clsTeacherData> teachersOf(const MasterData& data) {
     std::vector<clsTeacherData> teachers;
-    for (const auto& line : host::runtime::Split(data.sections.section[kTeachers], "\r\n")) {
+    for (const auto& line : host::runtime::Split(data.sections.section[GameDataSection::Teachers], "\r\n")) {
         clsTeacherData teacher;
         try {
             teacher.SetData(line);
@@ -60,11 +57,11 @@ const std::map<std::string, int> kStartingTeachers = {{"シオドア", 32}, {"�
 QUORVEL_DATA_RULE("teachers load as the game loads them", [](const MasterData& data, Findings& findings) {
     try {
         clsMngTeacher roster;
-        roster.SetTeacherData(data.sections.section[kTeachers]);
+        roster.SetTeacherData(data.sections.section[GameDataSection::Teachers]);
     } catch (const std::exception& e) {
         findings.add(std::string("teachers: ") + e.what());
     }
-    for (const auto& row : data.rows(kTeachers))
+    for (const auto& row : data.rows(GameDataSection::Teachers))
         if (row.size() != 23)
             findings.add("teacher " + row[0] + ": " + std::to_string(row.size()) + " fields");
 });
@@ -80,7 +77,7 @@ QUORVEL_DATA_RULE("enough teachers for four offers a month beside ten under cont
 QUORVEL_DATA_RULE("every teacher's character and policy are columns of the compatibility tables, and "
                   "each character and policy is held by some teacher",
                   [](const MasterData& data, Findings& findings) {
-                      const int characters = columnsOf(data, kCharacterTable);
+                      const int characters = columnsOf(data, GameDataSection::TeacherCharacter);
                       int policies = columnsOf(data, kPolicyTables[0]);
                       policies = std::min(policies, columnsOf(data, kPolicyTables[1]));
                       std::set<int> heldCharacters, heldPolicies;
@@ -153,8 +150,8 @@ QUORVEL_DATA_RULE("the starting teachers can give the lessons of the first timet
                       clsMngClass lessons;
                       clsMngTeacher roster;
                       try {
-                          lessons.SetData(data.sections.section[kLessons]);
-                          roster.SetTeacherData(data.sections.section[kTeachers]);
+                          lessons.SetData(data.sections.section[GameDataSection::Lessons]);
+                          roster.SetTeacherData(data.sections.section[GameDataSection::Teachers]);
                       } catch (const std::exception&) {
                           return; // reported by the loading rules
                       }
@@ -178,11 +175,11 @@ QUORVEL_DATA_RULE("every lesson has a teacher at or above its need in the lesson
                       const auto teachers = teachersOf(data);
                       clsMngClass lessons;
                       try {
-                          lessons.SetData(data.sections.section[kLessons]);
+                          lessons.SetData(data.sections.section[GameDataSection::Lessons]);
                       } catch (const std::exception&) {
                           return; // reported by the lessons' loading rule
                       }
-                      for (const auto& row : data.rows(kLessons)) {
+                      for (const auto& row : data.rows(GameDataSection::Lessons)) {
                           const clsClass* lesson = nullptr;
                           try {
                               lesson = &lessons.GetClass(host::text::toWide(row[0]));

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kGrowth = 4;
-
 // Every growth type new students can be given.
 constexpr const char* kGrowthTypes[] = {"超早熟",  "早熟1", "早熟2", "持続1", "普通1", "普通2",
                                         "普通3",   "持続2", "晩成1", "晩成2", "晩成3", "超晩成1",
@@ -105,7 +103,7 @@ QUORVEL_DATA_RULE("the choice of teacher matters for every student", [](const Ma
 QUORVEL_DATA_RULE("a growth row for every growth type and every age of a student",
                   [](const MasterData& data, Findings& findings) {
                       std::map<std::pair<std::string, int>, int> counts;
-                      for (const auto& row : data.rows(kGrowth))
+                      for (const auto& row : data.rows(GameDataSection::Growth))
                           if (row.size() >= 2 && isNumber(row[1]))
                               ++counts[{row[0], host::runtime::CInt(std::string_view(row[1]))}];
                       for (const char* type : kGrowthTypes) {
@@ -120,7 +118,7 @@ QUORVEL_DATA_RULE("a growth row for every growth type and every age of a student
 
 QUORVEL_DATA_RULE("growth rows load, name a known type and hold values 0 to 11", [](const MasterData& data,
                                                                                     Findings& findings) {
-    for (const auto& row : data.rows(kGrowth)) {
+    for (const auto& row : data.rows(GameDataSection::Growth)) {
         const std::string where = "growth " + row[0] + (row.size() > 1 ? " " + row[1] : "");
         if (row.size() != 14) findings.add(where + ": " + std::to_string(row.size()) + " fields");
         clsGrowth growth;
