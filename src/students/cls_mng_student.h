@@ -311,4 +311,7 @@ class clsMngStudent {
     // Views: per student of the list, keyed by name, the name and the level
     // of ability n + 1.
     static host::runtime::Collection<clsGetGridData> GetAbilityRows(const StudentList& list, std::int16_t n);
+    // A student row of cells 0..lastCell with cells 0..7 filled: "0", name,
+    // school year, age, physical, character, condition, dissatisfaction stage.
+    static clsGetGridData StudentRow(const clsStudent& student, std::int16_t lastCell);
 };

@@ -48,16 +48,7 @@ std::int16_t clsMngStudent::GetDissatisfactionStage(std::int16_t dissatisfaction
 Collection<clsGetGridData> clsMngStudent::GetStudentData() const {
     Collection<clsGetGridData> rows;
     for (const auto& student : students_) {
-        clsGetGridData row;
-        row.SetCols(9);
-        row.Data(0, "0");
-        row.Data(1, student->Name());
-        row.Data(2, CStr(student->SchoolYear()));
-        row.Data(3, CStr(student->Age()));
-        row.Data(4, CStr(student->Physical()));
-        row.Data(5, GetCharaName(student->Character()));
-        row.Data(6, CStr(student->Condition()));
-        row.Data(7, CStr(GetDissatisfactionStage(student->Dissatisfaction())));
+        clsGetGridData row = StudentRow(*student, 9);
         row.Data(8, CStr(student->GetAbility(1)));
         row.Data(9, mdlZRDFunc::GetCourseName(student->Course()));
         rows.add(std::move(row));
@@ -134,7 +125,14 @@ clsGetGridData clsMngStudent::GetStudentIndividual(const std::string& name, std:
     clsGetGridData row;
     if (name.empty()) return row;
     const clsStudent& student = *students_.item(name);
-    row.SetCols(8);
+    row = StudentRow(student, 8);
+    row.Data(8, CStr(student.GetAbility(abilityOf(n))));
+    return row;
+}
+
+clsGetGridData clsMngStudent::StudentRow(const clsStudent& student, std::int16_t lastCell) {
+    clsGetGridData row;
+    row.SetCols(lastCell);
     row.Data(0, "0");
     row.Data(1, student.Name());
     row.Data(2, CStr(student.SchoolYear()));
@@ -143,7 +141,6 @@ clsGetGridData clsMngStudent::GetStudentIndividual(const std::string& name, std:
     row.Data(5, GetCharaName(student.Character()));
     row.Data(6, CStr(student.Condition()));
     row.Data(7, CStr(GetDissatisfactionStage(student.Dissatisfaction())));
-    row.Data(8, CStr(student.GetAbility(abilityOf(n))));
     return row;
 }
 
