@@ -1,5 +1,5 @@
 #include "platform/services/silent_services.h"
-#include "students/cls_mng_student.h"
+#include "students/roster/cls_mng_student.h"
 
 #include <benchmark/benchmark.h>
 

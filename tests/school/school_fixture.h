@@ -2,7 +2,7 @@
 
 #include "host/runtime/collection.h"
 #include "host/runtime/runtime_error.h"
-#include "school/cls_system.h"
+#include "school/system/cls_system.h"
 
 #include <map>
 #include <set>

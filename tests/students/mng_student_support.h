@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/runtime/strings.h"
-#include "students/cls_mng_student.h"
+#include "students/roster/cls_mng_student.h"
 #include "students/students_support.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "students/cls_mng_teacher.h"
 #include "students/students_support.h"
+#include "students/teachers/cls_mng_teacher.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "students/cls_fix_teacher_data.h"
-#include "students/cls_get_teacher_effect.h"
-#include "students/cls_mng_class.h"
-#include "students/cls_mng_student.h"
-#include "students/cls_teacher_data.h"
-#include "students/study_info_provider.h"
+#include "students/lessons/cls_mng_class.h"
+#include "students/lessons/study_info_provider.h"
+#include "students/roster/cls_mng_student.h"
+#include "students/teachers/cls_fix_teacher_data.h"
+#include "students/teachers/cls_get_teacher_effect.h"
+#include "students/teachers/cls_teacher_data.h"
 
 #include <map>
 #include <string>

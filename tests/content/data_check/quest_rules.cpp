@@ -4,7 +4,7 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
-#include "school/monster_regions.h"
+#include "school/quests/monster_regions.h"
 #include "tools/assets/budget_table.h"
 
 #include <map>

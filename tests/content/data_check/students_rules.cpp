@@ -6,8 +6,8 @@
 #include "host/text/width.h"
 #include "platform/assets/asset_table.h"
 #include "platform/rules/cls_method.h"
-#include "students/cls_mng_class.h"
-#include "students/cls_mng_scout.h"
+#include "students/lessons/cls_mng_class.h"
+#include "students/scouts/cls_mng_scout.h"
 
 #include <limits>
 #include <map>

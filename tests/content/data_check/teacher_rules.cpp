@@ -3,9 +3,9 @@
 
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
-#include "students/cls_mng_class.h"
-#include "students/cls_mng_teacher.h"
-#include "students/cls_teacher_data.h"
+#include "students/lessons/cls_mng_class.h"
+#include "students/teachers/cls_mng_teacher.h"
+#include "students/teachers/cls_teacher_data.h"
 
 #include <algorithm>
 #include <map>

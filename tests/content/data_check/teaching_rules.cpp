@@ -4,8 +4,8 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
-#include "students/cls_fix_teacher_data.h"
-#include "students/cls_growth.h"
+#include "students/student/cls_growth.h"
+#include "students/teachers/cls_fix_teacher_data.h"
 
 #include <algorithm>
 #include <map>

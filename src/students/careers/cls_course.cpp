@@ -1,0 +1,186 @@
+#include "students/careers/cls_course.h"
+
+#include "platform/rules/mdl_zrd_func.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+using mdlZRDFunc::RandomInt;
+
+namespace {
+
+enum Ability : std::int16_t {
+    Physical = 1,
+    Muscle,
+    Quickness,
+    Technique,
+    Intention,
+    Toughness,
+    Charm,
+    Luck,
+    Propriety,
+    History,
+    Fencing,
+    Spearmanship,
+    Toxophily,
+    Horsemanship,
+    Aggressive,
+    Protect,
+    Surprise,
+};
+
+// One condition of a rule: every listed ability on its own, or their sum,
+// reaches the minimum.
+struct Need {
+    std::vector<Ability> abilities;
+    std::int16_t minimum;
+    bool sum = false;
+};
+using Rule = std::vector<Need>;
+
+Need each(std::initializer_list<Ability> abilities, std::int16_t minimum) {
+    return {abilities, minimum, false};
+}
+Need fourWeapons(std::int16_t minimum) {
+    return {{Fencing, Spearmanship, Toxophily, Horsemanship}, minimum, true};
+}
+Need threeWeapons(std::int16_t minimum) {
+    return {{Fencing, Spearmanship, Toxophily}, minimum, true};
+}
+Need formations(std::int16_t minimum) {
+    return {{Aggressive, Protect, Surprise}, minimum, true};
+}
+
+template <class Person> bool meets(const Rule& rule, const Person& person) {
+    for (const Need& need : rule) {
+        std::int64_t total = 0;
+        for (Ability a : need.abilities) {
+            const std::int16_t level = person.GetAbility(a);
+            if (!need.sum && level < need.minimum) return false;
+            total += level;
+        }
+        if (need.sum && total < need.minimum) return false;
+    }
+    return true;
+}
+
+const std::array<const char*, clsCourse::GuidanceCourses> kGuidanceNames = {
+    "軍師", "騎士", "兵士長", "兵士",   "見習い剣士", "遊び人", "忍者",
+    "商人", "旅人", "冒険者", "技術者", "農民",       "学者",   "猟師",
+};
+
+// Courses 1..14: the ability part, and the origins that admit on their own.
+struct Graduation {
+    Rule abilities;
+    std::vector<std::string_view> origins;
+};
+
+const std::array<Graduation, clsCourse::GuidanceCourses> kGraduation = {{
+    {{each({Intention, Charm, Propriety, History}, 50), fourWeapons(150), formations(45)}, {"貴族", "王族"}},
+    {{each({Physical, Muscle, Toughness}, 50), fourWeapons(250), formations(30)}, {"騎士", "貴族", "王族"}},
+    {{each({Physical, Muscle, Toughness}, 30), fourWeapons(100), formations(20)}, {"騎士", "貴族", "王族"}},
+    {{each({Physical, Muscle, Toughness}, 20), fourWeapons(50)}, {"兵士", "騎士", "貴族", "王族"}},
+    {{each({Physical, Muscle, Fencing}, 15)}, {"兵士"}},
+    {{each({Intention, Luck}, 15)}, {}},
+    {{each({Quickness, Technique, Intention}, 20)}, {"忍者"}},
+    {{each({Intention, Propriety}, 10)}, {"商人"}},
+    {{each({Physical, Toughness}, 10)}, {"旅人"}},
+    {{each({Muscle, Fencing}, 10)}, {}},
+    {{each({Technique}, 20)}, {"技術者"}},
+    {{each({Physical, Muscle}, 10)}, {"農民"}},
+    {{each({History}, 25)}, {"学者"}},
+    {{each({Technique, Toxophily}, 10)}, {"猟師"}},
+}};
+
+// Change rules of the courses only careers reach, 16..28. A merchant's rise to
+// 大商人 (23) asks for Intention and Propriety 35, Charm and Luck 20.
+constexpr std::int32_t kFirstCareer = 16, kLastCourse = 28;
+const std::array<Rule, kLastCourse - kFirstCareer + 1> kCareerRules = {{
+    /* 16 */ {each({Intention, Charm, Propriety, History}, 90), each({Luck}, 80)},
+    /* 17 */ {each({Intention, Charm, Propriety, History}, 75), each({Luck}, 60)},
+    /* 18 */ {each({Propriety, History}, 75), each({Intention, Charm}, 50)},
+    /* 19 */ {each({Intention, Luck}, 40), each({Technique, Charm}, 30)},
+    /* 20 */ {each({Intention, Luck}, 80), each({Technique, Charm}, 60)},
+    /* 21 */ {each({Quickness, Technique, Intention}, 45), threeWeapons(120)},
+    /* 22 */ {each({Quickness, Technique, Intention}, 80), threeWeapons(240)},
+    /* 23 */ {each({Intention, Propriety}, 35), each({Charm, Luck}, 20)},
+    /* 24 */ {each({Intention, Charm, Luck}, 50), each({Propriety}, 35)},
+    /* 25 */ {each({Technique}, 35), threeWeapons(75)},
+    /* 26 */ {each({Intention}, 40), each({Technique}, 65), threeWeapons(180)},
+    /* 27 */ {each({Physical, Muscle}, 35), each({Toughness, Charm}, 20)},
+    /* 28 */
+    {each({Physical, Muscle, Toughness}, 70), each({Propriety, History}, 50), fourWeapons(300),
+     formations(40)},
+}};
+
+// The next course of each course 1..28; 9 and 10 depend on the draw.
+constexpr std::array<std::int32_t, kLastCourse> kNextCourse = {
+    17, 28, 2, 3, 4, 19, 21, 23, 0, 0, 25, 27, 1, 10, 0, 0, 16, 0, 20, 0, 22, 0, 24, 0, 26, 0, 24, 18,
+};
+constexpr std::int32_t kTraveller = 9, kAdventurer = 10;
+
+} // namespace
+
+clsCourse::clsCourse() : names_(kGuidanceNames.begin(), kGuidanceNames.end()) {}
+
+std::int32_t clsCourse::CourseChangeBit(std::string_view courseName) const {
+    const auto it = std::find(names_.begin(), names_.end(), courseName);
+    return it == names_.end() ? 0 : static_cast<std::int32_t>(it - names_.begin()) + 1;
+}
+
+host::runtime::Collection<clsGetGridData> clsCourse::GetCourse() const {
+    host::runtime::Collection<clsGetGridData> rows;
+    for (const std::string& name : names_) {
+        clsGetGridData row;
+        row.SetCols(0);
+        row.Data(0, name);
+        rows.add(std::move(row));
+    }
+    return rows;
+}
+
+bool clsCourse::DecideChange(const clsGraduate& graduate, std::int32_t& target) const {
+    if (!graduate.Change() || !IsChangeableCourse(graduate.Course())) return false;
+    if (RandomInt(0, 100) >= 20) return false;
+    target = GetNextCourse(graduate.Course());
+    return true;
+}
+
+bool clsCourse::ChangeCourse(const clsGraduate& graduate, std::int32_t target) const {
+    if (target >= 1 && target <= GuidanceCourses)
+        return meets(kGraduation[static_cast<std::size_t>(target - 1)].abilities, graduate);
+    if (target >= kFirstCareer && target <= kLastCourse)
+        return meets(kCareerRules[static_cast<std::size_t>(target - kFirstCareer)], graduate);
+    return false;
+}
+
+bool clsCourse::EnableCourse(const clsStudent& student) const {
+    const std::int32_t course = student.Course();
+    if (course < 1 || course > GuidanceCourses) return false;
+    const Graduation& rule = kGraduation[static_cast<std::size_t>(course - 1)];
+    if (meets(rule.abilities, student)) return true;
+    return std::find(rule.origins.begin(), rule.origins.end(), student.ComingFrom()) != rule.origins.end();
+}
+
+std::int32_t clsCourse::GetNextCourse(std::int32_t course) {
+    const std::int16_t r = RandomInt(0, 100);
+    if (course == kTraveller) return r < 50 ? 8 : 5;
+    if (course == kAdventurer) return r < 40 ? 8 : r < 98 ? 4 : 2;
+    if (course < 1 || course > kLastCourse) return 0;
+    return kNextCourse[static_cast<std::size_t>(course - 1)];
+}
+
+bool clsCourse::IsChangeableCourse(std::int32_t course) {
+    switch (course) {
+    case 16:
+    case 18:
+    case 20:
+    case 22:
+    case 24:
+    case 26:
+        return false;
+    default:
+        return true;
+    }
+}
