@@ -5,6 +5,7 @@
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 #include "platform/rules/cls_method.h"
+#include "school/permits/permit_codes.h"
 
 #include <array>
 
@@ -23,7 +24,6 @@ constexpr std::int16_t kDormitoryLow = 9, kDormitoryHigh = 10;
 constexpr std::int16_t kYearsLow = 11, kYearsHigh = 14;
 constexpr std::int16_t kSponsorLow = 15, kSponsorHigh = 17;
 
-constexpr std::int16_t kTopRank = 7;
 constexpr std::int16_t kTopScale = 3;
 constexpr std::int16_t kMostYears = 6;
 constexpr std::int16_t kMostSponsors = 6;
@@ -122,7 +122,7 @@ void clsSchoolPermit::SponserIncrease() {
 
 void clsSchoolPermit::RankUp() {
     std::int16_t rank = GetRank();
-    if (rank >= kTopRank) return;
+    if (rank >= school_rank::kS) return;
     setField(kRankLow, kRankHigh, rank + 1);
     raiseRankReport("に上がりました");
 }
@@ -180,7 +180,7 @@ std::int16_t clsSchoolPermit::GetFullTimeNumber() const {
 
 std::string clsSchoolPermit::GetRankString(std::int16_t intRank) {
     static constexpr std::array<const char*, 8> kLetters = {"G", "F", "E", "D", "C", "B", "A", "S"};
-    if (intRank < 0 || intRank > kTopRank) return "";
+    if (intRank < 0 || intRank > school_rank::kS) return "";
     return kLetters[static_cast<std::size_t>(intRank)];
 }
 

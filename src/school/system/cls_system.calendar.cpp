@@ -4,6 +4,8 @@
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
+#include "school/permits/permit_codes.h"
+#include "school/system/calendar_months.h"
 
 using host::runtime::ErrorNumber;
 using host::runtime::RuntimeError;
@@ -15,11 +17,9 @@ constexpr std::int16_t kMonthsInYear = 12;
 constexpr std::int16_t kLastYear = 9999;
 constexpr std::int16_t kSaturday = 6;
 
-constexpr std::int16_t kSchoolYearMonth = 4;
-constexpr std::int16_t kCampMonth = 8;
 constexpr std::int16_t kEnding2BattlePoints = 50;
-constexpr std::int16_t kEnding2Rank = 7;
-constexpr std::int16_t kEndingRank = 4;
+constexpr std::int16_t kEnding2Rank = school_rank::kS;
+constexpr std::int16_t kEndingRank = school_rank::kC;
 
 bool isTournamentMonth(std::int16_t month) {
     return month == 3 || month == 6 || month == 10;
@@ -53,7 +53,7 @@ void clsSystem::DateCount() {
 void clsSystem::runFirstOfMonth() {
     cSchoolPermit.NextMonth();
     ResetMonthlyQuests();
-    if (KingdomMonth == kSchoolYearMonth) {
+    if (KingdomMonth == calendar_month::kSchoolYearStart) {
         runNewSchoolYear();
     } else {
         bool addAge = false;
@@ -61,7 +61,7 @@ void clsSystem::runFirstOfMonth() {
         bool newYear = false;
         NewComer.raise(newYear);
     }
-    if (KingdomMonth == kCampMonth) {
+    if (KingdomMonth == calendar_month::kTrainingCamp) {
         std::string notice = "今日から一ヶ月間、生徒を連れて合宿に行くことができます";
         Report.raise(notice);
     }
@@ -148,7 +148,7 @@ bool clsSystem::CheckDateCommand(std::int16_t index) const {
     case 1:
         return true;
     case 3:
-        return KingdomMonth == kCampMonth && KingdomDay == 1;
+        return KingdomMonth == calendar_month::kTrainingCamp && KingdomDay == 1;
     default:
         return GetWeekAsNumber() != kSaturday;
     }

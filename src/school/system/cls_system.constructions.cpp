@@ -4,6 +4,7 @@
 #include "host/runtime/strings.h"
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "school/buildings/building_codes.h"
 
 #include <vector>
 
@@ -13,11 +14,6 @@ using host::runtime::CStr;
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-// Ordered through the dormitory permits of the point exchange, never here.
-constexpr const char* kDormitory = "学生寮";
-
-enum Kind : std::int32_t { kConstruction = 1, kClassroom = 2, kFacility = 3 };
-
 std::vector<std::string> rowsOf(std::string_view strData) {
     std::vector<std::string> rows;
     for (auto& line : host::runtime::Split(strData, kCrLf))
@@ -36,24 +32,24 @@ std::string joined(const Collection<std::string>& names, std::string_view separa
 
 // The placement line of the three buildings that take an item.
 const char* placementLine(const std::string& building) {
-    if (building == "図書館") return "事典を設置することができます";
-    if (building == "美術館") return "芸術品を設置することができます";
-    if (building == "礼拝堂") return "彫刻を設置することができます";
+    if (building == building_name::kLibrary) return "事典を設置することができます";
+    if (building == building_name::kMuseum) return "芸術品を設置することができます";
+    if (building == building_name::kChapel) return "彫刻を設置することができます";
     return nullptr;
 }
 
 } // namespace
 
 void clsSystem::SetConstruction(std::string_view strData) {
-    SetConstructData(kConstruction, strData);
+    SetConstructData(building_work::kConstruction, strData);
 }
 
 void clsSystem::SetClassroom(std::string_view strData) {
-    SetConstructData(kClassroom, strData);
+    SetConstructData(building_work::kClassroom, strData);
 }
 
 void clsSystem::SetFacilities(std::string_view strData) {
-    SetConstructData(kFacility, strData);
+    SetConstructData(building_work::kFacility, strData);
 }
 
 void clsSystem::SetSchoolConstruct(std::string_view strData) {
@@ -75,11 +71,11 @@ void clsSystem::SetConstructData(std::int32_t kind, std::string_view strData) {
 
 std::int32_t clsSystem::builtBits(std::int32_t kind) const {
     switch (kind) {
-    case kConstruction:
+    case building_work::kConstruction:
         return ConstructBits;
-    case kClassroom:
+    case building_work::kClassroom:
         return ClassroomBits;
-    case kFacility:
+    case building_work::kFacility:
         return FacilitiesBits;
     default:
         return 0;
@@ -89,13 +85,13 @@ std::int32_t clsSystem::builtBits(std::int32_t kind) const {
 std::int16_t clsSystem::GetBuiltCount(std::int32_t kind) const {
     std::int16_t lastBit = 0;
     switch (kind) {
-    case kConstruction:
+    case building_work::kConstruction:
         lastBit = 15;
         break;
-    case kClassroom:
+    case building_work::kClassroom:
         lastBit = 12;
         break;
-    case kFacility:
+    case building_work::kFacility:
         lastBit = 9;
         break;
     default:
@@ -110,13 +106,13 @@ std::int16_t clsSystem::GetBuiltCount(std::int32_t kind) const {
 const clsSchoolConstruct* clsSystem::currentSchoolConstruct(std::int32_t kind) const {
     std::int16_t scale = 0;
     switch (kind) {
-    case kConstruction:
+    case building_work::kConstruction:
         scale = cSchoolPermit.GetSchoolScale();
         break;
-    case kClassroom:
+    case building_work::kClassroom:
         scale = cSchoolPermit.GetSchoolhouseScale();
         break;
-    case kFacility:
+    case building_work::kFacility:
         scale = cSchoolPermit.GetDormitoryScale();
         break;
     default:
@@ -139,11 +135,11 @@ std::string clsSystem::GetSchoolConstructName(std::int32_t kind) const {
 
 std::string clsSystem::GetSchoolConstructTypeName(std::int32_t kind) {
     switch (kind) {
-    case kConstruction:
+    case building_work::kConstruction:
         return "学園";
-    case kClassroom:
+    case building_work::kClassroom:
         return "校舎";
-    case kFacility:
+    case building_work::kFacility:
         return "寮";
     default:
         return "";
@@ -165,7 +161,7 @@ Collection<clsGetGridData> clsSystem::GetBuild(std::int16_t ConstDiscount) const
     Collection<clsGetGridData> rows;
     for (const auto& building : Constructs) {
         const std::int32_t kind = building.ConstructType();
-        if (kind == kFacility && !CheckDormitory()) continue;
+        if (kind == building_work::kFacility && !CheckDormitory()) continue;
         if (GetBuiltCount(kind) >= GetSchoolConstructLand(kind)) continue;
         if (Method().BitCheck(builtBits(kind), building.bitFLG())) continue;
         if (building.ConstructName() == lastWork) continue;
@@ -183,7 +179,8 @@ Collection<clsGetGridData> clsSystem::GetBuild(std::int16_t ConstDiscount) const
 }
 
 bool clsSystem::GetEnableBuild(const std::string& building, std::int16_t Discount) const {
-    if (building == kDormitory) return false;
+    // Ordered through the dormitory permits of the point exchange, never here.
+    if (building == building_name::kDormitory) return false;
     if (cSchoolPermit.GetWork() >= 1) return false;
     return IsEnough(mdlZRDFunc::SubPercentLong(Constructs.item(building).Money(), Discount));
 }
@@ -199,7 +196,7 @@ void clsSystem::SetConstructBuild(const std::string& building, std::int16_t Cons
 std::string clsSystem::GetBuildTips(const std::string& building) const {
     const clsConstruct& row = Constructs.item(building);
     std::string tips = row.Tips() + kCrLf + schoolConstructLine(row.ConstructType());
-    if (building == kDormitory)
+    if (building == building_name::kDormitory)
         tips += std::string(kCrLf) + "ここでは許可できません。ポイント交換所で申請してください";
     Collection<std::string> lessons = hooks_.GetConstructClass(building);
     if (!lessons.empty()) tips += std::string(kCrLf) + "授業=" + joined(lessons, ":");
@@ -228,8 +225,9 @@ std::string clsSystem::GetConstructTips(const std::string& building) {
 }
 
 std::string clsSystem::GetSchoolConstructTips() const {
-    return schoolConstructLine(kConstruction) + kCrLf + schoolConstructLine(kClassroom) + kCrLf +
-           (CheckDormitory() ? schoolConstructLine(kFacility) : std::string("寮なし"));
+    return schoolConstructLine(building_work::kConstruction) + kCrLf +
+           schoolConstructLine(building_work::kClassroom) + kCrLf +
+           (CheckDormitory() ? schoolConstructLine(building_work::kFacility) : std::string("寮なし"));
 }
 
 Collection<clsGetGridData> clsSystem::GetConstData(std::int32_t Target) const {

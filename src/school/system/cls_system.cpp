@@ -1,24 +1,12 @@
 #include "school/system/cls_system.h"
 
 #include "platform/rules/cls_method.h"
+#include "school/buildings/building_codes.h"
 
 namespace {
 
 constexpr std::int16_t kFirstYear = 25;
 constexpr std::int16_t kFirstMonth = 4;
-
-enum ConstKind : std::int32_t {
-    kConstruction = 1,
-    kClassroom = 2,
-    kFacility = 3,
-    kSchoolGrounds = 4,
-    kSchoolhouse = 5,
-    kDormitory = 6,
-};
-
-// Set by the first dormitory: the dormitory building itself and its first room.
-constexpr std::int16_t kDormitoryConstructBit = 2;
-constexpr std::int16_t kDormitoryFacilityBit = 1;
 
 // The set with that bit built. A bit number outside 1..31 (a bad master row or
 // save) leaves the set as it is instead of losing every building in it.
@@ -65,28 +53,29 @@ std::string clsSystem::GetClassImageName() const {
 
 void clsSystem::cSchoolPermit_CompleteConst(std::int32_t CType, std::int16_t CFLG) {
     switch (CType) {
-    case kConstruction:
+    case building_work::kConstruction:
         ConstructBits = withBit(ConstructBits, CFLG);
         break;
-    case kClassroom:
+    case building_work::kClassroom:
         ClassroomBits = withBit(ClassroomBits, CFLG);
         break;
-    case kFacility:
+    case building_work::kFacility:
         FacilitiesBits = withBit(FacilitiesBits, CFLG);
         break;
-    case kSchoolGrounds: {
+    case building_work::kSchoolGrounds: {
         cSchoolPermit.ShoolScaleUp();
         std::string image = GetClassImageName();
         SchoolScaleUp.raise(image);
         break;
     }
-    case kSchoolhouse:
+    case building_work::kSchoolhouse:
         cSchoolPermit.SchoolhouseScaleUp();
         break;
-    case kDormitory:
+    case building_work::kDormitory:
+        // The first dormitory sets the dormitory building and its first room.
         if (cSchoolPermit.GetDormitoryScale() == 0) {
-            ConstructBits = withBit(ConstructBits, kDormitoryConstructBit);
-            FacilitiesBits = withBit(FacilitiesBits, kDormitoryFacilityBit);
+            ConstructBits = withBit(ConstructBits, construct_bit::kDormitory);
+            FacilitiesBits = withBit(FacilitiesBits, facility_bit::kFirstRoom);
         }
         cSchoolPermit.DormitoryScaleUp();
         break;

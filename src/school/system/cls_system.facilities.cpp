@@ -1,37 +1,19 @@
 #include "school/system/cls_system.h"
 
 #include "platform/rules/cls_method.h"
+#include "school/buildings/building_codes.h"
 
 namespace {
-
-constexpr const char* kLibrary = "図書館";
-constexpr const char* kMuseum = "美術館";
-constexpr const char* kChapel = "礼拝堂";
 
 // Item slot kinds, as the item store selects the items that fit a building.
 enum ItemTarget : std::int32_t { kNoSlot = 0, kMuseumSlot = 1, kLibrarySlot = 2, kChapelSlot = 3 };
 
 ItemTarget targetOf(const std::string& building) {
-    if (building == kLibrary) return kLibrarySlot;
-    if (building == kMuseum) return kMuseumSlot;
-    if (building == kChapel) return kChapelSlot;
+    if (building == building_name::kLibrary) return kLibrarySlot;
+    if (building == building_name::kMuseum) return kMuseumSlot;
+    if (building == building_name::kChapel) return kChapelSlot;
     return kNoSlot;
 }
-
-// Construction bits.
-constexpr std::int16_t kDormitoryBuildingBit = 2;
-constexpr std::int16_t kMuseumBit = 5;
-constexpr std::int16_t kLibraryBit = 6;
-constexpr std::int16_t kFacultyOfficeBit = 9;
-constexpr std::int16_t kChapelBit = 11;
-// Classroom bits.
-constexpr std::int16_t kNurseOfficeBit = 5;
-constexpr std::int16_t kRestRoomBit = 7;
-// Facility bits.
-constexpr std::int16_t kRecoveryBit = 2;
-constexpr std::int16_t kCalmBit = 3;
-constexpr std::int16_t kBathBit = 4;
-constexpr std::int16_t kGymBit = 5;
 
 bool built(std::int32_t bits, std::int16_t bit) {
     return Method().BitCheck(bits, bit);
@@ -40,24 +22,24 @@ bool built(std::int32_t bits, std::int16_t bit) {
 } // namespace
 
 bool clsSystem::GetNurseOffice() const {
-    return built(ClassroomBits, kNurseOfficeBit);
+    return built(ClassroomBits, classroom_bit::kNurseOffice);
 }
 
 bool clsSystem::GetCondition() const {
-    return built(FacilitiesBits, kBathBit);
+    return built(FacilitiesBits, facility_bit::kBath);
 }
 
 std::int16_t clsSystem::GetAfterClass() const {
-    return built(ClassroomBits, kRestRoomBit) ? 30 : 10;
+    return built(ClassroomBits, classroom_bit::kRestRoom) ? 30 : 10;
 }
 
 std::int16_t clsSystem::GetAfternoon() const {
-    return built(ConstructBits, kDormitoryBuildingBit) ? 120 : 40;
+    return built(ConstructBits, construct_bit::kDormitory) ? 120 : 40;
 }
 
 std::int16_t clsSystem::GetDormitoryPhysicalRecover() const {
-    bool recovery = built(FacilitiesBits, kRecoveryBit);
-    bool bath = built(FacilitiesBits, kBathBit);
+    bool recovery = built(FacilitiesBits, facility_bit::kRecovery);
+    bool bath = built(FacilitiesBits, facility_bit::kBath);
     if (recovery && bath) return 60;
     if (recovery) return 40;
     if (bath) return 20;
@@ -65,8 +47,8 @@ std::int16_t clsSystem::GetDormitoryPhysicalRecover() const {
 }
 
 std::int16_t clsSystem::GetDormitoryDissatisfaction() const {
-    bool calm = built(FacilitiesBits, kCalmBit);
-    bool bath = built(FacilitiesBits, kBathBit);
+    bool calm = built(FacilitiesBits, facility_bit::kCalm);
+    bool bath = built(FacilitiesBits, facility_bit::kBath);
     if (calm && bath) return 12;
     if (bath) return 4;
     if (calm) return 8;
@@ -74,11 +56,11 @@ std::int16_t clsSystem::GetDormitoryDissatisfaction() const {
 }
 
 bool clsSystem::GetFacultyOffice() const {
-    return built(ConstructBits, kFacultyOfficeBit);
+    return built(ConstructBits, construct_bit::kFacultyOffice);
 }
 
 bool clsSystem::CheckGym() const {
-    return built(FacilitiesBits, kGymBit);
+    return built(FacilitiesBits, facility_bit::kGym);
 }
 
 bool clsSystem::CheckDormitory() const {
@@ -125,9 +107,9 @@ host::runtime::Collection<clsGetGridData> clsSystem::GetAfterSchool() const {
         const std::string& item;
     };
     const Slot slots[] = {
-        {kLibraryBit, kLibrary, LibraryItem},
-        {kMuseumBit, kMuseum, MuseumItem},
-        {kChapelBit, kChapel, ChapelItem},
+        {construct_bit::kLibrary, building_name::kLibrary, LibraryItem},
+        {construct_bit::kMuseum, building_name::kMuseum, MuseumItem},
+        {construct_bit::kChapel, building_name::kChapel, ChapelItem},
     };
     host::runtime::Collection<clsGetGridData> rows;
     for (const auto& slot : slots) {

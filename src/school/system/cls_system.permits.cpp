@@ -3,6 +3,8 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "school/buildings/building_codes.h"
+#include "school/permits/permit_codes.h"
 
 #include <algorithm>
 
@@ -13,23 +15,14 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-enum PermitType : std::int32_t {
-    kSchoolGrounds = 1,
-    kSchoolhouse = 2,
-    kDormitory = 3,
-    kTicket = 4,
-    kSchoolYear = 5,
-    kEightPeriods = 6,
-    kSponsorSlot = 7,
-};
-
-// The school-building works start at kind 4 (grounds), 5, 6 (dormitory).
-constexpr std::int32_t kSchoolWorkOffset = 3;
+// A school building's permit type plus this is the kind of its building work.
+constexpr std::int32_t kSchoolWorkOffset = building_work::kSchoolGrounds - permit_type::kSchoolGrounds;
 // Tickets of a kind that the exchange lets a school hold.
 constexpr std::int32_t kMostTickets = 100;
 
 bool isSchoolBuilding(const clsPermit& permit) {
-    return permit.PermitType() >= kSchoolGrounds && permit.PermitType() <= kDormitory;
+    return permit.PermitType() >= permit_type::kSchoolGrounds &&
+           permit.PermitType() <= permit_type::kDormitory;
 }
 
 bool isTicket(const std::string& permit) {
@@ -51,19 +44,19 @@ void clsSystem::SetPermit(std::string_view strData) {
 bool clsSystem::permitOffered(const clsPermit& permit) const {
     const std::int16_t limit = permit.Limit();
     switch (permit.PermitType()) {
-    case kSchoolGrounds:
+    case permit_type::kSchoolGrounds:
         return limit == cSchoolPermit.GetSchoolScale();
-    case kSchoolhouse:
+    case permit_type::kSchoolhouse:
         return limit == cSchoolPermit.GetSchoolhouseScale();
-    case kDormitory:
+    case permit_type::kDormitory:
         return limit == cSchoolPermit.GetDormitoryScale();
-    case kTicket:
+    case permit_type::kTicket:
         return limit <= cSchoolPermit.GetRank();
-    case kSchoolYear:
+    case permit_type::kSchoolYear:
         return limit == cSchoolPermit.GetSchoolYear() - 1 && KingdomMonth >= 4;
-    case kEightPeriods:
+    case permit_type::kEightPeriods:
         return !cSchoolPermit.GetFullTimeClassAsWait();
-    case kSponsorSlot:
+    case permit_type::kSponsorSlot:
         return limit == cSchoolPermit.GetSponserCount() - 2;
     default:
         return false;
@@ -115,20 +108,20 @@ bool clsSystem::SetPermitChange(const std::string& permit, std::int16_t& Count, 
     if (!SubMoney(price)) return false;
     if (!SubKingdomPoint(static_cast<std::int32_t>(points))) return false;
     switch (row.PermitType()) {
-    case kSchoolGrounds:
-    case kSchoolhouse:
-    case kDormitory:
+    case permit_type::kSchoolGrounds:
+    case permit_type::kSchoolhouse:
+    case permit_type::kDormitory:
         if (const clsSchoolConstruct* level = schoolConstructOfPermit(permit))
             cSchoolPermit.SetConstruct(level->SchoolType() + kSchoolWorkOffset, row.Limit(), level->Work(),
                                        level->SchoolConstructName());
         break;
-    case kEightPeriods:
+    case permit_type::kEightPeriods:
         cSchoolPermit.SetFullTimeClass(KingdomDay);
         break;
-    case kSchoolYear:
+    case permit_type::kSchoolYear:
         cSchoolPermit.SchoolYearincrease();
         break;
-    case kSponsorSlot:
+    case permit_type::kSponsorSlot:
         cSchoolPermit.SponserIncrease();
         break;
     default:
@@ -146,9 +139,9 @@ const clsSchoolConstruct* clsSystem::schoolConstructOfPermit(const std::string& 
 std::string clsSystem::GetPermitTips(const std::string& permit) const {
     const clsPermit& row = Permits.item(permit);
     switch (row.PermitType()) {
-    case kSchoolGrounds:
-    case kSchoolhouse:
-    case kDormitory: {
+    case permit_type::kSchoolGrounds:
+    case permit_type::kSchoolhouse:
+    case permit_type::kDormitory: {
         const std::string lastWork = cSchoolPermit.GetConstruct(true);
         std::string tips;
         for (const auto& level : SchoolConstructs) {
@@ -161,12 +154,12 @@ std::string clsSystem::GetPermitTips(const std::string& permit) const {
             tips += std::string(kCrLf) + "現在" + lastWork + "を建設しているので交換できません";
         return tips;
     }
-    case kEightPeriods:
+    case permit_type::kEightPeriods:
         return "来月から4時間授業を8時間授業に変更します";
-    case kSchoolYear:
+    case permit_type::kSchoolYear:
         return "来年度から" + CStr(std::int32_t{row.Limit()} + 2) + "年制に変更します" + kCrLf +
                "1月～3月は生徒の進路期間なので変更できません";
-    case kSponsorSlot:
+    case permit_type::kSponsorSlot:
         return "来年度からスポンサー枠を一つ増やして" + CStr(std::int32_t{row.Limit()} + 3) +
                "枠に変更します";
     default:

@@ -1,15 +1,15 @@
 #include "school/system/cls_system.h"
 
 #include "platform/rules/cls_method.h"
+#include "school/permits/permit_codes.h"
 
 using host::runtime::Collection;
 
 namespace {
 
-constexpr std::int16_t kTopRank = 7;
 // From this rank up a rise needs more battle points, and from the next one
 // graduates with rank-up points as well.
-constexpr std::int16_t kSeniorRank = 3;
+constexpr std::int16_t kSeniorRank = school_rank::kD;
 
 // Classroom bit of the career-guidance room.
 constexpr std::int16_t kGuidanceBit = 8;
@@ -47,7 +47,7 @@ void clsSystem::EvaluateSchoolRank() {
     const std::int16_t rank = cSchoolPermit.GetRank();
     const std::int16_t graduates = rank >= kSeniorRank ? hooks_.GetRankUpCondition() : 0;
     const RankRule rule = ruleFor(rank);
-    if (rank < kTopRank && BattlePoint >= rule.riseAt && graduates >= rule.graduates)
+    if (rank < school_rank::kS && BattlePoint >= rule.riseAt && graduates >= rule.graduates)
         cSchoolPermit.RankUp();
     else if (BattlePoint <= rule.fallAtMost)
         cSchoolPermit.RankDown();

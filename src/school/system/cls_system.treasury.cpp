@@ -1,6 +1,7 @@
 #include "school/system/cls_system.h"
 
 #include "host/runtime/saturate.h"
+#include "school/permits/permit_codes.h"
 
 #include <algorithm>
 
@@ -11,8 +12,6 @@ namespace {
 
 constexpr std::int64_t kMoneyCap = 99'999'999;
 constexpr std::int64_t kKingdomPointCap = 99'999;
-// A school of this rank or higher earns the larger battle points.
-constexpr std::int16_t kSeniorRank = 3;
 
 std::int16_t battlePointsFor(std::int16_t place, bool senior) {
     switch (place) {
@@ -50,6 +49,6 @@ bool clsSystem::SubKingdomPoint(std::int32_t lngPoint) {
 }
 
 void clsSystem::AddBattlePoint(std::int16_t Count) {
-    bool senior = cSchoolPermit.GetRank() >= kSeniorRank;
+    bool senior = cSchoolPermit.GetRank() >= school_rank::kD; // the larger battle points
     BattlePoint = saturate16(std::int64_t{BattlePoint} + battlePointsFor(Count, senior));
 }

@@ -1,6 +1,8 @@
 #include "students/careers/cls_course.h"
 
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/abilities.h"
+#include "students/courses.h"
 
 #include <algorithm>
 #include <array>
@@ -10,52 +12,34 @@ using mdlZRDFunc::RandomInt;
 
 namespace {
 
-enum Ability : std::int16_t {
-    Physical = 1,
-    Muscle,
-    Quickness,
-    Technique,
-    Intention,
-    Toughness,
-    Charm,
-    Luck,
-    Propriety,
-    History,
-    Fencing,
-    Spearmanship,
-    Toxophily,
-    Horsemanship,
-    Aggressive,
-    Protect,
-    Surprise,
-};
+using namespace ability;
 
 // One condition of a rule: every listed ability on its own, or their sum,
 // reaches the minimum.
 struct Need {
-    std::vector<Ability> abilities;
+    std::vector<std::int16_t> abilities;
     std::int16_t minimum;
     bool sum = false;
 };
 using Rule = std::vector<Need>;
 
-Need each(std::initializer_list<Ability> abilities, std::int16_t minimum) {
+Need each(std::initializer_list<std::int16_t> abilities, std::int16_t minimum) {
     return {abilities, minimum, false};
 }
 Need fourWeapons(std::int16_t minimum) {
-    return {{Fencing, Spearmanship, Toxophily, Horsemanship}, minimum, true};
+    return {{kFencing, kSpearmanship, kToxophily, kHorsemanship}, minimum, true};
 }
 Need threeWeapons(std::int16_t minimum) {
-    return {{Fencing, Spearmanship, Toxophily}, minimum, true};
+    return {{kFencing, kSpearmanship, kToxophily}, minimum, true};
 }
 Need formations(std::int16_t minimum) {
-    return {{Aggressive, Protect, Surprise}, minimum, true};
+    return {{kAggressive, kProtect, kSurprise}, minimum, true};
 }
 
 template <class Person> bool meets(const Rule& rule, const Person& person) {
     for (const Need& need : rule) {
         std::int64_t total = 0;
-        for (Ability a : need.abilities) {
+        for (std::int16_t a : need.abilities) {
             const std::int16_t level = person.GetAbility(a);
             if (!need.sum && level < need.minimum) return false;
             total += level;
@@ -77,48 +61,49 @@ struct Graduation {
 };
 
 const std::array<Graduation, clsCourse::GuidanceCourses> kGraduation = {{
-    {{each({Intention, Charm, Propriety, History}, 50), fourWeapons(150), formations(45)}, {"貴族", "王族"}},
-    {{each({Physical, Muscle, Toughness}, 50), fourWeapons(250), formations(30)}, {"騎士", "貴族", "王族"}},
-    {{each({Physical, Muscle, Toughness}, 30), fourWeapons(100), formations(20)}, {"騎士", "貴族", "王族"}},
-    {{each({Physical, Muscle, Toughness}, 20), fourWeapons(50)}, {"兵士", "騎士", "貴族", "王族"}},
-    {{each({Physical, Muscle, Fencing}, 15)}, {"兵士"}},
-    {{each({Intention, Luck}, 15)}, {}},
-    {{each({Quickness, Technique, Intention}, 20)}, {"忍者"}},
-    {{each({Intention, Propriety}, 10)}, {"商人"}},
-    {{each({Physical, Toughness}, 10)}, {"旅人"}},
-    {{each({Muscle, Fencing}, 10)}, {}},
-    {{each({Technique}, 20)}, {"技術者"}},
-    {{each({Physical, Muscle}, 10)}, {"農民"}},
-    {{each({History}, 25)}, {"学者"}},
-    {{each({Technique, Toxophily}, 10)}, {"猟師"}},
+    {{each({kIntention, kCharm, kPropriety, kHistory}, 50), fourWeapons(150), formations(45)},
+     {"貴族", "王族"}},
+    {{each({kPhysical, kMuscle, kToughness}, 50), fourWeapons(250), formations(30)},
+     {"騎士", "貴族", "王族"}},
+    {{each({kPhysical, kMuscle, kToughness}, 30), fourWeapons(100), formations(20)},
+     {"騎士", "貴族", "王族"}},
+    {{each({kPhysical, kMuscle, kToughness}, 20), fourWeapons(50)}, {"兵士", "騎士", "貴族", "王族"}},
+    {{each({kPhysical, kMuscle, kFencing}, 15)}, {"兵士"}},
+    {{each({kIntention, kLuck}, 15)}, {}},
+    {{each({kQuickness, kTechnique, kIntention}, 20)}, {"忍者"}},
+    {{each({kIntention, kPropriety}, 10)}, {"商人"}},
+    {{each({kPhysical, kToughness}, 10)}, {"旅人"}},
+    {{each({kMuscle, kFencing}, 10)}, {}},
+    {{each({kTechnique}, 20)}, {"技術者"}},
+    {{each({kPhysical, kMuscle}, 10)}, {"農民"}},
+    {{each({kHistory}, 25)}, {"学者"}},
+    {{each({kTechnique, kToxophily}, 10)}, {"猟師"}},
 }};
 
 // Change rules of the courses only careers reach, 16..28. A merchant's rise to
 // 大商人 (23) asks for Intention and Propriety 35, Charm and Luck 20.
-constexpr std::int32_t kFirstCareer = 16, kLastCourse = 28;
-const std::array<Rule, kLastCourse - kFirstCareer + 1> kCareerRules = {{
-    /* 16 */ {each({Intention, Charm, Propriety, History}, 90), each({Luck}, 80)},
-    /* 17 */ {each({Intention, Charm, Propriety, History}, 75), each({Luck}, 60)},
-    /* 18 */ {each({Propriety, History}, 75), each({Intention, Charm}, 50)},
-    /* 19 */ {each({Intention, Luck}, 40), each({Technique, Charm}, 30)},
-    /* 20 */ {each({Intention, Luck}, 80), each({Technique, Charm}, 60)},
-    /* 21 */ {each({Quickness, Technique, Intention}, 45), threeWeapons(120)},
-    /* 22 */ {each({Quickness, Technique, Intention}, 80), threeWeapons(240)},
-    /* 23 */ {each({Intention, Propriety}, 35), each({Charm, Luck}, 20)},
-    /* 24 */ {each({Intention, Charm, Luck}, 50), each({Propriety}, 35)},
-    /* 25 */ {each({Technique}, 35), threeWeapons(75)},
-    /* 26 */ {each({Intention}, 40), each({Technique}, 65), threeWeapons(180)},
-    /* 27 */ {each({Physical, Muscle}, 35), each({Toughness, Charm}, 20)},
+const std::array<Rule, course::kCount - course::kFirstCareerOnly + 1> kCareerRules = {{
+    /* 16 */ {each({kIntention, kCharm, kPropriety, kHistory}, 90), each({kLuck}, 80)},
+    /* 17 */ {each({kIntention, kCharm, kPropriety, kHistory}, 75), each({kLuck}, 60)},
+    /* 18 */ {each({kPropriety, kHistory}, 75), each({kIntention, kCharm}, 50)},
+    /* 19 */ {each({kIntention, kLuck}, 40), each({kTechnique, kCharm}, 30)},
+    /* 20 */ {each({kIntention, kLuck}, 80), each({kTechnique, kCharm}, 60)},
+    /* 21 */ {each({kQuickness, kTechnique, kIntention}, 45), threeWeapons(120)},
+    /* 22 */ {each({kQuickness, kTechnique, kIntention}, 80), threeWeapons(240)},
+    /* 23 */ {each({kIntention, kPropriety}, 35), each({kCharm, kLuck}, 20)},
+    /* 24 */ {each({kIntention, kCharm, kLuck}, 50), each({kPropriety}, 35)},
+    /* 25 */ {each({kTechnique}, 35), threeWeapons(75)},
+    /* 26 */ {each({kIntention}, 40), each({kTechnique}, 65), threeWeapons(180)},
+    /* 27 */ {each({kPhysical, kMuscle}, 35), each({kToughness, kCharm}, 20)},
     /* 28 */
-    {each({Physical, Muscle, Toughness}, 70), each({Propriety, History}, 50), fourWeapons(300),
+    {each({kPhysical, kMuscle, kToughness}, 70), each({kPropriety, kHistory}, 50), fourWeapons(300),
      formations(40)},
 }};
 
 // The next course of each course 1..28; 9 and 10 depend on the draw.
-constexpr std::array<std::int32_t, kLastCourse> kNextCourse = {
+constexpr std::array<std::int32_t, course::kCount> kNextCourse = {
     17, 28, 2, 3, 4, 19, 21, 23, 0, 0, 25, 27, 1, 10, 0, 0, 16, 0, 20, 0, 22, 0, 24, 0, 26, 0, 24, 18,
 };
-constexpr std::int32_t kTraveller = 9, kAdventurer = 10;
 
 } // namespace
 
@@ -150,8 +135,8 @@ bool clsCourse::DecideChange(const clsGraduate& graduate, std::int32_t& target) 
 bool clsCourse::ChangeCourse(const clsGraduate& graduate, std::int32_t target) const {
     if (target >= 1 && target <= GuidanceCourses)
         return meets(kGraduation[static_cast<std::size_t>(target - 1)].abilities, graduate);
-    if (target >= kFirstCareer && target <= kLastCourse)
-        return meets(kCareerRules[static_cast<std::size_t>(target - kFirstCareer)], graduate);
+    if (target >= course::kFirstCareerOnly && target <= course::kCount)
+        return meets(kCareerRules[static_cast<std::size_t>(target - course::kFirstCareerOnly)], graduate);
     return false;
 }
 
@@ -165,20 +150,21 @@ bool clsCourse::EnableCourse(const clsStudent& student) const {
 
 std::int32_t clsCourse::GetNextCourse(std::int32_t course) {
     const std::int16_t r = RandomInt(0, 100);
-    if (course == kTraveller) return r < 50 ? 8 : 5;
-    if (course == kAdventurer) return r < 40 ? 8 : r < 98 ? 4 : 2;
-    if (course < 1 || course > kLastCourse) return 0;
+    if (course == course::kTraveller) return r < 50 ? course::kMerchant : course::kApprenticeSoldier;
+    if (course == course::kAdventurer)
+        return r < 40 ? course::kMerchant : r < 98 ? course::kSoldier : course::kKnight;
+    if (course < 1 || course > course::kCount) return 0;
     return kNextCourse[static_cast<std::size_t>(course - 1)];
 }
 
 bool clsCourse::IsChangeableCourse(std::int32_t course) {
     switch (course) {
-    case 16:
-    case 18:
-    case 20:
-    case 22:
-    case 24:
-    case 26:
+    case course::kChancellor:
+    case course::kGeneral:
+    case course::kSage:
+    case course::kJonin:
+    case course::kMagnate:
+    case course::kArtisan:
         return false;
     default:
         return true;

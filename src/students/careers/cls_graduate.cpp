@@ -8,6 +8,7 @@
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "students/abilities.h"
 
 #include <vector>
 
@@ -17,7 +18,6 @@ using mdlZRDFunc::RandomInt;
 namespace {
 
 constexpr std::size_t kSaveFields = 9;
-constexpr std::int16_t kLuck = 8;
 constexpr std::int16_t kTopLevel = 100;
 
 } // namespace
@@ -59,8 +59,8 @@ void clsGraduate::CourseChange(std::int32_t target) {
 
 void clsGraduate::AbilityUp() {
     const std::int32_t mask = mdlZRDFunc::GetCourseMask(course_);
-    const std::int16_t luck = GetNatureAbility(kLuck);
-    for (std::int16_t k = 1; k <= AbilityCount; ++k) {
+    const std::int16_t luck = GetNatureAbility(ability::kLuck);
+    for (std::int16_t k = 1; k <= ability::kCount; ++k) {
         const std::int16_t r1 = RandomInt(0, 100);
         bool chance, room;
         if (Method().BitCheck(mask, k)) {
@@ -113,7 +113,8 @@ std::int16_t clsGraduate::GetNatureAbility(std::int16_t number) const {
 }
 
 clsGraduate::Abilities clsGraduate::SetAbilityList(std::string_view text) {
-    auto values = host::runtime::SplitFields(text, ":", AbilityCount, "graduate ability list", AbilityCount);
+    auto values =
+        host::runtime::SplitFields(text, ":", ability::kCount, "graduate ability list", ability::kCount);
     Abilities result{};
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = host::runtime::CInt(std::string_view(values[i]));

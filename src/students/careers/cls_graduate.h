@@ -1,5 +1,7 @@
 #pragma once
 
+#include "students/abilities.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -10,8 +12,6 @@
 // abilities, which go on growing month by month by the course's favour.
 class clsGraduate {
   public:
-    static constexpr int AbilityCount = 17;
-
     // "Name;Age;Character;ComingFrom;Course;changes;present;nature;year",
     // the two ability lists joined by ":".
     std::string GetSaveData() const;
@@ -45,9 +45,9 @@ class clsGraduate {
     void GraduateYear(std::int16_t value) { graduateYear_ = value; }
 
   private:
-    using Abilities = std::array<std::int16_t, AbilityCount>;
+    using Abilities = std::array<std::int16_t, ability::kCount>;
 
-    static bool holds(std::int16_t number) { return number >= 1 && number <= AbilityCount; }
+    static bool holds(std::int16_t number) { return number >= 1 && number <= ability::kCount; }
     static std::size_t at(std::int16_t number) { return static_cast<std::size_t>(number - 1); }
 
     void RaiseAbility(std::int16_t number);

@@ -2,10 +2,9 @@
 
 #include "host/runtime/runtime_error.h"
 #include "platform/rules/cls_method.h"
+#include "students/abilities.h"
 
 namespace {
-
-constexpr std::int16_t kAbilityCount = 17;
 
 host::runtime::RuntimeError notSet(const char* what) {
     return host::runtime::RuntimeError(host::runtime::ErrorNumber::ObjectNotSet, what);
@@ -22,9 +21,7 @@ std::int32_t clsClassEffect::ItemData() const {
 }
 
 std::int16_t clsClassEffect::ClassEffectAsBit() const {
-    for (std::int16_t n = 1; n <= kAbilityCount; ++n)
-        if (Method().BitCheck(ClassEffect(), n)) return n;
-    return 0;
+    return ability::lowestIn(ClassEffect());
 }
 
 const clsClass& clsClassEffect::lesson() const {

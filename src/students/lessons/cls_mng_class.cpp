@@ -2,24 +2,12 @@
 
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
-#include "platform/rules/cls_method.h"
+#include "students/abilities.h"
 
 #include <array>
 #include <string_view>
 
 using host::runtime::Collection;
-
-namespace {
-
-constexpr std::int16_t kAbilityCount = 17;
-
-std::int16_t lowestAbility(std::int32_t bits) {
-    for (std::int16_t n = 1; n <= kAbilityCount; ++n)
-        if (Method().BitCheck(bits, n)) return n;
-    return 0;
-}
-
-} // namespace
 
 const std::string& clsMngClass::GetClassPlace(const std::string& name) const {
     return GetClass(name).Place();
@@ -30,7 +18,7 @@ std::int16_t clsMngClass::GetClassNeedAbility(const std::string& name) const {
 }
 
 std::int16_t clsMngClass::GetClassTargetAbility(const std::string& name) const {
-    return lowestAbility(GetClass(name).BigEffect());
+    return ability::lowestIn(GetClass(name).BigEffect());
 }
 
 std::int32_t clsMngClass::GetClassItemCheck(const std::string& name) const {
@@ -98,16 +86,16 @@ void clsMngClass::SetData(std::string_view text) {
 }
 
 std::string clsMngClass::GetClassAbilityName(std::int32_t n) {
-    static constexpr std::array<std::string_view, kAbilityCount> names = {
+    static constexpr std::array<std::string_view, ability::kCount> names = {
         "体力", "筋力", "敏捷", "技術", "意志", "頑丈",     "魅力",     "運",       "礼儀",
         "歴史", "剣術", "槍術", "弓術", "馬術", "攻撃陣形", "防御陣形", "奇襲陣形",
     };
-    if (n < 1 || n > kAbilityCount) return "";
+    if (n < 1 || n > ability::kCount) return "";
     return std::string(names[static_cast<std::size_t>(n - 1)]);
 }
 
 std::string clsMngClass::GetTargetAbilityName(std::int32_t bits) {
-    return GetClassAbilityName(lowestAbility(bits));
+    return GetClassAbilityName(ability::lowestIn(bits));
 }
 
 std::string clsMngClass::GetDangerLabel(std::int16_t strength) {

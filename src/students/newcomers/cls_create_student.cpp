@@ -5,6 +5,8 @@
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +18,6 @@ using mdlZRDFunc::RandomInt;
 
 namespace {
 
-constexpr int kAbilityCount = 17;
 // A trait's chance out of a 0..100 draw: favoured origins, the others, and
 // the traits every origin gets alike.
 constexpr std::int16_t kFavoured = 15, kRare = 3, kPlain = 5;
@@ -86,26 +87,26 @@ struct TraitRule {
 
 const std::array<TraitRule, 15>& traitTable() {
     static const std::array<TraitRule, 15> table = {{
-        {{"騎士", "貴族", "王族"}, kRare, {}},           // カリスマ
-        {{}, kPlain, {}},                                // 天才肌
-        {{"学者"}, kRare, {}},                           // 努力家
-        {{"農民"}, kRare, {}},                           // 頑丈
-        {{"猟師", "技術者"}, kRare, {}},                 // 器用
-        {{"旅人", "商人"}, kRare, {}},                   // 根性
-        {{"忍者", "兵士"}, kRare, {}},                   // 強心臓
-        {{}, kPlain, {}},                                // 美形
-        {{}, kPlain, {}},                                // 野生の勘
-        {{"猟師", "農民", "技術者", "旅人"}, kRare, {}}, // お祭り男
-        {{}, kPlain, {7}},                               // ノミの心臓
-        {{"猟師", "農民", "兵士"}, kRare, {}},           // 脳筋
-        {{}, kPlain, {3, 6}},                            // 怠け者
-        {{}, kPlain, {4}},                               // 貧弱
-        {{}, kPlain, {5}},                               // 不器用
+        {{"騎士", "貴族", "王族"}, kRare, {}},            // カリスマ
+        {{}, kPlain, {}},                                 // 天才肌
+        {{"学者"}, kRare, {}},                            // 努力家
+        {{"農民"}, kRare, {}},                            // 頑丈
+        {{"猟師", "技術者"}, kRare, {}},                  // 器用
+        {{"旅人", "商人"}, kRare, {}},                    // 根性
+        {{"忍者", "兵士"}, kRare, {}},                    // 強心臓
+        {{}, kPlain, {}},                                 // 美形
+        {{}, kPlain, {}},                                 // 野生の勘
+        {{"猟師", "農民", "技術者", "旅人"}, kRare, {}},  // お祭り男
+        {{}, kPlain, {trait::kBoldHeart}},                // ノミの心臓
+        {{"猟師", "農民", "兵士"}, kRare, {}},            // 脳筋
+        {{}, kPlain, {trait::kHardWorker, trait::kGrit}}, // 怠け者
+        {{}, kPlain, {trait::kSturdy}},                   // 貧弱
+        {{}, kPlain, {trait::kDeft}},                     // 不器用
     }};
     return table;
 }
 
-std::string joinBlock(const std::array<std::int16_t, kAbilityCount>& values) {
+std::string joinBlock(const std::array<std::int16_t, ability::kCount>& values) {
     std::vector<std::string> parts;
     for (std::int16_t v : values)
         parts.push_back(host::runtime::CStr(v));
@@ -134,7 +135,7 @@ std::unique_ptr<clsStudent> clsCreateStudent::GetStudent(const clsCreateStudentD
 
 std::int32_t clsCreateStudent::GetOriginSkill(std::string_view origin) {
     std::int32_t skills = 0;
-    for (std::int16_t n = 1; n <= 15; ++n) {
+    for (std::int16_t n = 1; n <= static_cast<std::int16_t>(traitTable().size()); ++n) {
         const TraitRule& rule = traitTable()[static_cast<std::size_t>(n - 1)];
         const std::int16_t r = RandomInt(0, 100);
         const bool favoured = std::find(rule.favouredOrigins.begin(), rule.favouredOrigins.end(), origin) !=
@@ -149,9 +150,9 @@ std::int32_t clsCreateStudent::GetOriginSkill(std::string_view origin) {
 }
 
 std::string clsCreateStudent::GetAbilityText(std::int16_t grade, std::string_view origin, std::int16_t age) {
-    std::array<std::int16_t, kAbilityCount> levels{}, natures{}, zeros{};
+    std::array<std::int16_t, ability::kCount> levels{}, natures{}, zeros{};
     const OriginClass originClass = classOf(origin);
-    for (int i = 0; i < kAbilityCount; ++i) {
+    for (int i = 0; i < ability::kCount; ++i) {
         std::int32_t b = 0;
         switch (originClass) {
         case OriginClass::Low:
@@ -168,11 +169,11 @@ std::string clsCreateStudent::GetAbilityText(std::int16_t grade, std::string_vie
         }
         const std::int32_t c = GetOccupationAbility(origin, i);
         std::int32_t n = grade + b + (age - 12) + c;
-        const bool formation = i >= 14;
+        const bool formation = ability::isFormation(i + 1);
         if (formation) n /= 4;
         n = std::clamp(n, 0, formation ? 25 : 100);
         std::int32_t v = RandomInt(static_cast<std::int16_t>(n / 4), static_cast<std::int16_t>((n / 3) * 2));
-        if (i == 0) {
+        if (i + 1 == ability::kPhysical) {
             n = std::max(n, 2);
             v = std::max(v, 2);
         }

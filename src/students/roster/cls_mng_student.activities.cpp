@@ -4,6 +4,10 @@
 #include "host/runtime/saturate.h"
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "school/buildings/building_codes.h"
+#include "school/system/calendar_months.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 #include <vector>
 
@@ -12,20 +16,13 @@ using mdlZRDFunc::RandomInt;
 
 namespace {
 
-constexpr std::int16_t kMuscle = 2, kCharm = 7, kLuck = 8, kHistory = 10;
-constexpr std::int16_t kCampMonth = 8;
-
-std::int32_t abilityBit(std::int16_t ability) {
-    return Method().BitOn(0, ability);
-}
-
 // The gym's modifier from 脳筋, 怠け者, 努力家 and 貧弱.
 std::int16_t gymModifier(const clsStudent& student) {
     std::int16_t modifier = 0;
-    if (student.HoldSkill(12)) modifier += 35;
-    if (student.HoldSkill(13)) modifier -= 35;
-    if (student.HoldSkill(3)) modifier += 15;
-    if (student.HoldSkill(14)) modifier -= 15;
+    if (student.HoldSkill(trait::kMeathead)) modifier += 35;
+    if (student.HoldSkill(trait::kLazy)) modifier -= 35;
+    if (student.HoldSkill(trait::kHardWorker)) modifier += 15;
+    if (student.HoldSkill(trait::kFrail)) modifier -= 15;
     return modifier;
 }
 
@@ -36,9 +33,9 @@ struct Facility {
     std::int32_t character;
 };
 constexpr Facility kFacilities[] = {
-    {"図書館", kHistory, 3}, // 学者
-    {"美術館", kCharm, 4},   // 職人
-    {"礼拝堂", kLuck, 2},    // 軍人
+    {building_name::kLibrary, ability::kHistory, 3}, // 学者
+    {building_name::kMuseum, ability::kCharm, 4},    // 職人
+    {building_name::kChapel, ability::kLuck, 2},     // 軍人
 };
 
 const Facility* facilityNamed(const std::string& name) {
@@ -107,7 +104,7 @@ void clsMngStudent::SetDormitoryGym(std::int16_t Month) {
         const std::int16_t modifier = gymModifier(student);
         const std::int16_t roll = RandomInt(0, 100);
         if (roll + modifier > 40 && student.Injury() == 0)
-            student.ClassEffect(abilityBit(kMuscle), points,
+            student.ClassEffect(ability::bitOf(ability::kMuscle), points,
                                 GetGrowthValue(student.Growth(), student.Age(), Month));
     });
 }
@@ -135,7 +132,7 @@ void clsMngStudent::SetAfterSchool(const host::runtime::Collection<clsGetGridDat
             auto* again = students_.find(name);
             if (!again) break;
             clsStudent& trainee = **again;
-            trainee.ClassEffect(abilityBit(facility->ability), points,
+            trainee.ClassEffect(ability::bitOf(facility->ability), points,
                                 GetGrowthValue(trainee.Growth(), trainee.Age(), Month));
             break;
         }
@@ -149,7 +146,8 @@ void clsMngStudent::GetCampEffect(const clsGetGridData& cGData) {
     ForEachStudent([&](clsStudent& student) {
         if (student.Injury() != 0) return;
         MakeCurrent(student);
-        const std::int16_t growth = GetGrowthValue(student.Growth(), student.Age(), kCampMonth);
+        const std::int16_t growth =
+            GetGrowthValue(student.Growth(), student.Age(), calendar_month::kTrainingCamp);
         student.ClassEffect(bigEffect, base, growth);
         if (smallEffect > 0) student.ClassEffect(smallEffect, static_cast<std::int16_t>(base / 3), growth);
     });

@@ -3,6 +3,7 @@
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
+#include "students/courses.h"
 
 #include <utility>
 
@@ -23,21 +24,21 @@ constexpr std::array<DefaultLesson, 4> kDefaultLessons = {{
 // A graduate's points in the rank evaluation, by course.
 std::int16_t rankUpPoints(std::int32_t course) {
     switch (course) {
-    case 1:
+    case course::kTactician:
         return 5;
-    case 2:
+    case course::kKnight:
         return 4;
-    case 3:
+    case course::kSoldierCaptain:
         return 2;
-    case 4:
+    case course::kSoldier:
         return 1;
-    case 16:
+    case course::kChancellor:
         return 20;
-    case 17:
+    case course::kPolitician:
         return 10;
-    case 18:
+    case course::kGeneral:
         return 12;
-    case 28:
+    case course::kKnightCommander:
         return 8;
     default:
         return 0;

@@ -5,6 +5,8 @@
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
 #include "school/system/cls_sponsor_condition.h"
+#include "students/abilities.h"
+#include "students/courses.h"
 
 #include <array>
 #include <optional>
@@ -16,11 +18,8 @@ using mdlZRDFunc::RandomInt;
 
 namespace {
 
-constexpr std::int16_t kLuck = 8;
-constexpr std::int32_t kKnight = 2, kAdventurer = 10;
-
 // The percentage of the monthly contact roll, by course 1..28.
-constexpr std::array<std::int16_t, 28> kContactRisk = {
+constexpr std::array<std::int16_t, course::kCount> kContactRisk = {
     3, 8, 12, 16, 14, 24, 18, 3, 7, 11, 2, 2, 1, 6, 0, 2, 2, 4, 10, 3, 13, 7, 6, 5, 2, 2, 2, 6,
 };
 
@@ -31,7 +30,7 @@ std::int16_t contactRisk(std::int32_t course) {
 
 // The monthly contact roll: the Luck roll, then the age roll, always drawn.
 bool losesContact(const clsGraduate& graduate) {
-    const std::int16_t luck = graduate.GetAbility(kLuck);
+    const std::int16_t luck = graduate.GetAbility(ability::kLuck);
     bool lost = false;
     if (RandomInt(0, 100) <= contactRisk(graduate.Course())) lost = luck < RandomInt(0, 101);
     const std::int16_t r3 = RandomInt(0, 100);
@@ -51,7 +50,7 @@ clsGraduate graduateOf(const clsStudent& student, std::int16_t year) {
     graduate.ComingFrom(student.ComingFrom());
     graduate.Course(student.Course());
     graduate.GraduateYear(year);
-    for (std::int16_t k = 1; k <= clsGraduate::AbilityCount; ++k) {
+    for (std::int16_t k = 1; k <= ability::kCount; ++k) {
         graduate.SetNatureAbility(k, student.GetNatureAbility(k));
         graduate.SetPresentAbility(k, student.GetAbility(k));
     }
@@ -79,53 +78,53 @@ struct SponsorWeight {
 
 std::optional<SponsorWeight> sponsorWeight(std::int32_t course) {
     switch (course) {
-    case 1:
+    case course::kTactician:
         return SponsorWeight{Line::LineLeader, 6};
-    case 16:
+    case course::kChancellor:
         return SponsorWeight{Line::LineLeader, 18};
-    case 17:
+    case course::kPolitician:
         return SponsorWeight{Line::LineLeader, 9};
-    case 2:
+    case course::kKnight:
         return SponsorWeight{Line::Knight, 5};
-    case 18:
+    case course::kGeneral:
         return SponsorWeight{Line::Knight, 10};
-    case 28:
+    case course::kKnightCommander:
         return SponsorWeight{Line::Knight, 7};
-    case 3:
+    case course::kSoldierCaptain:
         return SponsorWeight{Line::Soldier, 2};
-    case 4:
+    case course::kSoldier:
         return SponsorWeight{Line::Soldier, 1};
-    case 6:
+    case course::kIdler:
         return SponsorWeight{Line::Gambler, 1};
-    case 19:
+    case course::kAstrologer:
         return SponsorWeight{Line::Gambler, 4};
-    case 20:
+    case course::kSage:
         return SponsorWeight{Line::Gambler, 10};
-    case 7:
+    case course::kNinja:
         return SponsorWeight{Line::Ninja, 1};
-    case 21:
+    case course::kChunin:
         return SponsorWeight{Line::Ninja, 4};
-    case 22:
+    case course::kJonin:
         return SponsorWeight{Line::Ninja, 10};
-    case 8:
+    case course::kMerchant:
         return SponsorWeight{Line::Merchant, 1};
-    case 23:
+    case course::kGreatMerchant:
         return SponsorWeight{Line::Merchant, 3};
-    case 24:
+    case course::kMagnate:
         return SponsorWeight{Line::Merchant, 7};
-    case 9:
+    case course::kTraveller:
         return SponsorWeight{Line::Traverer, 1};
-    case 10:
+    case course::kAdventurer:
         return SponsorWeight{Line::Adventurer, 1};
-    case 11:
+    case course::kEngineer:
         return SponsorWeight{Line::Engineer, 1};
-    case 25:
+    case course::kMaster:
         return SponsorWeight{Line::Engineer, 5};
-    case 26:
+    case course::kArtisan:
         return SponsorWeight{Line::Engineer, 30};
-    case 13:
+    case course::kScholar:
         return SponsorWeight{Line::Scholar, 1};
-    case 14:
+    case course::kHunter:
         return SponsorWeight{Line::Hunter, 1};
     default:
         return std::nullopt;
@@ -224,7 +223,7 @@ void clsMngStudent::MonthlyGraduateCheck(bool addAge) {
         }
         std::int32_t target = 0;
         if (!course_.DecideChange(graduate, target)) continue;
-        if (course == kAdventurer && target == kKnight) {
+        if (course == course::kAdventurer && target == course::kKnight) {
             message = name + "は冒険中に貴族の娘を助け、騎士になったと連絡がありました";
         } else if (course_.ChangeCourse(graduate, target)) {
             message = name + "は" + GetCourseName(course) + "から" + GetCourseName(target) +

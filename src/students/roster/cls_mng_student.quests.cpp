@@ -6,6 +6,8 @@
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 #include <algorithm>
 #include <string_view>
@@ -17,18 +19,18 @@ using mdlZRDFunc::RandomInt;
 
 namespace {
 
-constexpr std::int32_t kAdd = 1, kSubtract = 2;
-constexpr std::int16_t kToughness = 6;
-constexpr std::int32_t kCharisma = 1, kFestival = 10;
+// The critical bonus of a team with a festive member.
 constexpr std::int16_t kFestivalCritical = 12;
 
 // The ability a unit type or formation type trains; 0 for any other text.
 std::int16_t trainedAbility(std::string_view type) {
     static constexpr std::pair<std::string_view, std::int16_t> kTypes[] = {
-        {"剣士", 11}, {"槍兵", 12}, {"弓兵", 13}, {"騎兵", 14}, {"攻撃", 15}, {"防御", 16}, {"奇襲", 17},
+        {"剣士", ability::kFencing},      {"槍兵", ability::kSpearmanship}, {"弓兵", ability::kToxophily},
+        {"騎兵", ability::kHorsemanship}, {"攻撃", ability::kAggressive},   {"防御", ability::kProtect},
+        {"奇襲", ability::kSurprise},
     };
-    for (const auto& [text, ability] : kTypes)
-        if (text == type) return ability;
+    for (const auto& [text, trained] : kTypes)
+        if (text == type) return trained;
     return 0;
 }
 
@@ -83,14 +85,14 @@ host::runtime::Collection<clsGetGridData> clsMngStudent::GetQuestItem() const {
 
 std::int16_t clsMngStudent::GetQuestMemberAddCritical(const clsUnitData& cQuest) const {
     for (const auto& name : PresentMembers(cQuest))
-        if (students_.item(name)->HoldSkill(kFestival)) return kFestivalCritical;
+        if (students_.item(name)->HoldSkill(trait::kFestive)) return kFestivalCritical;
     return 0;
 }
 
 std::int32_t clsMngStudent::GetQuestMemberMinCondition(const clsUnitData& cQuest) const {
     std::int16_t worst = 0;
     const std::string leader = cQuest.Lines(1);
-    if (IsStudentName(leader) && students_.item(leader)->HoldSkill(kCharisma)) {
+    if (IsStudentName(leader) && students_.item(leader)->HoldSkill(trait::kCharisma)) {
         worst = students_.item(leader)->Condition();
     } else {
         for (const auto& name : PresentMembers(cQuest))
@@ -106,9 +108,10 @@ void clsMngStudent::SetQuestFailed(const clsUnitData& cUData, std::int16_t Rank)
         if (!entry) continue;
         clsStudent& student = **entry;
         MakeCurrent(student);
-        student.CalcPhysical(kSubtract, CalcLevelValue(Rank));
-        student.CalcDissatisfaction(kAdd, 5);
-        const std::int16_t toughness = student.GetStudentData(1, kToughness);
+        student.CalcPhysical(clsStudent::CalcSubtract, CalcLevelValue(Rank));
+        student.CalcDissatisfaction(clsStudent::CalcAdd, 5);
+        const std::int16_t toughness =
+            student.GetStudentData(clsStudentData::LevelBlock, ability::kToughness);
         const std::int16_t guard = RandomInt(static_cast<std::int16_t>(toughness / 2), toughness);
         if (guard >= injuryLine) continue;
         student.Injury(saturate16(std::int64_t{injuryLine} - guard));
@@ -129,8 +132,8 @@ void clsMngStudent::SetQuestSuccess(const clsUnitData& cUData, const clsGetGridD
         if (!IsStudentName(team.Lines(n))) continue;
         clsStudent& student = *students_.item(team.Lines(n));
         MakeCurrent(student);
-        student.CalcPhysical(kSubtract, CalcLevelValue(Rank));
-        student.CalcDissatisfaction(kSubtract, 20);
+        student.CalcPhysical(clsStudent::CalcSubtract, CalcLevelValue(Rank));
+        student.CalcDissatisfaction(clsStudent::CalcSubtract, 20);
         // Training last: its level-up messages may hand control to the screen.
         const std::int32_t bits = withAbility(withAbility(0, trainedAbility(clData.Data(n))), formation);
         student.ClassEffect(bits, points, GetGrowthValue(student.Growth(), student.Age(), Month));

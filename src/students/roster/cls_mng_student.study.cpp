@@ -7,6 +7,8 @@
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,10 +19,6 @@ using mdlZRDFunc::RandomInt;
 
 namespace {
 
-constexpr std::int32_t kAdd = 1, kSubtract = 2;
-constexpr std::int16_t kToughness = 6;
-constexpr std::int32_t kSturdy = 4; // 頑丈
-
 std::int16_t sum16(std::int64_t a, std::int64_t b) {
     return saturate16(a + b);
 }
@@ -30,23 +28,24 @@ std::int16_t sum16(std::int64_t a, std::int64_t b) {
 std::pair<std::int32_t, std::int16_t> compatibilityDissatisfaction(std::int16_t teacherEffect) {
     switch (teacherEffect) {
     case 2:
-        return {kAdd, RandomInt(5, 10)};
+        return {clsStudent::CalcAdd, RandomInt(5, 10)};
     case 3:
-        return {kAdd, RandomInt(3, 6)};
+        return {clsStudent::CalcAdd, RandomInt(3, 6)};
     case 4:
-        return {kAdd, RandomInt(1, 4)};
+        return {clsStudent::CalcAdd, RandomInt(1, 4)};
     case 8:
-        return {kSubtract, RandomInt(1, 4)};
+        return {clsStudent::CalcSubtract, RandomInt(1, 4)};
     case 9:
-        return {kSubtract, RandomInt(3, 6)};
+        return {clsStudent::CalcSubtract, RandomInt(3, 6)};
     default:
-        if (teacherEffect >= 10) return {kSubtract, RandomInt(5, 10)};
+        if (teacherEffect >= 10) return {clsStudent::CalcSubtract, RandomInt(5, 10)};
         return {0, 0};
     }
 }
 
 bool isFormationLesson(std::int32_t effect) {
-    return Method().BitCheck(effect, 15) || Method().BitCheck(effect, 16) || Method().BitCheck(effect, 17);
+    return Method().BitCheck(effect, ability::kAggressive) || Method().BitCheck(effect, ability::kProtect) ||
+           Method().BitCheck(effect, ability::kSurprise);
 }
 
 } // namespace
@@ -57,7 +56,7 @@ void clsMngStudent::DirectEffect(std::int16_t UsePhysical, std::int32_t Effect, 
         MakeCurrent(student);
         if (student.Injury() != 0 || student.Physical() < UsePhysical) return;
         student.ClassEffect(Effect, EffectPoint, GetGrowthValue(student.Growth(), student.Age(), Month));
-        student.CalcPhysical(kSubtract, UsePhysical);
+        student.CalcPhysical(clsStudent::CalcSubtract, UsePhysical);
     });
 }
 
@@ -91,11 +90,11 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
     } else {
         if (risk > 0) risk = sum16(risk, -std::int64_t{teacherGap});
         points = AddPercent(points, teacherGap);
-        student.CalcDissatisfaction(kAdd, RandomInt(2, 6));
+        student.CalcDissatisfaction(clsStudent::CalcAdd, RandomInt(2, 6));
     }
 
     const std::int16_t target = pInfo.ClassEffectAsBit();
-    const std::int16_t level = target == 0 ? std::int16_t{0} : student.GetStudentData(1, target);
+    const std::int16_t level = target == 0 ? std::int16_t{0} : student.GetStudentData(clsStudentData::LevelBlock, target);
     const std::int16_t studentGap = saturate16((std::int64_t{level} - pInfo.ClassNeedPoint()) * factor);
     if (studentGap >= 0) {
         points = AddPercent(points, std::min<std::int16_t>(studentGap, 25));
@@ -104,14 +103,15 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
         std::int16_t shortfall = saturate16(std::int64_t{studentGap} * 8);
         if (shortfall < -98) shortfall = -98;
         points = AddPercent(points, shortfall);
-        student.CalcDissatisfaction(kAdd, RandomInt(5, 9));
+        student.CalcDissatisfaction(clsStudent::CalcAdd, RandomInt(5, 9));
     }
 
-    if (student.HoldSkill(kSturdy)) risk = static_cast<std::int16_t>(risk / 2);
+    if (student.HoldSkill(trait::kSturdy)) risk = static_cast<std::int16_t>(risk / 2);
 
     bool learns = RandomInt(0, 100) >= risk;
     if (!learns) {
-        const std::int16_t toughness = student.GetStudentData(3, kToughness);
+        const std::int16_t toughness =
+            student.GetStudentData(clsStudentData::NatureLevelBlock, ability::kToughness);
         std::int16_t injury = saturate16(std::int64_t{RandomInt(risk, saturate16(std::int64_t{risk} * 2))} -
                                          RandomInt(static_cast<std::int16_t>(toughness / 2), toughness));
         if (NurseOffice) {
@@ -133,7 +133,7 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
         const std::int16_t growth = GetGrowthValue(student.Growth(), student.Age(), Month);
         student.ClassEffect(pInfo.ClassEffect(), points, growth);
         student.ClassEffect(pInfo.ClassSubEffect(), static_cast<std::int16_t>(points / 3), growth);
-        student.CalcPhysical(kSubtract, pInfo.ClassPhysical());
+        student.CalcPhysical(clsStudent::CalcSubtract, pInfo.ClassPhysical());
     }
 
     if (pInfo.ItemMethod() != 0) {

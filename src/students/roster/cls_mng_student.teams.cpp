@@ -3,6 +3,8 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 #include <array>
 
@@ -12,18 +14,24 @@ namespace {
 
 constexpr const char* kCRLF = "\r\n";
 
-// The abilities shown for a team candidate: 1..6 and 11..17.
-constexpr std::array<std::int16_t, 13> kTeamAbilities = {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17};
+// The abilities shown for a team candidate: Physical to Toughness, then the
+// weapons and formations.
+constexpr std::array<std::int16_t, 13> kTeamAbilities = {
+    ability::kPhysical,  ability::kMuscle,       ability::kQuickness,  ability::kTechnique,
+    ability::kIntention, ability::kToughness,    ability::kFencing,    ability::kSpearmanship,
+    ability::kToxophily, ability::kHorsemanship, ability::kAggressive, ability::kProtect,
+    ability::kSurprise,
+};
 
 struct BattleSkill {
     std::int32_t number;
     const char* name;
 };
 constexpr std::array<BattleSkill, 4> kBattleSkills = {{
-    {1, "カリスマ"},
-    {7, "強心臓"},
-    {10, "お祭り男"},
-    {11, "ノミの心臓"},
+    {trait::kCharisma, "カリスマ"},
+    {trait::kBoldHeart, "強心臓"},
+    {trait::kFestive, "お祭り男"},
+    {trait::kFaintHeart, "ノミの心臓"},
 }};
 
 } // namespace

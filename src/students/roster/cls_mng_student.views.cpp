@@ -5,6 +5,9 @@
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/abilities.h"
+#include "students/dissatisfaction.h"
+#include "students/traits.h"
 
 #include <vector>
 
@@ -12,8 +15,6 @@ using host::runtime::Collection;
 using host::runtime::CStr;
 
 namespace {
-
-constexpr std::int32_t kTraits = 16;
 
 // The screens number abilities from 0; the records from 1.
 std::int16_t abilityOf(std::int16_t n) {
@@ -38,18 +39,14 @@ std::string clsMngStudent::GetCharaName(std::int32_t character) {
 }
 
 std::int16_t clsMngStudent::GetDissatisfactionStage(std::int16_t dissatisfaction) {
-    if (dissatisfaction <= 14) return 0;
-    if (dissatisfaction <= 34) return 1;
-    if (dissatisfaction <= 54) return 2;
-    if (dissatisfaction <= 74) return 3;
-    return 4;
+    return dissatisfaction::stage(dissatisfaction);
 }
 
 Collection<clsGetGridData> clsMngStudent::GetStudentData() const {
     Collection<clsGetGridData> rows;
     for (const auto& student : students_) {
         clsGetGridData row = StudentRow(*student, 9);
-        row.Data(8, CStr(student->GetAbility(1)));
+        row.Data(8, CStr(student->GetAbility(ability::kPhysical)));
         row.Data(9, mdlZRDFunc::GetCourseName(student->Course()));
         rows.add(std::move(row));
     }
@@ -66,7 +63,7 @@ Collection<clsGetGridData> clsMngStudent::GetNewComer() const {
         row.Data(2, student->ComingFrom());
         row.Data(3, GetCharaName(student->Character()));
         row.Data(4, CStr(student->Age()));
-        row.Data(5, CStr(student->GetAbility(1)));
+        row.Data(5, CStr(student->GetAbility(ability::kPhysical)));
         rows.add(std::move(row));
     }
     return rows;
@@ -82,7 +79,7 @@ Collection<clsGetGridData> clsMngStudent::GetGraduateData() const {
         row.Data(2, CStr(graduate.Age()));
         row.Data(3, graduate.ComingFrom());
         row.Data(4, CStr(graduate.GraduateYear()) + "年");
-        row.Data(5, CStr(graduate.GetAbility(1)));
+        row.Data(5, CStr(graduate.GetAbility(ability::kPhysical)));
         rows.add(std::move(row));
     }
     return rows;
@@ -147,8 +144,8 @@ clsGetGridData clsMngStudent::StudentRow(const clsStudent& student, std::int16_t
 clsGetGridData clsMngStudent::GetGraduateDetail(const std::string& name) const {
     const clsGraduate& graduate = graduates_.item(name);
     clsGetGridData row;
-    row.SetCols(clsGraduate::AbilityCount - 1);
-    for (std::int16_t n = 1; n <= clsGraduate::AbilityCount; ++n)
+    row.SetCols(ability::kCount - 1);
+    for (std::int16_t n = 1; n <= ability::kCount; ++n)
         row.Data(static_cast<std::int16_t>(n - 1), CStr(graduate.GetAbility(n)));
     return row;
 }
@@ -179,7 +176,7 @@ std::string clsMngStudent::GetStudentTips(const std::string& name, std::int16_t 
     lines.push_back("出身:" + student.ComingFrom());
 
     std::vector<std::string> traits;
-    for (std::int32_t n = 1; n <= kTraits; ++n) {
+    for (std::int32_t n = 1; n <= trait::kCount; ++n) {
         if (!student.HoldSkill(n)) continue;
         std::string trait = mdlZRDFunc::GetCharacterName(static_cast<std::int16_t>(n));
         if (!trait.empty()) traits.push_back(std::move(trait));

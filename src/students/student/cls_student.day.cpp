@@ -3,6 +3,7 @@
 #include "host/runtime/rounding.h"
 #include "host/runtime/saturate.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/dissatisfaction.h"
 
 #include <algorithm>
 
@@ -52,13 +53,13 @@ void clsStudent::CalcPhysical(std::int32_t pMethod, std::int16_t Value) {
     if (Value == 0) return;
     std::int64_t physical = physical_;
     switch (pMethod) {
-    case 1:
+    case CalcAdd:
         physical += Value;
         break;
-    case 2:
+    case CalcSubtract:
         physical -= Value;
         break;
-    case 5: {
+    case CalcRecoverShare: {
         double share = MaxPhysical() / 100.0 * Value;
         physical += share > Value ? static_cast<std::int64_t>(host::runtime::Fix(share)) : Value;
         break;
@@ -74,13 +75,14 @@ void clsStudent::CalcPhysical(std::int32_t pMethod, std::int16_t Value) {
 void clsStudent::CalcDissatisfaction(std::int32_t pMethod, std::int16_t Value) {
     if (Value == 0) return;
     switch (pMethod) {
-    case 1:
-        dissatisfaction_ = saturate16(std::min<std::int64_t>(std::int64_t{dissatisfaction_} + Value, 100));
+    case CalcAdd:
+        dissatisfaction_ =
+            saturate16(std::min<std::int64_t>(std::int64_t{dissatisfaction_} + Value, dissatisfaction::kMax));
         break;
-    case 2:
+    case CalcSubtract:
         dissatisfaction_ = saturate16(std::max<std::int64_t>(std::int64_t{dissatisfaction_} - Value, 0));
         break;
-    case 3:
+    case CalcDivide:
         dissatisfaction_ = saturate16(host::runtime::IntDiv(dissatisfaction_, Value));
         break;
     default:

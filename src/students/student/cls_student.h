@@ -73,10 +73,16 @@ class clsStudent {
     void ThinkCourse();
     void SetCourseChange(std::int32_t Course);
 
-    // Methods: 1 add, 2 subtract, 5 recover a percentage of MaxPhysical;
-    // the result is kept within 0..MaxPhysical. A Value of 0 does nothing.
+    // The methods of CalcPhysical and CalcDissatisfaction.
+    static constexpr std::int32_t CalcAdd = 1;
+    static constexpr std::int32_t CalcSubtract = 2;
+    static constexpr std::int32_t CalcDivide = 3;
+    static constexpr std::int32_t CalcRecoverShare = 5;
+
+    // Methods: add, subtract, recover a percentage of MaxPhysical; the result
+    // is kept within 0..MaxPhysical. A Value of 0 does nothing.
     void CalcPhysical(std::int32_t pMethod, std::int16_t Value);
-    // Methods: 1 add (at most 100), 2 subtract (at least 0), 3 divide.
+    // Methods: add (at most 100), subtract (at least 0), divide.
     void CalcDissatisfaction(std::int32_t pMethod, std::int16_t Value);
 
     bool HoldSkill(std::int32_t n) const;

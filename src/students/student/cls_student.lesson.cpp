@@ -4,6 +4,8 @@
 #include "host/runtime/saturate.h"
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 using host::runtime::saturate16;
 using mdlZRDFunc::AddPercent;
@@ -20,7 +22,7 @@ std::int16_t shareOf(std::int16_t points, std::int64_t share) {
 } // namespace
 
 void clsStudent::ClassEffect(std::int32_t StudentEffect, std::int16_t Count, std::int16_t PresentValue) {
-    for (std::int16_t n = 1; n <= clsStudentData::AbilityCount; ++n) {
+    for (std::int16_t n = 1; n <= ability::kCount; ++n) {
         if (!Method().BitCheck(StudentEffect, n)) continue;
         std::int16_t points = ApplyConditionModifier(ApplyTraitModifier(n, Count));
         cStudentData_.GetExperience(clsStudentData::NatureLevelBlock, n,
@@ -32,17 +34,17 @@ void clsStudent::ClassEffect(std::int32_t StudentEffect, std::int16_t Count, std
 
 std::int16_t clsStudent::ApplyTraitModifier(std::int32_t n, std::int16_t points) const {
     std::int16_t v = points;
-    if (HoldSkill(2)) v = AddPercent(v, 25);             // 天才肌
-    if (HoldSkill(13)) v = AddPercent(v, -25);           // 怠け者
-    if (HoldSkill(5) && n == 4) v = AddPercent(v, 30);   // 器用
-    if (HoldSkill(6) && n == 5) v = AddPercent(v, 30);   // 根性
-    if (HoldSkill(8) && n == 7) v = AddPercent(v, 30);   // 美形
-    if (HoldSkill(9) && n == 8) v = AddPercent(v, 30);   // 野生の勘
-    if (HoldSkill(15) && n == 4) v = AddPercent(v, -25); // 不器用
-    if (HoldSkill(12)) {                                 // 脳筋
-        if (n >= 1 && n <= 3)
+    if (HoldSkill(trait::kGifted)) v = AddPercent(v, 25);
+    if (HoldSkill(trait::kLazy)) v = AddPercent(v, -25);
+    if (HoldSkill(trait::kDeft) && n == ability::kTechnique) v = AddPercent(v, 30);
+    if (HoldSkill(trait::kGrit) && n == ability::kIntention) v = AddPercent(v, 30);
+    if (HoldSkill(trait::kGoodLooking) && n == ability::kCharm) v = AddPercent(v, 30);
+    if (HoldSkill(trait::kWildInstinct) && n == ability::kLuck) v = AddPercent(v, 30);
+    if (HoldSkill(trait::kClumsy) && n == ability::kTechnique) v = AddPercent(v, -25);
+    if (HoldSkill(trait::kMeathead)) {
+        if (n >= ability::kPhysical && n <= ability::kQuickness)
             v = AddPercent(v, 50);
-        else if (n == 9 || n == 10 || n >= 15)
+        else if (n == ability::kPropriety || n == ability::kHistory || ability::isFormation(n))
             v = AddPercent(v, -50);
     }
     return v;

@@ -3,6 +3,8 @@
 #include "host/runtime/saturate.h"
 #include "platform/rules/cls_method.h"
 #include "platform/services/game_services.h"
+#include "students/abilities.h"
+#include "students/traits.h"
 
 #include <algorithm>
 
@@ -19,20 +21,20 @@ void clsStudent::UseConsumeItem(const clsUseConsumeItem& cItem) {
         return;
     }
     const std::int16_t amount = host::runtime::saturate16(std::int64_t{cItem.Effect2()});
-    for (std::int16_t n = 1; n <= 20; ++n) {
+    for (std::int16_t n = 1; n <= clsUseConsumeItem::DissatisfactionBit; ++n) {
         if (!Method().BitCheck(cItem.Effect1(), n)) continue;
-        if (n <= clsStudentData::AbilityCount) {
+        if (n <= ability::kCount) {
             cStudentData_.GetExperience(clsStudentData::NatureLevelBlock, n, amount);
             cStudentData_.GetExperience(clsStudentData::LevelBlock, n, amount);
-        } else if (n == 18) {
-            CalcPhysical(1, amount);
+        } else if (n == clsUseConsumeItem::PhysicalBit) {
+            CalcPhysical(CalcAdd, amount);
             report("体力が回復した");
-        } else if (n == 19) {
+        } else if (n == clsUseConsumeItem::ConditionBit) {
             condition_ = static_cast<std::int16_t>(std::max(0, condition_ - 1));
             conditionImproving_ = true;
             report("調子が良くなった");
         } else {
-            CalcDissatisfaction(2, amount);
+            CalcDissatisfaction(CalcSubtract, amount);
             report("不満が減った");
         }
     }
@@ -47,9 +49,14 @@ void clsStudent::UseConsumeItem(const clsUseConsumeItem& cItem) {
         const char* message;
     };
     static constexpr SideEffect kSideEffects[] = {
-        {1, false, "カリスマでなくなった"}, {3, false, "努力家でなくなった"}, {4, false, "頑丈でなくなった"},
-        {5, false, "器用でなくなった"},     {6, false, "根性がなくなった"},   {13, true, "怠け者になった"},
-        {14, true, "貧弱になった"},         {15, true, "不器用になった"},
+        {trait::kCharisma, false, "カリスマでなくなった"},
+        {trait::kHardWorker, false, "努力家でなくなった"},
+        {trait::kSturdy, false, "頑丈でなくなった"},
+        {trait::kDeft, false, "器用でなくなった"},
+        {trait::kGrit, false, "根性がなくなった"},
+        {trait::kLazy, true, "怠け者になった"},
+        {trait::kFrail, true, "貧弱になった"},
+        {trait::kClumsy, true, "不器用になった"},
     };
     for (const auto& effect : kSideEffects) {
         if (HoldSkill(effect.skill) == effect.gained) continue;

@@ -14,17 +14,13 @@ using host::runtime::saturate16;
 
 namespace {
 
-constexpr std::array<const char*, 17> kAbilityNames = {
+constexpr std::array<const char*, ability::kCount> kAbilityNames = {
     "最大体力", "筋力", "敏捷", "技術", "意志", "頑丈",     "魅力",     "運",       "礼儀",
     "歴史",     "剣術", "槍術", "弓術", "馬術", "攻撃陣形", "防御陣形", "奇襲陣形",
 };
 
 bool validAbility(std::int32_t n) {
-    return n >= 1 && n <= clsStudentData::AbilityCount;
-}
-
-bool isFormationSkill(std::int32_t n) {
-    return n >= 15 && n <= 17;
+    return n >= 1 && n <= ability::kCount;
 }
 
 // Experience for the next level: the first band whose top is at least the level.
@@ -45,16 +41,16 @@ std::int16_t needFrom(const std::array<NeedBand, 8>& bands, std::int16_t level) 
 
 const char* levelUpSound(std::int32_t n) {
     switch (n) {
-    case 1:
-    case 2:
-    case 3:
-    case 6:
+    case ability::kPhysical:
+    case ability::kMuscle:
+    case ability::kQuickness:
+    case ability::kToughness:
         return "power01";
-    case 4:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
+    case ability::kTechnique:
+    case ability::kFencing:
+    case ability::kSpearmanship:
+    case ability::kToxophily:
+    case ability::kHorsemanship:
         return "cursor00_a";
     default:
         return "coin03";
@@ -72,8 +68,8 @@ std::vector<std::string> atLeast(std::vector<std::string> parts, std::size_t cou
 
 clsGetGridData clsStudentData::GetExperienceAsNumber() const {
     clsGetGridData row;
-    row.SetCols(AbilityCount - 1);
-    for (int n = 1; n <= AbilityCount; ++n) {
+    row.SetCols(ability::kCount - 1);
+    for (int n = 1; n <= ability::kCount; ++n) {
         double need = GetNeedExperience(n, blocks_[0][n - 1]);
         double percent = blocks_[1][n - 1] / need * 100.0;
         row.Data(static_cast<std::int16_t>(n - 1), CStr(saturate16(percent)));
@@ -83,8 +79,8 @@ clsGetGridData clsStudentData::GetExperienceAsNumber() const {
 
 clsGetGridData clsStudentData::GetAbilityDetail() const {
     clsGetGridData row;
-    row.SetCols(AbilityCount - 1);
-    for (int n = 1; n <= AbilityCount; ++n)
+    row.SetCols(ability::kCount - 1);
+    for (int n = 1; n <= ability::kCount; ++n)
         row.Data(static_cast<std::int16_t>(n - 1), CStr(blocks_[0][n - 1]));
     return row;
 }
@@ -205,7 +201,7 @@ std::int16_t clsStudentData::GetMaxLevel(std::int32_t n) const {
         Services().MsgBox("error:" + CStr(n));
         return 0;
     }
-    return isFormationSkill(n) ? 25 : 100;
+    return ability::isFormation(n) ? 25 : 100;
 }
 
 std::int16_t clsStudentData::GetNeedExperience(std::int32_t n, std::int16_t level) const {
@@ -213,7 +209,7 @@ std::int16_t clsStudentData::GetNeedExperience(std::int32_t n, std::int16_t leve
         Services().MsgBox("error:" + CStr(n));
         return 0;
     }
-    return needFrom(isFormationSkill(n) ? kFormationNeed : kAbilityNeed, level);
+    return needFrom(ability::isFormation(n) ? kFormationNeed : kAbilityNeed, level);
 }
 
 std::string clsStudentData::GetAbilityName(std::int32_t n) const {
@@ -234,9 +230,9 @@ void clsStudentData::IncrementBlockValue(std::int32_t block, std::int32_t n) {
 }
 
 clsStudentData::Block clsStudentData::ParseAbilityBlock(std::string_view text) {
-    auto values = atLeast(host::runtime::Split(text, ":", AbilityCount), AbilityCount);
+    auto values = atLeast(host::runtime::Split(text, ":", ability::kCount), ability::kCount);
     Block block{};
-    for (int n = 0; n < AbilityCount; ++n)
+    for (int n = 0; n < ability::kCount; ++n)
         block[n] = host::runtime::CInt(std::string_view(values[n]));
     return block;
 }

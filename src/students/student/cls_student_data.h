@@ -2,6 +2,7 @@
 
 #include "host/runtime/event.h"
 #include "platform/records/cls_get_grid_data.h"
+#include "students/abilities.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +20,6 @@ class clsStudentData {
     static constexpr std::int32_t ExperienceBlock = 2;
     static constexpr std::int32_t NatureLevelBlock = 3;
     static constexpr std::int32_t NatureExperienceBlock = 4;
-    static constexpr int AbilityCount = 17;
 
     // A level-up message: ability name, "レベルがあがり、", level, "になった".
     host::runtime::Event<std::string> Report;
@@ -52,26 +52,26 @@ class clsStudentData {
     std::string GetData() const;
 
     std::int16_t MaxPhysical() const;
-    std::int16_t FixPhysical() const { return present(1); }
-    std::int16_t Muscle() const { return present(2); }
-    std::int16_t Quickness() const { return present(3); }
-    std::int16_t Technique() const { return present(4); }
-    std::int16_t Intention() const { return present(5); }
-    std::int16_t Toughness() const { return present(6); }
-    std::int16_t Charm() const { return present(7); }
-    std::int16_t Luck() const { return present(8); }
-    std::int16_t Propriety() const { return present(9); }
-    std::int16_t History() const { return present(10); }
-    std::int16_t Fencing() const { return present(11); }
-    std::int16_t Spearmanship() const { return present(12); }
-    std::int16_t Toxophily() const { return present(13); }
-    std::int16_t Horsemanship() const { return present(14); }
-    std::int16_t Aggressive() const { return present(15); }
-    std::int16_t Protect() const { return present(16); }
-    std::int16_t Surprise() const { return present(17); }
+    std::int16_t FixPhysical() const { return present(ability::kPhysical); }
+    std::int16_t Muscle() const { return present(ability::kMuscle); }
+    std::int16_t Quickness() const { return present(ability::kQuickness); }
+    std::int16_t Technique() const { return present(ability::kTechnique); }
+    std::int16_t Intention() const { return present(ability::kIntention); }
+    std::int16_t Toughness() const { return present(ability::kToughness); }
+    std::int16_t Charm() const { return present(ability::kCharm); }
+    std::int16_t Luck() const { return present(ability::kLuck); }
+    std::int16_t Propriety() const { return present(ability::kPropriety); }
+    std::int16_t History() const { return present(ability::kHistory); }
+    std::int16_t Fencing() const { return present(ability::kFencing); }
+    std::int16_t Spearmanship() const { return present(ability::kSpearmanship); }
+    std::int16_t Toxophily() const { return present(ability::kToxophily); }
+    std::int16_t Horsemanship() const { return present(ability::kHorsemanship); }
+    std::int16_t Aggressive() const { return present(ability::kAggressive); }
+    std::int16_t Protect() const { return present(ability::kProtect); }
+    std::int16_t Surprise() const { return present(ability::kSurprise); }
 
   private:
-    using Block = std::array<std::int16_t, AbilityCount>;
+    using Block = std::array<std::int16_t, ability::kCount>;
 
     std::int16_t present(int n) const { return blocks_[0][n - 1]; }
     std::int16_t GetFormationAbility(std::string_view formationType) const;

@@ -4,10 +4,14 @@
 #include <string>
 
 // A consumable handed to a student: Category is the medicine load it adds,
-// Effect1 the bits it works on (1..17 abilities, 18 physical strength,
-// 19 condition, 20 dissatisfaction) and Effect2 the amount.
+// Effect1 the bits it works on (abilities 1..17, then the three below) and
+// Effect2 the amount.
 class clsUseConsumeItem {
   public:
+    static constexpr std::int16_t PhysicalBit = 18;
+    static constexpr std::int16_t ConditionBit = 19;
+    static constexpr std::int16_t DissatisfactionBit = 20;
+
     void SetConsumeData(std::string ItemName, std::int32_t Category, std::int32_t Effect1,
                         std::int32_t Effect2) {
         itemName_ = std::move(ItemName);

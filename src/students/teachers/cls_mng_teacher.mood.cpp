@@ -5,6 +5,7 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/saturate.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/dissatisfaction.h"
 
 #include <algorithm>
 
@@ -21,8 +22,6 @@ struct Bonus {
 constexpr Bonus kBonuses[] = {
     {"1000", "極小", 5}, {"2000", "小", 10}, {"4000", "普通", 20}, {"8000", "大", 50}, {"15000", "極大", 100},
 };
-
-constexpr std::int16_t kMaxDissatisfaction = 100;
 
 // The rise of a day on which a teacher gave that many periods.
 std::int16_t loadOf(std::int16_t periods) {
@@ -55,15 +54,12 @@ void clsMngTeacher::InitBonusTable() {
 
 void clsMngTeacher::ChangeDissatisfaction(clsPassageData& entry, Change mode, std::int64_t amount) {
     const std::int64_t value = entry.Dissatisfaction() + (mode == Change::Add ? amount : -amount);
-    entry.Dissatisfaction(static_cast<std::int16_t>(std::clamp<std::int64_t>(value, 0, kMaxDissatisfaction)));
+    entry.Dissatisfaction(
+        static_cast<std::int16_t>(std::clamp<std::int64_t>(value, 0, dissatisfaction::kMax)));
 }
 
 std::int16_t clsMngTeacher::GetStage(std::int16_t dissatisfaction) {
-    if (dissatisfaction < 15) return 0;
-    if (dissatisfaction < 35) return 1;
-    if (dissatisfaction < 55) return 2;
-    if (dissatisfaction < 75) return 3;
-    return 4;
+    return dissatisfaction::stage(dissatisfaction);
 }
 
 std::int16_t clsMngTeacher::SetTeacherBonus(const std::string& name, const std::string& word) {

@@ -13,8 +13,6 @@ using host::runtime::CStr;
 
 namespace {
 
-constexpr std::int16_t kSkills = 12;
-
 bool IsListed(const Collection<clsGetGridData>& rows, const std::string& name) {
     for (const clsGetGridData& row : rows)
         if (row.Data(0) == name) return true;
@@ -112,7 +110,7 @@ clsGetGridData clsMngTeacher::GetGridRow(const clsTeacherData& teacher, std::int
 std::string clsMngTeacher::GetSkillTips(const std::string& name) const {
     const clsTeacherData& teacher = GetTeacher(name);
     std::vector<std::string> titles;
-    for (std::int16_t skill = 1; skill <= kSkills; ++skill)
+    for (std::int16_t skill = 1; skill <= clsTeacherData::SkillCount; ++skill)
         if (teacher.HoldSkill(skill)) titles.push_back(mdlZRDFunc::GetTeacherSkillName(skill));
     if (titles.empty()) return "特殊スキルは持っていないようです";
     return "以下のスキルを持っているようです\r\n" + host::runtime::Join(titles, "\r\n");

@@ -8,11 +8,14 @@
 
 namespace {
 
-constexpr std::int32_t kSkillCount = 12;
 constexpr std::size_t kFields = 23;
 
 // The ability each skill 1..12 matches.
-constexpr std::array<std::int32_t, kSkillCount> kSkillAbility = {11, 12, 13, 14, 10, 8, 15, 16, 17, 4, 9, 5};
+constexpr std::array<std::int16_t, clsTeacherData::SkillCount> kSkillAbility = {
+    ability::kFencing,  ability::kSpearmanship, ability::kToxophily,  ability::kHorsemanship,
+    ability::kHistory,  ability::kLuck,         ability::kAggressive, ability::kProtect,
+    ability::kSurprise, ability::kTechnique,    ability::kPropriety,  ability::kIntention,
+};
 
 } // namespace
 
@@ -22,7 +25,7 @@ void clsTeacherData::SetData(std::string_view row) {
     auto i16 = [&](std::size_t i) { return CInt(std::string_view(f[i])); };
     std::int32_t character = i16(1), policy = i16(2);
     std::int16_t age = i16(3), period = i16(4);
-    std::array<std::int16_t, AbilityCount> levels{};
+    std::array<std::int16_t, ability::kCount> levels{};
     for (std::size_t i = 0; i < levels.size(); ++i)
         levels[i] = i16(5 + i);
     std::int32_t skills = host::runtime::CLng(f[22]);
@@ -42,27 +45,26 @@ bool clsTeacherData::HoldSkill(std::int32_t n) const {
 }
 
 bool clsTeacherData::SkillAbility(std::int32_t n) const {
-    for (std::int32_t skill = 1; skill <= kSkillCount; ++skill)
+    for (std::int32_t skill = 1; skill <= SkillCount; ++skill)
         if (HoldSkill(skill) && kSkillAbility[static_cast<std::size_t>(skill - 1)] == n) return true;
     return false;
 }
 
 std::int16_t clsTeacherData::AbilityAsENUM(std::int32_t bits) const {
-    for (std::int16_t n = 1; n <= AbilityCount; ++n)
-        if (Method().BitCheck(bits, n)) return GetAbility(n);
-    return 0;
+    const std::int16_t n = ability::lowestIn(bits);
+    return n == 0 ? 0 : GetAbility(n);
 }
 
 clsGetGridData clsTeacherData::GetDataDetail() const {
     clsGetGridData row;
-    row.SetCols(AbilityCount - 1);
-    for (std::int16_t i = 0; i < AbilityCount; ++i)
+    row.SetCols(ability::kCount - 1);
+    for (std::int16_t i = 0; i < ability::kCount; ++i)
         row.Data(i, host::runtime::CStr(levels_[static_cast<std::size_t>(i)]));
     return row;
 }
 
 std::int16_t clsTeacherData::GetAbility(std::int16_t n) const {
-    if (n < 1 || n > AbilityCount) {
+    if (n < 1 || n > ability::kCount) {
         Services().MsgBox("Err:GetAbility:Number=" + host::runtime::CStr(n));
         return 0;
     }
@@ -71,12 +73,12 @@ std::int16_t clsTeacherData::GetAbility(std::int16_t n) const {
 
 std::int32_t clsTeacherData::Salary() const {
     std::int32_t base = 0;
-    for (int n = 1; n <= 14; ++n)
+    for (int n = ability::kPhysical; n < ability::kAggressive; ++n)
         base += level(n) / 30;
-    for (int n = 15; n <= AbilityCount; ++n)
+    for (int n = ability::kAggressive; n <= ability::kSurprise; ++n)
         base += level(n) / 4;
     std::int32_t skills = 0;
-    for (std::int32_t skill = 1; skill <= kSkillCount; ++skill)
+    for (std::int32_t skill = 1; skill <= SkillCount; ++skill)
         if (HoldSkill(skill)) ++skills;
     return base * 100 + skills * 1000;
 }

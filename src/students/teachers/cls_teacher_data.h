@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/records/cls_get_grid_data.h"
+#include "students/abilities.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +13,7 @@
 // skills 1..12. Rows never change during play.
 class clsTeacherData {
   public:
-    static constexpr int AbilityCount = 17;
+    static constexpr std::int32_t SkillCount = 12;
 
     std::int32_t GetTeacherSkill() const { return skills_; }
     // "Name,Character,Policy,Age,Period,17 levels,skills"; the name is widened.
@@ -37,23 +38,23 @@ class clsTeacherData {
     std::int32_t Policy() const { return policy_; }
     std::int16_t Age() const { return age_; }
     std::int16_t Period() const { return period_; }
-    std::int16_t Physical() const { return level(1); }
-    std::int16_t Muscle() const { return level(2); }
-    std::int16_t Quickness() const { return level(3); }
-    std::int16_t Technique() const { return level(4); }
-    std::int16_t Intention() const { return level(5); }
-    std::int16_t Toughness() const { return level(6); }
-    std::int16_t Charm() const { return level(7); }
-    std::int16_t Luck() const { return level(8); }
-    std::int16_t Propriety() const { return level(9); }
-    std::int16_t History() const { return level(10); }
-    std::int16_t Fencing() const { return level(11); }
-    std::int16_t Spearmanship() const { return level(12); }
-    std::int16_t Toxophily() const { return level(13); }
-    std::int16_t Horsemanship() const { return level(14); }
-    std::int16_t Aggresive() const { return level(15); }
-    std::int16_t Protect() const { return level(16); }
-    std::int16_t Surpise() const { return level(17); }
+    std::int16_t Physical() const { return level(ability::kPhysical); }
+    std::int16_t Muscle() const { return level(ability::kMuscle); }
+    std::int16_t Quickness() const { return level(ability::kQuickness); }
+    std::int16_t Technique() const { return level(ability::kTechnique); }
+    std::int16_t Intention() const { return level(ability::kIntention); }
+    std::int16_t Toughness() const { return level(ability::kToughness); }
+    std::int16_t Charm() const { return level(ability::kCharm); }
+    std::int16_t Luck() const { return level(ability::kLuck); }
+    std::int16_t Propriety() const { return level(ability::kPropriety); }
+    std::int16_t History() const { return level(ability::kHistory); }
+    std::int16_t Fencing() const { return level(ability::kFencing); }
+    std::int16_t Spearmanship() const { return level(ability::kSpearmanship); }
+    std::int16_t Toxophily() const { return level(ability::kToxophily); }
+    std::int16_t Horsemanship() const { return level(ability::kHorsemanship); }
+    std::int16_t Aggresive() const { return level(ability::kAggressive); }
+    std::int16_t Protect() const { return level(ability::kProtect); }
+    std::int16_t Surpise() const { return level(ability::kSurprise); }
 
   private:
     std::int16_t level(int n) const { return levels_[static_cast<std::size_t>(n - 1)]; }
@@ -63,6 +64,6 @@ class clsTeacherData {
     std::int32_t policy_ = 0;
     std::int16_t age_ = 0;
     std::int16_t period_ = 0;
-    std::array<std::int16_t, AbilityCount> levels_{};
+    std::array<std::int16_t, ability::kCount> levels_{};
     std::int32_t skills_ = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
+#include "students/abilities.h"
 #include "students/lessons/cls_mng_class.h"
 #include "students/teachers/cls_mng_teacher.h"
 #include "students/teachers/cls_teacher_data.h"
@@ -111,7 +112,7 @@ QUORVEL_DATA_RULE("teachers' ages, contract lengths, levels and skills are in ra
                               findings.add(who + ": contract of " + std::to_string(teacher.Period()) +
                                            " years");
                           const auto levels = teacher.GetDataDetail();
-                          for (std::int16_t n = 1; n <= clsTeacherData::AbilityCount; ++n) {
+                          for (std::int16_t n = 1; n <= ability::kCount; ++n) {
                               const int level = std::stoi(levels.Data(static_cast<std::int16_t>(n - 1)));
                               const int most = n >= kFirstFormation ? kMaxFormationLevel : kMaxLevel;
                               if (level < 0 || level > most)

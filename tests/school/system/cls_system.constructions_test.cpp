@@ -1,3 +1,4 @@
+#include "school/buildings/building_codes.h"
 #include "school/school_fixture.h"
 #include "support/error_of.h"
 
@@ -12,8 +13,7 @@ using testsupport::errorOf;
 
 namespace {
 
-constexpr std::int32_t kConstruction = 1, kClassroom = 2, kFacility = 3;
-constexpr std::int32_t kGrounds = 4, kSchoolhouse = 5, kDormitory = 6;
+using namespace building_work;
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -119,8 +119,8 @@ TEST(Constructions, AKindIsFullAtItsLandUntilTheNextLevelStands) {
         f.system.finishWork(kConstruction, bit);
     EXPECT_EQ(listed(f.system), (std::vector<std::string>{"大教室"}));
     // A level with no row holds nothing more, and its line shows no name.
-    f.system.finishWork(kGrounds, 1);
-    f.system.finishWork(kGrounds, 2);
+    f.system.finishWork(kSchoolGrounds, 1);
+    f.system.finishWork(kSchoolGrounds, 2);
     EXPECT_EQ(listed(f.system), (std::vector<std::string>{"大教室"}));
     EXPECT_TRUE(f.system.GetSchoolConstructTips().starts_with("(5/0)\r\n"));
 }

@@ -1,3 +1,4 @@
+#include "school/buildings/building_codes.h"
 #include "school/school_fixture.h"
 #include "support/error_of.h"
 
@@ -12,8 +13,7 @@ using testsupport::errorOf;
 
 namespace {
 
-constexpr std::int32_t kConstruction = 1, kClassroom = 2, kFacility = 3;
-constexpr std::int32_t kGrounds = 4, kSchoolhouse = 5, kDormitory = 6;
+using namespace building_work;
 
 // (building, item) of every after-school row.
 std::vector<std::pair<std::string, std::string>> afterSchool(const clsSystem& system) {
@@ -112,7 +112,7 @@ TEST(Facilities, SchoolGroundsGrowWithTheirPictureEvenAtTheLastLevel) {
     std::vector<std::string> images;
     f.system.SchoolScaleUp.subscribe([&](std::string& image) { images.push_back(image); });
     for (int i = 0; i < 3; ++i)
-        f.system.finishWork(kGrounds, 1);
+        f.system.finishWork(kSchoolGrounds, 1);
     EXPECT_EQ(images, (std::vector<std::string>{"カリキュラム中", "カリキュラム高", "カリキュラム高"}));
     EXPECT_EQ(f.system.GetClassImageName(), "カリキュラム高");
 

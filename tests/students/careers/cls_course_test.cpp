@@ -1,5 +1,6 @@
 #include "students/careers/cls_course.h"
 
+#include "students/abilities.h"
 #include "students/mng_student_support.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +14,7 @@ using studentstest::StudentShape;
 
 namespace {
 
-constexpr int kPhysical = 1, kMuscle = 2, kQuickness = 3, kTechnique = 4, kIntention = 5, kToughness = 6,
-              kCharm = 7, kLuck = 8, kPropriety = 9, kHistory = 10, kFencing = 11, kSpear = 12, kBow = 13,
-              kHorse = 14, kAggressive = 15, kProtect = 16, kSurprise = 17;
+using namespace ability;
 
 struct Level {
     int ability;
@@ -24,11 +23,12 @@ struct Level {
 using Levels = std::vector<Level>;
 
 // Exactly the 軍師 ability part: four 50s, weapons 150, formations 45.
-const Levels kTactician = {{kIntention, 50}, {kCharm, 50}, {kPropriety, 50}, {kHistory, 50},
-                           {kFencing, 100},  {kSpear, 50}, {kAggressive, 45}};
+const Levels kTactician = {{kIntention, 50}, {kCharm, 50},        {kPropriety, 50}, {kHistory, 50},
+                           {kFencing, 100},  {kSpearmanship, 50}, {kAggressive, 45}};
 // Exactly the 騎士 ability part, the weapons spread over all four.
-const Levels kKnight = {{kPhysical, 50}, {kMuscle, 50}, {kToughness, 50},  {kFencing, 100}, {kSpear, 100},
-                        {kBow, 25},      {kHorse, 25},  {kAggressive, 10}, {kProtect, 10},  {kSurprise, 10}};
+const Levels kKnight = {{kPhysical, 50},      {kMuscle, 50},    {kToughness, 50},    {kFencing, 100},
+                        {kSpearmanship, 100}, {kToxophily, 25}, {kHorsemanship, 25}, {kAggressive, 10},
+                        {kProtect, 10},       {kSurprise, 10}};
 
 Levels with(Levels levels, Level changed) {
     for (auto& l : levels)
@@ -99,7 +99,7 @@ TEST_F(Course, EnableCourseAdmitsByAbilityPartOrOrigin) {
         {"farmer tactician one formation point short", "農民", 1, with(kTactician, {kAggressive, 44}), false},
         {"farmer tactician one history point short", "農民", 1, with(kTactician, {kHistory, 49}), false},
         {"knight by four weapons", "農民", 2, kKnight, true},
-        {"knight one riding point short", "農民", 2, with(kKnight, {kHorse, 24}), false},
+        {"knight one riding point short", "農民", 2, with(kKnight, {kHorsemanship, 24}), false},
         {"knight-born knight", "騎士", 2, {}, true},
         {"squire from soldiers", "兵士", 5, {}, true},
         {"squire from knights needs abilities", "騎士", 5, {}, false},
@@ -118,10 +118,11 @@ TEST_F(Course, EnableCourseAdmitsByAbilityPartOrOrigin) {
 
 TEST_F(Course, ChangeCourseAppliesTheTargetsAbilityRuleOnly) {
     const Levels merchant = {{kIntention, 35}, {kPropriety, 35}, {kCharm, 20}, {kLuck, 20}};
-    const Levels master = {{kIntention, 40}, {kTechnique, 65}, {kFencing, 60}, {kSpear, 60}, {kBow, 60}};
-    const Levels general = {{kPhysical, 70}, {kMuscle, 70},  {kToughness, 70}, {kPropriety, 50},
-                            {kHistory, 50},  {kFencing, 75}, {kSpear, 75},     {kBow, 75},
-                            {kHorse, 75},    {kProtect, 40}};
+    const Levels master = {
+        {kIntention, 40}, {kTechnique, 65}, {kFencing, 60}, {kSpearmanship, 60}, {kToxophily, 60}};
+    const Levels general = {{kPhysical, 70},     {kMuscle, 70},  {kToughness, 70},    {kPropriety, 50},
+                            {kHistory, 50},      {kFencing, 75}, {kSpearmanship, 75}, {kToxophily, 75},
+                            {kHorsemanship, 75}, {kProtect, 40}};
     struct {
         const char* label;
         int target;
@@ -135,7 +136,8 @@ TEST_F(Course, ChangeCourseAppliesTheTargetsAbilityRuleOnly) {
         {"great merchant", 23, merchant, true},
         {"great merchant short of luck", 23, with(merchant, {kLuck, 19}), false},
         {"master craftsman", 26, master, true},
-        {"riding does not count in three weapons", 26, with(with(master, {kBow, 59}), {kHorse, 100}), false},
+        {"riding does not count in three weapons", 26,
+         with(with(master, {kToxophily, 59}), {kHorsemanship, 100}), false},
         {"course 28", 28, general, true},
         {"course 28 short of formations", 28, with(general, {kProtect, 39}), false},
         {"chancellor needs luck 80",

@@ -1,6 +1,7 @@
 #include "students/roster/cls_mng_student.h"
 
 #include "host/runtime/runtime_error.h"
+#include "students/abilities.h"
 #include "students/mng_student_support.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,6 @@ using studentstest::StudentShape;
 
 namespace {
 
-constexpr int kQuickness = 3, kMuscle = 2, kCharm = 7, kLuck = 8, kHistory = 10, kFencing = 11;
 constexpr std::int32_t bit(int n) {
     return std::int32_t{1} << (n - 1);
 }
@@ -260,7 +260,7 @@ TEST_F(Activities, DormitoryGymTrainsMuscleByRollAndSkills) {
         shape.skills = c.skills;
         shape.injury = c.injury;
         const std::int16_t growth = c.month == 8 ? kAugustGrowth : kGrowth;
-        auto want = twin(shape, c.trains ? Lessons{{bit(kMuscle), 30, growth}} : Lessons{});
+        auto want = twin(shape, c.trains ? Lessons{{bit(ability::kMuscle), 30, growth}} : Lessons{});
         loadLists(manager, {studentLine(shape)});
         std::vector<Draw> draws = {{25, 50, 30}, {0, 100, c.roll}};
         if (c.trains) draws.push_back(kCondition);
@@ -271,7 +271,7 @@ TEST_F(Activities, DormitoryGymTrainsMuscleByRollAndSkills) {
         EXPECT_EQ(drawsMade(), static_cast<int>(draws.size()));
         expectSameExperience(studentOf(manager, shape.name), *want);
         if (c.trains) {
-            EXPECT_GT(studentOf(manager, shape.name).GetStudentData(2, kMuscle), 0);
+            EXPECT_GT(studentOf(manager, shape.name).GetStudentData(2, ability::kMuscle), 0);
         }
     }
 }
@@ -288,11 +288,11 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
         {.name = "the library succeeds, the chapel is not tried",
          .rows = {{"図書館", "", "0"}, {"礼拝堂", "", "0"}},
          .draws = {{0, 100, 61}, {25, 50, 30}, kCondition},
-         .lessons = {{bit(kHistory), 30, kGrowth}}},
+         .lessons = {{bit(ability::kHistory), 30, kGrowth}}},
         {.name = "the library fails on 60, the chapel succeeds",
          .rows = {{"図書館", "", "0"}, {"礼拝堂", "", "0"}},
          .draws = {{0, 100, 60}, {0, 100, 100}, {25, 50, 50}, kCondition},
-         .lessons = {{bit(kLuck), 50, kGrowth}}},
+         .lessons = {{bit(ability::kLuck), 50, kGrowth}}},
         {.name = "every roll fails",
          .rows = {{"図書館", "", "0"}, {"美術館", "", "0"}, {"礼拝堂", "", "0"}},
          .draws = {{0, 100, 0}, {0, 100, 60}, {0, 100, 30}}},
@@ -300,17 +300,17 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
          .rows = {{"図書館", "", "0"}},
          .character = 3,
          .draws = {{0, 100, 41}, {25, 50, 25}, kCondition},
-         .lessons = {{bit(kHistory), 25, kGrowth}}},
+         .lessons = {{bit(ability::kHistory), 25, kGrowth}}},
         {.name = "a craftsman's museum bonus",
          .rows = {{"美術館", "", "0"}},
          .character = 4,
          .draws = {{0, 100, 41}, {25, 50, 25}, kCondition},
-         .lessons = {{bit(kCharm), 25, kGrowth}}},
+         .lessons = {{bit(ability::kCharm), 25, kGrowth}}},
         {.name = "a soldier's chapel bonus",
          .rows = {{"礼拝堂", "", "0"}},
          .character = 2,
          .draws = {{0, 100, 41}, {25, 50, 25}, kCondition},
-         .lessons = {{bit(kLuck), 25, kGrowth}}},
+         .lessons = {{bit(ability::kLuck), 25, kGrowth}}},
         {.name = "a bonus only in the suited facility",
          .rows = {{"図書館", "", "0"}},
          .character = 2,
@@ -318,30 +318,30 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
         {.name = "an item adds half to all of its influence and wears",
          .rows = {{"美術館", "絵筆", "10"}},
          .draws = {{0, 100, 90}, {25, 50, 30}, {5, 10, 8}, kCondition},
-         .lessons = {{bit(kCharm), 38, kGrowth}},
+         .lessons = {{bit(ability::kCharm), 38, kGrowth}},
          .uses = {"絵筆"}},
         {.name = "an odd influence halves toward zero",
          .rows = {{"美術館", "絵筆", "3"}},
          .draws = {{0, 100, 90}, {25, 50, 30}, {1, 3, 1}, kCondition},
-         .lessons = {{bit(kCharm), 31, kGrowth}},
+         .lessons = {{bit(ability::kCharm), 31, kGrowth}},
          .uses = {"絵筆"}},
         {.name = "influence 0 gives no item draw and no wear",
          .rows = {{"図書館", "古書", "0"}},
          .draws = {{0, 100, 90}, {25, 50, 50}, kCondition},
-         .lessons = {{bit(kHistory), 50, kGrowth}}},
+         .lessons = {{bit(ability::kHistory), 50, kGrowth}}},
         {.name = "a negative influence is none",
          .rows = {{"図書館", "古書", "-4"}},
          .draws = {{0, 100, 90}, {25, 50, 50}, kCondition},
-         .lessons = {{bit(kHistory), 50, kGrowth}}},
+         .lessons = {{bit(ability::kHistory), 50, kGrowth}}},
         {.name = "an injured student trains",
          .rows = {{"礼拝堂", "", "0"}},
          .injury = 5,
          .draws = {{0, 100, 61}, {25, 50, 40}, kCondition},
-         .lessons = {{bit(kLuck), 40, kGrowth}}},
+         .lessons = {{bit(ability::kLuck), 40, kGrowth}}},
         {.name = "an unknown building is passed over",
          .rows = {{"体育館", "", "0"}, {"図書館", "", "0"}},
          .draws = {{0, 100, 61}, {25, 50, 30}, kCondition},
-         .lessons = {{bit(kHistory), 30, kGrowth}}},
+         .lessons = {{bit(ability::kHistory), 30, kGrowth}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -368,8 +368,8 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
 
 TEST_F(Activities, AfterSchoolGivesEveryStudentItsOwnRollsInRosterOrder) {
     StudentShape first = named("アキ"), second = named("ハル");
-    auto wantFirst = twin(first, {{bit(kLuck), 30, kAugustGrowth}});
-    auto wantSecond = twin(second, {{bit(kHistory), 40, kAugustGrowth}});
+    auto wantFirst = twin(first, {{bit(ability::kLuck), 30, kAugustGrowth}});
+    auto wantSecond = twin(second, {{bit(ability::kHistory), 40, kAugustGrowth}});
     loadLists(manager, {studentLine(first), studentLine(second)});
     host::runtime::Collection<clsGetGridData> rows;
     rows.add(facilityRow("図書館", "古書", "2"));
@@ -403,19 +403,30 @@ TEST_F(Activities, CampTrainsUninjuredStudentsWithAugustsGrowth) {
     } cases[] = {
         {"big and a third of the base for small",
          "10",
-         bit(kFencing),
-         bit(kQuickness),
+         bit(ability::kFencing),
+         bit(ability::kQuickness),
          0,
-         {{bit(kFencing), 10, kAugustGrowth}, {bit(kQuickness), 3, kAugustGrowth}}},
+         {{bit(ability::kFencing), 10, kAugustGrowth}, {bit(ability::kQuickness), 3, kAugustGrowth}}},
         {"two abilities in the big effect",
          "40",
-         bit(kFencing) | bit(kMuscle),
-         bit(kQuickness),
+         bit(ability::kFencing) | bit(ability::kMuscle),
+         bit(ability::kQuickness),
          0,
-         {{bit(kFencing) | bit(kMuscle), 40, kAugustGrowth}, {bit(kQuickness), 13, kAugustGrowth}}},
-        {"small effect 0: only big", "30", bit(kFencing), 0, 0, {{bit(kFencing), 30, kAugustGrowth}}},
-        {"a negative small effect is none", "30", bit(kFencing), -1, 0, {{bit(kFencing), 30, kAugustGrowth}}},
-        {"an injured student stays out", "30", bit(kFencing), bit(kQuickness), 1, {}},
+         {{bit(ability::kFencing) | bit(ability::kMuscle), 40, kAugustGrowth},
+          {bit(ability::kQuickness), 13, kAugustGrowth}}},
+        {"small effect 0: only big",
+         "30",
+         bit(ability::kFencing),
+         0,
+         0,
+         {{bit(ability::kFencing), 30, kAugustGrowth}}},
+        {"a negative small effect is none",
+         "30",
+         bit(ability::kFencing),
+         -1,
+         0,
+         {{bit(ability::kFencing), 30, kAugustGrowth}}},
+        {"an injured student stays out", "30", bit(ability::kFencing), bit(ability::kQuickness), 1, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

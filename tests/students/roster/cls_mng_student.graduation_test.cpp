@@ -1,6 +1,7 @@
 #include "students/roster/cls_mng_student.h"
 
 #include "school/system/cls_sponsor_condition.h"
+#include "students/abilities.h"
 #include "students/mng_student_support.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,6 @@ using studentstest::StudentShape;
 
 namespace {
 
-constexpr int kAbilities = 17, kLuck = 8;
-
 // A graduate's save record: every present ability 10 but Luck, every nature 20.
 struct GraduateShape {
     std::string name = "ガク";
@@ -29,9 +28,9 @@ struct GraduateShape {
 };
 
 std::string graduateRecord(const GraduateShape& g) {
-    std::vector<std::string> present(kAbilities, "10");
-    present[kLuck - 1] = std::to_string(g.luck);
-    const std::vector<std::string> nature(kAbilities, "20");
+    std::vector<std::string> present(ability::kCount, "10");
+    present[ability::kLuck - 1] = std::to_string(g.luck);
+    const std::vector<std::string> nature(ability::kCount, "20");
     return host::runtime::Join({g.name, std::to_string(g.age), "2", "騎士", std::to_string(g.course),
                                 std::to_string(g.changes), host::runtime::Join(present, ":"),
                                 host::runtime::Join(nature, ":"), "26"},
@@ -48,7 +47,7 @@ class Graduation : public ::testing::Test {
     // ability, the first above every chance.
     static std::vector<int> noGrowth() {
         std::vector<int> draws;
-        for (int k = 0; k < kAbilities; ++k)
+        for (int k = 0; k < ability::kCount; ++k)
             draws.insert(draws.end(), {100, 0});
         return draws;
     }

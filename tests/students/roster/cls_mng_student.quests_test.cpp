@@ -1,6 +1,8 @@
 #include "students/roster/cls_mng_student.h"
 
+#include "students/abilities.h"
 #include "students/mng_student_support.h"
+#include "students/traits.h"
 #include "support/error_of.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +22,7 @@ using testsupport::errorOf;
 
 namespace {
 
-constexpr int kToughness = 6;
-constexpr int kCharisma = 1 << 0, kFestival = 1 << 9;
+constexpr int kCharisma = trait::bitOf(trait::kCharisma), kFestival = trait::bitOf(trait::kFestive);
 constexpr std::int16_t kJune = 6;
 
 StudentShape member(std::string name) {
@@ -211,7 +212,8 @@ TEST_F(Quests, FailureCostsStrengthAndDissatisfactionAndMayInjure) {
         std::vector<std::string> wantReports;
         for (const auto& m : r.members) {
             StudentShape s = member(m.name);
-            s.abilities.push_back({1, kToughness, static_cast<std::int16_t>(m.toughness)});
+            s.abilities.push_back(
+                {clsStudentData::LevelBlock, ability::kToughness, static_cast<std::int16_t>(m.toughness)});
             s.injury = m.injuryBefore;
             s.dissatisfaction = m.dissatisfaction;
             shapes.push_back(s);
@@ -299,7 +301,7 @@ TEST_F(Quests, MembersWhoLeftTheRosterAreSkipped) {
     std::vector<StudentShape> shapes;
     for (const char* name : {"ハル", "フユ"}) {
         StudentShape s = member(name);
-        s.abilities.push_back({1, kToughness, 20});
+        s.abilities.push_back({clsStudentData::LevelBlock, ability::kToughness, 20});
         shapes.push_back(s);
     }
     roster(shapes);
@@ -325,7 +327,7 @@ TEST_F(Quests, MembersWhoLeftTheRosterAreSkipped) {
 
 TEST_F(Quests, AScreenThatClearsTheListDuringAReportDoesNotUpsetTheFailure) {
     StudentShape frail = member("アキ");
-    frail.abilities.push_back({1, kToughness, 2});
+    frail.abilities.push_back({clsStudentData::LevelBlock, ability::kToughness, 2});
     StudentShape frailToo = frail;
     frailToo.name = "ハル";
     roster({frail, frailToo});

@@ -2,6 +2,7 @@
 
 #include "host/runtime/rounding.h"
 #include "host/runtime/runtime_error.h"
+#include "students/abilities.h"
 #include "students/mng_student_support.h"
 #include "students/study_support.h"
 
@@ -20,7 +21,6 @@ using studentstest::teacherRow;
 
 namespace {
 
-constexpr int kFencing = 11, kQuickness = 3, kToughness = 6, kAggressive = 15;
 constexpr std::int32_t bit(int n) {
     return std::int32_t{1} << (n - 1);
 }
@@ -88,7 +88,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
     const int kCondition = 0; // condition 2 draws 0..10 per ability; 0 adds nothing
     struct Case {
         const char* name;
-        int need = 10, risk = 0, big = bit(kFencing), small = bit(kQuickness);
+        int need = 10, risk = 0, big = bit(ability::kFencing), small = bit(ability::kQuickness);
         int teacherChara = 1, teacherPolicy = 4, teacherLevel = 10, teacherSkills = 0;
         int studentLevel = 10, physical = 100, injury = 0, studentSkills = 0;
         ClassItem item{0, 0, 0};
@@ -183,7 +183,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
          .uses = 0},
         {.name = "formation lesson",
          .risk = 10,
-         .big = bit(kAggressive),
+         .big = bit(ability::kAggressive),
          .small = 0,
          .teacherLevel = 12,
          .studentLevel = 9,
@@ -320,12 +320,12 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
         shape.skills = c.studentSkills;
         shape.abilities = {{1, 1, 20},
                            {3, 1, 20},
-                           {1, kFencing, static_cast<std::int16_t>(c.studentLevel)},
-                           {3, kFencing, 60},
-                           {1, kAggressive, static_cast<std::int16_t>(c.studentLevel)},
-                           {3, kAggressive, 25},
-                           {3, kQuickness, 30},
-                           {3, kToughness, 20}};
+                           {1, ability::kFencing, static_cast<std::int16_t>(c.studentLevel)},
+                           {3, ability::kFencing, 60},
+                           {1, ability::kAggressive, static_cast<std::int16_t>(c.studentLevel)},
+                           {3, ability::kAggressive, 25},
+                           {3, ability::kQuickness, 30},
+                           {3, ability::kToughness, 20}};
         clsStudent& student = school.enrol(shape, "木刀");
         std::vector<std::string> uses;
         school.manager.UseClassItem.subscribe([&](std::string& item) { uses.push_back(item); });
@@ -337,9 +337,9 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
         school.manager.Study(1, 1);
 
         EXPECT_EQ(silent->drawCount() - drawsBefore, static_cast<int>(c.draws.size()));
-        const int main = c.big == bit(kAggressive) ? kAggressive : kFencing;
+        const int main = c.big == bit(ability::kAggressive) ? ability::kAggressive : ability::kFencing;
         EXPECT_EQ(student.GetStudentData(2, main), c.points < 0 ? 0 : presentGain(c.points));
-        EXPECT_EQ(student.GetStudentData(2, kQuickness),
+        EXPECT_EQ(student.GetStudentData(2, ability::kQuickness),
                   c.points < 0 || c.small == 0 ? 0 : presentGain(c.points / 3));
         EXPECT_EQ(student.Dissatisfaction(), c.dissatisfaction);
         EXPECT_EQ(student.Injury(), c.wantInjury);
@@ -376,17 +376,17 @@ TEST_F(Lesson, GrowthValueSplitsThePointsBetweenNatureAndPresent) {
         School school;
         for (const auto& row : c.rows)
             school.manager.SetGrowth(row);
-        school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(kFencing), 0));
+        school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(ability::kFencing), 0));
         school.facade.addTeacher(teacherRow("シオドア", 1, 4, 10, 0));
         school.facade.month = c.month;
         StudentShape shape;
         shape.growth = "普通2";
-        shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 20}};
+        shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, ability::kFencing, 10}, {3, ability::kFencing, 20}};
         clsStudent& student = school.enrol(shape);
         script({{0, 100, 50}, {0, 10, 0}});
         school.manager.Study(1, 1);
-        EXPECT_EQ(student.GetStudentData(4, kFencing), c.nature) << c.rows.size() << " " << c.month;
-        EXPECT_EQ(student.GetStudentData(2, kFencing), c.present) << c.rows.size() << " " << c.month;
+        EXPECT_EQ(student.GetStudentData(4, ability::kFencing), c.nature) << c.rows.size() << " " << c.month;
+        EXPECT_EQ(student.GetStudentData(2, ability::kFencing), c.present) << c.rows.size() << " " << c.month;
     }
 }
 
@@ -431,15 +431,15 @@ TEST_F(Lesson, StudyAnnouncesThePeriodAndAsksForEveryStudentsOwnSlot) {
 
 TEST_F(Lesson, IndividualLessonsUseTheIndividualPolicyTable) {
     School school;
-    school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(kFencing), 0));
+    school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(ability::kFencing), 0));
     school.facade.addTeacher(teacherRow("シオドア", 1, 1, 10, 0)); // 1 + 6 individually, 1 + 1 otherwise
     StudentShape shape;
-    shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 60}};
+    shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, ability::kFencing, 10}, {3, ability::kFencing, 60}};
     clsStudent& student = school.enrol(shape);
     student.GetClassSchedule(1, 1)->ClassType(clsClassSchedule::Individual);
     script({{0, 100, 50}, {0, 10, 0}});
     school.manager.Study(1, 1);
-    EXPECT_EQ(student.GetStudentData(2, kFencing), presentGain(120));
+    EXPECT_EQ(student.GetStudentData(2, ability::kFencing), presentGain(120));
 }
 
 TEST_F(Lesson, StudyWithoutAProviderFails) {
@@ -463,7 +463,7 @@ TEST_F(Lesson, GroupRecoveryReachesEveryStudent) {
     b.dissatisfaction = 3;
     loadLists(school.manager, {studentLine(a), studentLine(b)});
     school.manager.PhysicalRecover(1, 10);
-    school.manager.CalcDissatisfaction(2, 5);
+    school.manager.CalcDissatisfaction(clsStudent::CalcSubtract, 5);
     EXPECT_EQ(studentOf(school.manager, "アキ").Physical(), 60);
     EXPECT_EQ(studentOf(school.manager, "ハル").Physical(), 100); // at most MaxPhysical
     EXPECT_EQ(studentOf(school.manager, "アキ").Dissatisfaction(), 25);
@@ -474,7 +474,7 @@ TEST_F(Lesson, DirectEffectTrainsTheFitAndRelaysOnlyTheCurrentStudent) {
     School school;
     StudentShape fit, hurt, tired;
     fit.name = "アキ";
-    fit.abilities = {{1, 1, 20}, {3, 1, 20}, {1, kFencing, 10}, {3, kFencing, 60}};
+    fit.abilities = {{1, 1, 20}, {3, 1, 20}, {1, ability::kFencing, 10}, {3, ability::kFencing, 60}};
     hurt.name = "ハル";
     hurt.injury = 2;
     tired.name = "ナツ";
@@ -483,10 +483,10 @@ TEST_F(Lesson, DirectEffectTrainsTheFitAndRelaysOnlyTheCurrentStudent) {
     Reports reports(school.manager);
     script({{0, 10, 0}});
 
-    school.manager.DirectEffect(5, bit(kFencing), 300, 6);
+    school.manager.DirectEffect(5, bit(ability::kFencing), 300, 6);
 
     clsStudent& aki = studentOf(school.manager, "アキ");
-    EXPECT_EQ(aki.GetAbility(kFencing), 11);
+    EXPECT_EQ(aki.GetAbility(ability::kFencing), 11);
     EXPECT_EQ(aki.Physical(), 95);
     EXPECT_EQ(studentOf(school.manager, "ハル").Physical(), 100);
     EXPECT_EQ(studentOf(school.manager, "ナツ").Physical(), 4);

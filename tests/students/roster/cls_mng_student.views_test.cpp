@@ -3,6 +3,7 @@
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "students/mng_student_support.h"
+#include "students/traits.h"
 
 #include <gtest/gtest.h>
 
@@ -274,7 +275,9 @@ TEST_F(Views, GrowthDetailsAtTheBoundsOfEachState) {
 }
 
 TEST_F(Views, StudentTips) {
-    constexpr std::int32_t charisma = 1 << 0, hardWorker = 1 << 2, unnamedTrait = 1 << 15;
+    constexpr std::int32_t charisma = trait::bitOf(trait::kCharisma),
+                           hardWorker = trait::bitOf(trait::kHardWorker),
+                           unnamedTrait = trait::bitOf(trait::kCount);
     const struct {
         bool withYear;
         std::int32_t skills;
