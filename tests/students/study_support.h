@@ -1,11 +1,9 @@
 #pragma once
 
-#include "students/lessons/cls_mng_class.h"
+#include "host/runtime/strings.h"
+#include "students/lessons/lesson_record.h"
 #include "students/lessons/study_info_provider.h"
 #include "students/roster/cls_mng_student.h"
-#include "students/teachers/cls_fix_teacher_data.h"
-#include "students/teachers/cls_get_teacher_effect.h"
-#include "students/teachers/cls_teacher_data.h"
 
 #include <map>
 #include <string>
@@ -13,16 +11,9 @@
 
 namespace studentstest {
 
-// A class item as the item store would describe it.
-struct ClassItem {
-    std::int32_t effect = 0;
-    std::int16_t risk = 0;
-    int held = 1;
-};
-
-// Stands in for the facade's answer to a lesson record: the contracted
-// teachers, the lesson catalogue, the held class items and the compatibility
-// tables fill the record, then the lesson formula runs.
+// Stands in for the facade's answer to a lesson record: it supplies the
+// contracted teachers, the lesson catalogue, the held class items and the
+// compatibility tables, and runs the lesson formula on every filled record.
 class FakeFacade : public StudyInfoProvider {
   public:
     explicit FakeFacade(clsMngStudent& manager) : manager_(manager) { manager_.SetStudyInfoProvider(this); }
@@ -30,35 +21,24 @@ class FakeFacade : public StudyInfoProvider {
 
     void GetStudyInfo(clsClassEffect& cInfo) override {
         asked.push_back(cInfo.ClassName() + "/" + std::to_string(cInfo.Character()));
-        const auto teacher = teachers.find(cInfo.TeacherName());
-        if (teacher == teachers.end()) return;
-        cInfo.Class(lessons.GetClass(cInfo.ClassName()));
-        const auto item = items.find(cInfo.ClassItem());
-        if (item != items.end() && item->second.held > 0) {
-            cInfo.ItemEffect(item->second.effect);
-            cInfo.ItemRisk(item->second.risk);
-        }
-        clsGetTeacherEffect key;
-        key.ClassType(cInfo.ClassType());
-        key.StudentChara(cInfo.Character());
-        key.TeacherChara(teacher->second.Character());
-        key.TeacherPolicy(teacher->second.Policy());
-        cInfo.TeacherEffect(teacher->second.SkillAbility(cInfo.ClassEffectAsBit())
-                                ? static_cast<std::int16_t>(tables.GetTeacherPolicy(key) + 7)
-                                : tables.GetTeacherEffect(key));
-        cInfo.TeacherAbility(teacher->second.AbilityAsENUM(cInfo.ClassEffect()));
-        manager_.SetStudy(cInfo, month, nurseOffice);
+        const auto stock = [this](const std::string& item) {
+            const auto found = items.find(item);
+            return found == items.end() ? ClassItemStock{} : found->second;
+        };
+        if (fillLessonRecord(cInfo, teachers, lessons, tables, stock))
+            manager_.SetStudy(cInfo, month, nurseOffice);
     }
 
+    // Puts a catalogue row under contract.
     void addTeacher(const std::string& row) {
-        clsTeacherData teacher;
-        teacher.SetData(row);
-        teachers[teacher.Name()] = teacher;
+        teachers.SetTeacherData(row);
+        contracts_.push_back(row.substr(0, row.find(',')) + ":30:2:0");
+        teachers.SetSaveData("/" + host::runtime::Join(contracts_, "\r\n"));
     }
 
     clsMngClass lessons;
-    std::map<std::string, clsTeacherData> teachers;
-    std::map<std::string, ClassItem> items;
+    clsMngTeacher teachers;
+    std::map<std::string, ClassItemStock> items;
     clsFixTeacherData tables;
     std::int16_t month = 6;
     bool nurseOffice = false;
@@ -66,6 +46,7 @@ class FakeFacade : public StudyInfoProvider {
 
   private:
     clsMngStudent& manager_;
+    std::vector<std::string> contracts_;
 };
 
 // A teacher row: name, character, policy, the same level in every ability, skills.

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-using studentstest::ClassItem;
 using studentstest::drawFor;
 using studentstest::FakeFacade;
 using studentstest::lessonRow;
@@ -91,7 +90,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
         int need = 10, risk = 0, big = bit(ability::kFencing), small = bit(ability::kQuickness);
         int teacherChara = 1, teacherPolicy = 4, teacherLevel = 10, teacherSkills = 0;
         int studentLevel = 10, physical = 100, injury = 0, studentSkills = 0;
-        ClassItem item{0, 0, 0};
+        ClassItemStock item{0, 0, 0};
         bool nurse = false;
         std::vector<Draw> draws;
         int points; // -1: the student learns nothing
