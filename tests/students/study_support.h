@@ -16,8 +16,8 @@ namespace studentstest {
 // compatibility tables, and runs the lesson formula on every filled record.
 class FakeFacade : public StudyInfoProvider {
   public:
-    explicit FakeFacade(clsMngStudent& manager) : manager_(manager) { manager_.SetStudyInfoProvider(this); }
-    ~FakeFacade() override { manager_.SetStudyInfoProvider(nullptr); }
+    explicit FakeFacade(clsMngStudent& manager) : manager_(manager) { manager_.setStudyInfoProvider(this); }
+    ~FakeFacade() override { manager_.setStudyInfoProvider(nullptr); }
 
     void GetStudyInfo(clsClassEffect& cInfo) override {
         asked.push_back(cInfo.ClassName() + "/" + std::to_string(cInfo.Character()));

@@ -14,7 +14,7 @@ void clsQuest::AddCount() {
     count_ = host::runtime::saturate16(std::int64_t{count_} + 1);
 }
 
-bool clsQuest::OpenInMonth(std::int16_t m) const {
+bool clsQuest::openInMonth(std::int16_t m) const {
     if (startMonth_ <= endMonth_) return startMonth_ <= m && m <= endMonth_;
     return m >= startMonth_ || m <= endMonth_;
 }

@@ -41,7 +41,7 @@ class clsQuest {
     std::int16_t TargetCount() const { return targetCount_; }
 
     // True when month m lies in the quest's window.
-    bool OpenInMonth(std::int16_t m) const;
+    bool openInMonth(std::int16_t m) const;
 
     // The fifteen fields of a master row; the texts are widened. A short row
     // or a field that does not convert raises the runtime's error and

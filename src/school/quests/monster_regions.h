@@ -37,7 +37,7 @@ inline constexpr std::array<Region, 9> Regions = {{
 }};
 
 // The region of that word; nullptr when the word names no region.
-constexpr const Region* FindRegion(std::string_view word) {
+constexpr const Region* findRegion(std::string_view word) {
     for (const Region& region : Regions)
         if (region.word == word) return &region;
     return nullptr;

@@ -33,7 +33,7 @@ Collection<clsGetGridData> clsSystem::GetQuest(const Collection<clsGetGridData>&
     for (const clsQuest& quest : Quests) {
         if (quest.Once() && quest.Count() != 0) continue;
         if (quest.Rank() > rank) continue;
-        if (!quest.OpenInMonth(KingdomMonth)) continue;
+        if (!quest.openInMonth(KingdomMonth)) continue;
         if (quest.TargetID() != 0 && !IsQuestCountReached(quest.TargetID(), quest.TargetCount())) continue;
         bool sent = false;
         for (const clsGetGridData& team : clContractQuest)
@@ -70,7 +70,7 @@ bool clsSystem::GetQuestBattle(const std::string& QuestName) const {
 
 std::string clsSystem::GetMonsterNameFromQuest(const std::string& QuestName) const {
     const std::string& monster = Quests.item(QuestName).Monster();
-    const MonsterRegions::Region* region = MonsterRegions::FindRegion(monster);
+    const MonsterRegions::Region* region = MonsterRegions::findRegion(monster);
     if (!region) return monster;
     const std::int16_t index = mdlZRDFunc::RandomInt(region->first, region->last);
     return std::string(MonsterRegions::MonsterNames[static_cast<std::size_t>(index)]);

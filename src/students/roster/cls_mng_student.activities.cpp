@@ -98,8 +98,8 @@ void clsMngStudent::SetTeacherCount(host::runtime::Collection<clsGetGridData>& c
 }
 
 void clsMngStudent::SetDormitoryGym(std::int16_t Month) {
-    ForEachStudent([&](clsStudent& student) {
-        MakeCurrent(student);
+    forEachStudent([&](clsStudent& student) {
+        makeCurrent(student);
         const std::int16_t points = RandomInt(25, 50);
         const std::int16_t modifier = gymModifier(student);
         const std::int16_t roll = RandomInt(0, 100);
@@ -111,8 +111,8 @@ void clsMngStudent::SetDormitoryGym(std::int16_t Month) {
 
 void clsMngStudent::SetAfterSchool(const host::runtime::Collection<clsGetGridData>& clData,
                                    std::int16_t Month) {
-    ForEachStudent([&](clsStudent& student) {
-        MakeCurrent(student);
+    forEachStudent([&](clsStudent& student) {
+        makeCurrent(student);
         const std::string name = student.Name();
         for (const clsGetGridData& row : clData) {
             const Facility* facility = facilityNamed(row.Data(0));
@@ -143,9 +143,9 @@ void clsMngStudent::GetCampEffect(const clsGetGridData& cGData) {
     const std::int16_t base = host::runtime::CInt(cGData.Data(0));
     const std::int32_t bigEffect = host::runtime::CLng(cGData.Data(1));
     const std::int32_t smallEffect = host::runtime::CLng(cGData.Data(2));
-    ForEachStudent([&](clsStudent& student) {
+    forEachStudent([&](clsStudent& student) {
         if (student.Injury() != 0) return;
-        MakeCurrent(student);
+        makeCurrent(student);
         const std::int16_t growth =
             GetGrowthValue(student.Growth(), student.Age(), calendar_month::kTrainingCamp);
         student.ClassEffect(bigEffect, base, growth);
@@ -154,15 +154,15 @@ void clsMngStudent::GetCampEffect(const clsGetGridData& cGData) {
 }
 
 void clsMngStudent::ForwordDay(bool blBath) {
-    ForEachStudent([&](clsStudent& student) {
-        MakeCurrent(student);
+    forEachStudent([&](clsStudent& student) {
+        makeCurrent(student);
         student.ForwordDay(blBath);
     });
 }
 
 void clsMngStudent::ThinkCourse(std::int16_t MaxSchoolYear) {
     bool decided = false;
-    ForEachStudent([&](clsStudent& student) {
+    forEachStudent([&](clsStudent& student) {
         if (student.SchoolYear() < MaxSchoolYear && student.Age() <= 19) return;
         student.ThinkCourse();
         decided = true;

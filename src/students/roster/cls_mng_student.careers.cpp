@@ -41,7 +41,7 @@ constexpr std::array<std::array<std::int16_t, 3>, 3> kGuidanceChance = {{
 
 } // namespace
 
-host::runtime::Collection<clsGetGridData> clsMngStudent::CourseRows(const clsCourse& course) {
+host::runtime::Collection<clsGetGridData> clsMngStudent::courseRows(const clsCourse& course) {
     host::runtime::Collection<clsGetGridData> rows;
     for (const clsGetGridData& name : course.GetCourse()) {
         clsGetGridData row;
@@ -61,7 +61,7 @@ bool clsMngStudent::CheckCourse(const std::string& name, std::int16_t schoolYear
 
 void clsMngStudent::SetCourse(const std::string& name, const std::string& courseName) {
     if (name.empty()) return;
-    MakeCurrent(*students_.item(name));
+    makeCurrent(*students_.item(name));
     std::string message = name + "に" + courseName + "を勧めています";
     Report.raise(message);
     for (const char* dots : {"…", "……", "………"}) {
@@ -94,7 +94,7 @@ bool clsMngStudent::RollCourseGuidance(const std::string& origin, const std::str
 }
 
 void clsMngStudent::Withdrawal() {
-    for (const auto& name : RosterNames()) {
+    for (const auto& name : rosterNames()) {
         const auto* entry = students_.find(name);
         if (!entry) continue;
         const std::int16_t d = (*entry)->Dissatisfaction();

@@ -57,7 +57,7 @@ clsMngStudent::clsMngStudent() {
             schedule_[static_cast<std::size_t>(slotIndex(day, period))] = std::move(slot);
         }
     }
-    placeholder_ = Attach(std::make_unique<clsStudent>());
+    placeholder_ = attach(std::make_unique<clsStudent>());
     current_ = placeholder_.get();
     ClassInit();
 }
@@ -97,7 +97,7 @@ void clsMngStudent::SetQuestClear() {
 
 void clsMngStudent::AddNewStudent(std::unique_ptr<clsStudent> pStudent) {
     const std::string name = pStudent->Name();
-    newComers_.add(Attach(std::move(pStudent)), name);
+    newComers_.add(attach(std::move(pStudent)), name);
 }
 
 host::runtime::Collection<std::string> clsMngStudent::GetALLStudentName() const {
@@ -184,11 +184,11 @@ clsClassSchedule& clsMngStudent::schoolSlot(std::int16_t DayofWeek, std::int16_t
     return *schedule_[static_cast<std::size_t>(slotIndex(DayofWeek, Number))];
 }
 
-void clsMngStudent::MakeCurrent(clsStudent& student) {
+void clsMngStudent::makeCurrent(clsStudent& student) {
     current_ = &student;
 }
 
-std::unique_ptr<clsStudent> clsMngStudent::Attach(std::unique_ptr<clsStudent> student) {
+std::unique_ptr<clsStudent> clsMngStudent::attach(std::unique_ptr<clsStudent> student) {
     const clsStudent* self = student.get();
     student->Report.subscribe([this, self](std::string& message) {
         if (current_ == self) Report.raise(message);
@@ -203,7 +203,7 @@ std::int16_t clsMngStudent::GetGrowthValue(const std::string& growthType, std::i
     return 0;
 }
 
-std::vector<std::string> clsMngStudent::RosterNames() const {
+std::vector<std::string> clsMngStudent::rosterNames() const {
     std::vector<std::string> names;
     for (const auto& student : students_)
         names.push_back(student->Name());

@@ -174,7 +174,7 @@ void addPoints(clsSponsorCondition& c, SponsorWeight w) {
 } // namespace
 
 void clsMngStudent::Graduate(std::int16_t schoolYears, std::int16_t year) {
-    for (const auto& name : RosterNames()) {
+    for (const auto& name : rosterNames()) {
         auto* entry = students_.find(name);
         if (!entry) continue;
         clsStudent& student = **entry;

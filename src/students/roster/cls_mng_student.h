@@ -43,7 +43,7 @@ class clsMngStudent {
     clsMngStudent& operator=(const clsMngStudent&) = delete;
 
     // Who answers the lesson records of Study; nullptr removes it.
-    void SetStudyInfoProvider(StudyInfoProvider* provider) { studyInfo_ = provider; }
+    void setStudyInfoProvider(StudyInfoProvider* provider) { studyInfo_ = provider; }
 
     // The graduates' points for the yearly rank evaluation, by course.
     std::int16_t RankUpCondition() const;
@@ -254,16 +254,16 @@ class clsMngStudent {
     static int slotIndex(std::int16_t DayofWeek, std::int16_t Number);
     clsClassSchedule& schoolSlot(std::int16_t DayofWeek, std::int16_t Number) const;
     // Makes the student current and relays its reports from now on.
-    void MakeCurrent(clsStudent& student);
+    void makeCurrent(clsStudent& student);
     // Subscribes the manager to a student that joins one of its lists.
-    std::unique_ptr<clsStudent> Attach(std::unique_ptr<clsStudent> student);
+    std::unique_ptr<clsStudent> attach(std::unique_ptr<clsStudent> student);
     std::int16_t GetGrowthValue(const std::string& growthType, std::int16_t age, std::int16_t month) const;
     // The roster's names now, so a loop survives changes made while it runs.
-    std::vector<std::string> RosterNames() const;
+    std::vector<std::string> rosterNames() const;
     // Visits the students on the roster now, in roster order; one that has
     // left the roster by its turn is skipped.
-    template <class Visit> void ForEachStudent(Visit&& visit) {
-        for (const auto& name : RosterNames())
+    template <class Visit> void forEachStudent(Visit&& visit) {
+        for (const auto& name : rosterNames())
             if (auto* entry = students_.find(name)) visit(**entry);
     }
     void ClearGraduates();
@@ -293,25 +293,25 @@ class clsMngStudent {
     StudyInfoProvider* studyInfo_ = nullptr;
 
     // Careers.
-    static host::runtime::Collection<clsGetGridData> CourseRows(const clsCourse& course);
+    static host::runtime::Collection<clsGetGridData> courseRows(const clsCourse& course);
     bool RollCourseGuidance(const std::string& origin, const std::string& target) const;
     clsCourse course_;
-    host::runtime::Collection<clsGetGridData> courseRows_ = CourseRows(course_);
+    host::runtime::Collection<clsGetGridData> courseRows_ = courseRows(course_);
 
     // Teams.
     bool IsStudentName(const std::string& name) const;
     bool IsQuestMember(const std::string& name) const;
-    bool MayJoinTeam(const clsStudent& student, std::int16_t NeedPhysical) const;
+    bool mayJoinTeam(const clsStudent& student, std::int16_t NeedPhysical) const;
     // The slot's team, or nullptr for a number outside 0..4.
     clsUnitData* savedUnit(std::int16_t Number);
     const clsUnitData* savedUnit(std::int16_t Number) const;
     // The students at positions 1..5 of a quest team who are on the roster now.
-    std::vector<std::string> PresentMembers(const clsUnitData& team) const;
+    std::vector<std::string> presentMembers(const clsUnitData& team) const;
 
     // Views: per student of the list, keyed by name, the name and the level
     // of ability n + 1.
-    static host::runtime::Collection<clsGetGridData> GetAbilityRows(const StudentList& list, std::int16_t n);
+    static host::runtime::Collection<clsGetGridData> abilityRows(const StudentList& list, std::int16_t n);
     // A student row of cells 0..lastCell with cells 0..7 filled: "0", name,
     // school year, age, physical, character, condition, dissatisfaction stage.
-    static clsGetGridData StudentRow(const clsStudent& student, std::int16_t lastCell);
+    static clsGetGridData studentRow(const clsStudent& student, std::int16_t lastCell);
 };

@@ -84,7 +84,7 @@ host::runtime::Collection<clsGetGridData> clsMngStudent::GetQuestItem() const {
 }
 
 std::int16_t clsMngStudent::GetQuestMemberAddCritical(const clsUnitData& cQuest) const {
-    for (const auto& name : PresentMembers(cQuest))
+    for (const auto& name : presentMembers(cQuest))
         if (students_.item(name)->HoldSkill(trait::kFestive)) return kFestivalCritical;
     return 0;
 }
@@ -95,7 +95,7 @@ std::int32_t clsMngStudent::GetQuestMemberMinCondition(const clsUnitData& cQuest
     if (IsStudentName(leader) && students_.item(leader)->HoldSkill(trait::kCharisma)) {
         worst = students_.item(leader)->Condition();
     } else {
-        for (const auto& name : PresentMembers(cQuest))
+        for (const auto& name : presentMembers(cQuest))
             worst = std::max(worst, students_.item(name)->Condition());
     }
     return worst >= 0 && worst <= 4 ? 5 - worst : 0;
@@ -103,11 +103,11 @@ std::int32_t clsMngStudent::GetQuestMemberMinCondition(const clsUnitData& cQuest
 
 void clsMngStudent::SetQuestFailed(const clsUnitData& cUData, std::int16_t Rank) {
     const std::int16_t injuryLine = saturate16((std::int64_t{Rank} + 1) * 10);
-    for (const auto& name : PresentMembers(cUData)) {
+    for (const auto& name : presentMembers(cUData)) {
         auto* entry = students_.find(name);
         if (!entry) continue;
         clsStudent& student = **entry;
-        MakeCurrent(student);
+        makeCurrent(student);
         student.CalcPhysical(clsStudent::CalcSubtract, CalcLevelValue(Rank));
         student.CalcDissatisfaction(clsStudent::CalcAdd, 5);
         const std::int16_t toughness =
@@ -131,7 +131,7 @@ void clsMngStudent::SetQuestSuccess(const clsUnitData& cUData, const clsGetGridD
     for (std::int16_t n = 1; n <= clsUnitData::Positions; ++n) {
         if (!IsStudentName(team.Lines(n))) continue;
         clsStudent& student = *students_.item(team.Lines(n));
-        MakeCurrent(student);
+        makeCurrent(student);
         student.CalcPhysical(clsStudent::CalcSubtract, CalcLevelValue(Rank));
         student.CalcDissatisfaction(clsStudent::CalcSubtract, 20);
         // Training last: its level-up messages may hand control to the screen.
@@ -140,7 +140,7 @@ void clsMngStudent::SetQuestSuccess(const clsUnitData& cUData, const clsGetGridD
     }
 }
 
-std::vector<std::string> clsMngStudent::PresentMembers(const clsUnitData& team) const {
+std::vector<std::string> clsMngStudent::presentMembers(const clsUnitData& team) const {
     std::vector<std::string> names;
     for (std::int16_t n = 1; n <= clsUnitData::Positions; ++n)
         if (IsStudentName(team.Lines(n))) names.push_back(team.Lines(n));

@@ -32,7 +32,7 @@ void clsMngStudent::SetSaveData(std::string_view sData) {
     // once the whole text has been read.
     StudentList students;
     for (const auto& line : Split(sections[0], "\r\n")) {
-        auto student = Attach(std::make_unique<clsStudent>());
+        auto student = attach(std::make_unique<clsStudent>());
         student->SetSaveData(line);
         const std::string name = student->Name();
         students.add(std::move(student), name);

@@ -52,8 +52,8 @@ bool isFormationLesson(std::int32_t effect) {
 
 void clsMngStudent::DirectEffect(std::int16_t UsePhysical, std::int32_t Effect, std::int16_t EffectPoint,
                                  std::int16_t Month) {
-    ForEachStudent([&](clsStudent& student) {
-        MakeCurrent(student);
+    forEachStudent([&](clsStudent& student) {
+        makeCurrent(student);
         if (student.Injury() != 0 || student.Physical() < UsePhysical) return;
         student.ClassEffect(Effect, EffectPoint, GetGrowthValue(student.Growth(), student.Age(), Month));
         student.CalcPhysical(clsStudent::CalcSubtract, UsePhysical);
@@ -94,7 +94,8 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
     }
 
     const std::int16_t target = pInfo.ClassEffectAsBit();
-    const std::int16_t level = target == 0 ? std::int16_t{0} : student.GetStudentData(clsStudentData::LevelBlock, target);
+    const std::int16_t level =
+        target == 0 ? std::int16_t{0} : student.GetStudentData(clsStudentData::LevelBlock, target);
     const std::int16_t studentGap = saturate16((std::int64_t{level} - pInfo.ClassNeedPoint()) * factor);
     if (studentGap >= 0) {
         points = AddPercent(points, std::min<std::int16_t>(studentGap, 25));
@@ -161,8 +162,8 @@ void clsMngStudent::Study(std::int16_t DayofWeek, std::int16_t Number) {
     }
     ClassImage.raise(image);
     Report.raise(message);
-    ForEachStudent([&](clsStudent& student) {
-        MakeCurrent(student);
+    forEachStudent([&](clsStudent& student) {
+        makeCurrent(student);
         clsClassEffect info;
         info.Schedule(student.GetClassSchedule(DayofWeek, Number));
         info.Character(student.Character());
@@ -171,9 +172,9 @@ void clsMngStudent::Study(std::int16_t DayofWeek, std::int16_t Number) {
 }
 
 void clsMngStudent::PhysicalRecover(std::int32_t pMethod, std::int16_t Value) {
-    ForEachStudent([&](clsStudent& student) { student.CalcPhysical(pMethod, Value); });
+    forEachStudent([&](clsStudent& student) { student.CalcPhysical(pMethod, Value); });
 }
 
 void clsMngStudent::CalcDissatisfaction(std::int32_t pMethod, std::int16_t Value) {
-    ForEachStudent([&](clsStudent& student) { student.CalcDissatisfaction(pMethod, Value); });
+    forEachStudent([&](clsStudent& student) { student.CalcDissatisfaction(pMethod, Value); });
 }

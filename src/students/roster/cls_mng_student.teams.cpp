@@ -76,7 +76,7 @@ std::string clsMngStudent::UnitLoadMember(std::int16_t LoadNumber, std::int16_t 
     const clsUnitData* unit = savedUnit(LoadNumber);
     if (!unit) return "";
     const std::string name = unit->Lines(UnitNumber);
-    if (!IsStudentName(name) || !MayJoinTeam(*students_.item(name), NeedPhysical)) return "";
+    if (!IsStudentName(name) || !mayJoinTeam(*students_.item(name), NeedPhysical)) return "";
     return name;
 }
 
@@ -127,7 +127,7 @@ clsMngStudent::GetUnitLineData(const clsUnitData& cUnitData) const {
 bool clsMngStudent::CheckEnableUnitMember(std::int16_t NeedPhysical) const {
     int eligible = 0;
     for (const auto& student : students_)
-        if (MayJoinTeam(*student, NeedPhysical) && ++eligible >= clsUnitData::Positions) return true;
+        if (mayJoinTeam(*student, NeedPhysical) && ++eligible >= clsUnitData::Positions) return true;
     return false;
 }
 
@@ -135,7 +135,7 @@ host::runtime::Collection<clsGetGridData>
 clsMngStudent::GetEnableUnitMember(std::int16_t NeedPhysical) const {
     host::runtime::Collection<clsGetGridData> rows;
     for (const auto& student : students_) {
-        if (!MayJoinTeam(*student, NeedPhysical)) continue;
+        if (!mayJoinTeam(*student, NeedPhysical)) continue;
         clsGetGridData row;
         row.SetCols(18);
         std::int16_t cell = 0;
@@ -174,6 +174,6 @@ bool clsMngStudent::IsQuestMember(const std::string& name) const {
     return false;
 }
 
-bool clsMngStudent::MayJoinTeam(const clsStudent& student, std::int16_t NeedPhysical) const {
+bool clsMngStudent::mayJoinTeam(const clsStudent& student, std::int16_t NeedPhysical) const {
     return student.Injury() == 0 && student.Physical() >= NeedPhysical && !IsQuestMember(student.Name());
 }

@@ -45,7 +45,7 @@ std::int16_t clsMngStudent::GetDissatisfactionStage(std::int16_t dissatisfaction
 Collection<clsGetGridData> clsMngStudent::GetStudentData() const {
     Collection<clsGetGridData> rows;
     for (const auto& student : students_) {
-        clsGetGridData row = StudentRow(*student, 9);
+        clsGetGridData row = studentRow(*student, 9);
         row.Data(8, CStr(student->GetAbility(ability::kPhysical)));
         row.Data(9, mdlZRDFunc::GetCourseName(student->Course()));
         rows.add(std::move(row));
@@ -98,14 +98,14 @@ Collection<clsGetGridData> clsMngStudent::GetStudentChara() const {
 }
 
 Collection<clsGetGridData> clsMngStudent::GetStudentAbility(std::int16_t n) const {
-    return GetAbilityRows(students_, n);
+    return abilityRows(students_, n);
 }
 
 Collection<clsGetGridData> clsMngStudent::GetNewStudnetAbility(std::int16_t n) const {
-    return GetAbilityRows(newComers_, n);
+    return abilityRows(newComers_, n);
 }
 
-Collection<clsGetGridData> clsMngStudent::GetAbilityRows(const StudentList& list, std::int16_t n) {
+Collection<clsGetGridData> clsMngStudent::abilityRows(const StudentList& list, std::int16_t n) {
     const std::int16_t ability = abilityOf(n);
     Collection<clsGetGridData> rows;
     for (const auto& student : list) {
@@ -122,12 +122,12 @@ clsGetGridData clsMngStudent::GetStudentIndividual(const std::string& name, std:
     clsGetGridData row;
     if (name.empty()) return row;
     const clsStudent& student = *students_.item(name);
-    row = StudentRow(student, 8);
+    row = studentRow(student, 8);
     row.Data(8, CStr(student.GetAbility(abilityOf(n))));
     return row;
 }
 
-clsGetGridData clsMngStudent::StudentRow(const clsStudent& student, std::int16_t lastCell) {
+clsGetGridData clsMngStudent::studentRow(const clsStudent& student, std::int16_t lastCell) {
     clsGetGridData row;
     row.SetCols(lastCell);
     row.Data(0, "0");
@@ -210,7 +210,7 @@ std::string clsMngStudent::GetGrowthDetails(const std::string& growth, std::int1
 
 void clsMngStudent::UseConsumeItem(const std::string& name, const clsUseConsumeItem& item) {
     if (name.empty()) return;
-    MakeCurrent(*students_.item(name));
+    makeCurrent(*students_.item(name));
     std::string message = name + "に" + item.ItemName() + "を使った";
     Report.raise(message);
     auto* entry = students_.find(name);

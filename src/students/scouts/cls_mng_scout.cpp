@@ -98,7 +98,7 @@ std::string clsMngScout::GetOccupation(std::int32_t number) const {
 
 Collection<clsGetGridData> clsMngScout::GetContract() const {
     Collection<clsGetGridData> rows;
-    rows.add(GetGridRow(Scouts_.item(ContractScout_), ContractPeriod_));
+    rows.add(gridRow(Scouts_.item(ContractScout_), ContractPeriod_));
     return rows;
 }
 
@@ -106,7 +106,7 @@ Collection<clsGetGridData> clsMngScout::GetScoutData() const {
     Collection<clsGetGridData> rows;
     for (const clsPassageData& offer : NewComers_) {
         const clsScoutData& scout = Scouts_.item(offer.Name());
-        rows.add(GetGridRow(scout, scout.Period()));
+        rows.add(gridRow(scout, scout.Period()));
     }
     return rows;
 }
@@ -170,7 +170,7 @@ bool clsMngScout::IsFreeScout(const std::string& name) const {
     return !NewComers_.contains(name) && name != ContractScout_;
 }
 
-clsGetGridData clsMngScout::GetGridRow(const clsScoutData& scout, std::int16_t period) const {
+clsGetGridData clsMngScout::gridRow(const clsScoutData& scout, std::int16_t period) const {
     clsGetGridData row;
     row.SetCols(8);
     row.Data(0, "0");

@@ -57,7 +57,7 @@ class clsMngScout {
   private:
     void ScoutContractPassage();
     bool IsFreeScout(const std::string& name) const;
-    clsGetGridData GetGridRow(const clsScoutData& scout, std::int16_t period) const;
+    clsGetGridData gridRow(const clsScoutData& scout, std::int16_t period) const;
     static std::string GetAbilityLabel(std::int16_t ability);
     static std::string GetGrowthLabel(std::int32_t growth);
     static std::string GetAgeLabel(std::int32_t age);

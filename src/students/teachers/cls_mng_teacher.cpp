@@ -109,7 +109,7 @@ void clsMngTeacher::SetNewComer(bool isApril) {
     while (offers_.count() < wanted) {
         const clsTeacherData& teacher = catalogue_.item(long{mdlZRDFunc::RandomInt(0, last)} + 1);
         if (IsFreeContractName(teacher.Name()) && IsFreeNewComerName(teacher.Name()))
-            AddOffer(teacher.Name(), teacher.Age());
+            addOffer(teacher.Name(), teacher.Age());
     }
 }
 
@@ -127,14 +127,14 @@ void clsMngTeacher::SetInitTeacher() {
     for (const auto& start : kStartingTeachers)
         GetTeacher(start.name);
     for (const auto& start : kStartingTeachers)
-        AddOffer(start.name, start.age);
+        addOffer(start.name, start.age);
     for (const auto& start : kStartingTeachers)
         SetContract(start.name);
 }
 
 void clsMngTeacher::YearlyContractPassage() {
     // Reports may pump messages: go by name, never hold an entry across one.
-    for (const std::string& name : ContractNames()) {
+    for (const std::string& name : contractNames()) {
         clsPassageData* entry = contracts_.find(name);
         if (!entry) continue;
         entry->Age(host::runtime::saturate16(std::int64_t{entry->Age()} + 1));
@@ -143,29 +143,29 @@ void clsMngTeacher::YearlyContractPassage() {
         const std::int16_t age = entry->Age();
         contracts_.remove(name);
         if (age > kRetirementAge) {
-            Say(name + "は引退しました");
+            say(name + "は引退しました");
         } else {
-            AddOffer(name, age);
-            Say(name + "との契約が終了しました");
-            Say("4月の間は「契約」から再び契約できます");
+            addOffer(name, age);
+            say(name + "との契約が終了しました");
+            say("4月の間は「契約」から再び契約できます");
         }
     }
 }
 
-std::vector<std::string> clsMngTeacher::ContractNames() const {
+std::vector<std::string> clsMngTeacher::contractNames() const {
     std::vector<std::string> names;
     for (const clsPassageData& entry : contracts_)
         names.push_back(entry.Name());
     return names;
 }
 
-void clsMngTeacher::AddOffer(const std::string& name, std::int16_t age) {
+void clsMngTeacher::addOffer(const std::string& name, std::int16_t age) {
     clsPassageData entry;
     entry.Name(name);
     entry.Age(age);
     offers_.add(std::move(entry), name);
 }
 
-void clsMngTeacher::Say(std::string text) {
+void clsMngTeacher::say(std::string text) {
     Report.raise(text);
 }

@@ -107,7 +107,6 @@ class clsMngTeacher {
 
     void InitBonusTable();
     static void ChangeDissatisfaction(clsPassageData& entry, Change mode, std::int64_t amount);
-    static std::int16_t GetStage(std::int16_t dissatisfaction);
     void YearlyContractPassage();
     std::string GetSkillTips(const std::string& name) const;
     static std::string GetCharaName(std::int32_t character);
@@ -115,13 +114,13 @@ class clsMngTeacher {
     bool IsFreeContractName(const std::string& name) const { return !contracts_.contains(name); }
     bool IsFreeNewComerName(const std::string& name) const { return !offers_.contains(name); }
     // The contracted names, for passes that report as they go.
-    std::vector<std::string> ContractNames() const;
-    void AddOffer(const std::string& name, std::int16_t age);
-    void Say(std::string text);
+    std::vector<std::string> contractNames() const;
+    void addOffer(const std::string& name, std::int16_t age);
+    void say(std::string text);
     host::runtime::Collection<clsGetGridData>
-    GetAbilityRows(const host::runtime::Collection<clsPassageData>& list, std::int16_t n) const;
-    clsGetGridData GetGridRow(const clsTeacherData& teacher, std::int16_t age, std::int16_t period,
-                              const std::string& stage) const;
+    abilityRows(const host::runtime::Collection<clsPassageData>& list, std::int16_t n) const;
+    clsGetGridData gridRow(const clsTeacherData& teacher, std::int16_t age, std::int16_t period,
+                           const std::string& stage) const;
 
     host::runtime::Collection<clsTeacherData> catalogue_;
     host::runtime::Collection<clsPassageData> offers_;

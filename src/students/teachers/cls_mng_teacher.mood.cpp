@@ -58,20 +58,16 @@ void clsMngTeacher::ChangeDissatisfaction(clsPassageData& entry, Change mode, st
         static_cast<std::int16_t>(std::clamp<std::int64_t>(value, 0, dissatisfaction::kMax)));
 }
 
-std::int16_t clsMngTeacher::GetStage(std::int16_t dissatisfaction) {
-    return dissatisfaction::stage(dissatisfaction);
-}
-
 std::int16_t clsMngTeacher::SetTeacherBonus(const std::string& name, const std::string& word) {
     clsPassageData& entry = contracts_.item(name);
     for (const Bonus& bonus : kBonuses)
         if (word == bonus.word) ChangeDissatisfaction(entry, Change::Subtract, bonus.relief);
-    return GetStage(entry.Dissatisfaction());
+    return dissatisfaction::stage(entry.Dissatisfaction());
 }
 
 void clsMngTeacher::Retirement() {
     // Reports may pump messages: go by name, never hold an entry across one.
-    for (const std::string& name : ContractNames()) {
+    for (const std::string& name : contractNames()) {
         const clsPassageData* entry = contracts_.find(name);
         if (!entry) continue;
         const std::int16_t d = entry->Dissatisfaction();
@@ -83,9 +79,9 @@ void clsMngTeacher::Retirement() {
             resigns = RandomInt(0, 100) > 90;
         if (resigns) {
             contracts_.remove(name);
-            Say(name + "が退職しました");
+            say(name + "が退職しました");
         } else {
-            Say(name + "の不満が高まっています");
+            say(name + "の不満が高まっています");
         }
     }
 }

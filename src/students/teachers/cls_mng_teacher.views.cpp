@@ -5,6 +5,7 @@
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/dissatisfaction.h"
 
 #include <vector>
 
@@ -13,7 +14,7 @@ using host::runtime::CStr;
 
 namespace {
 
-bool IsListed(const Collection<clsGetGridData>& rows, const std::string& name) {
+bool isListed(const Collection<clsGetGridData>& rows, const std::string& name) {
     for (const clsGetGridData& row : rows)
         if (row.Data(0) == name) return true;
     return false;
@@ -33,7 +34,7 @@ Collection<clsGetGridData> clsMngTeacher::GetClassTeacherData(const Collection<c
                                                               std::int16_t ability) const {
     Collection<clsGetGridData> result;
     for (const clsPassageData& entry : contracts_) {
-        if (IsListed(rows, entry.Name())) continue;
+        if (isListed(rows, entry.Name())) continue;
         const clsTeacherData& teacher = GetTeacher(entry.Name());
         clsGetGridData row;
         row.SetCols(4);
@@ -53,15 +54,15 @@ std::string clsMngTeacher::GetMenuNewComerTips() const {
 }
 
 Collection<clsGetGridData> clsMngTeacher::GetNewComerTeacherAbility(std::int16_t n) const {
-    return GetAbilityRows(offers_, n);
+    return abilityRows(offers_, n);
 }
 
 Collection<clsGetGridData> clsMngTeacher::GetContractTeacherAbility(std::int16_t n) const {
-    return GetAbilityRows(contracts_, n);
+    return abilityRows(contracts_, n);
 }
 
-Collection<clsGetGridData> clsMngTeacher::GetAbilityRows(const Collection<clsPassageData>& list,
-                                                         std::int16_t n) const {
+Collection<clsGetGridData> clsMngTeacher::abilityRows(const Collection<clsPassageData>& list,
+                                                      std::int16_t n) const {
     const std::int16_t ability = host::runtime::saturate16(std::int64_t{n} + 1);
     Collection<clsGetGridData> rows;
     for (const clsPassageData& entry : list) {
@@ -77,8 +78,8 @@ Collection<clsGetGridData> clsMngTeacher::GetAbilityRows(const Collection<clsPas
 Collection<clsGetGridData> clsMngTeacher::GetContractTeacher() const {
     Collection<clsGetGridData> rows;
     for (const clsPassageData& entry : contracts_)
-        rows.add(GetGridRow(GetTeacher(entry.Name()), entry.Age(), entry.Period(),
-                            CStr(GetStage(entry.Dissatisfaction()))));
+        rows.add(gridRow(GetTeacher(entry.Name()), entry.Age(), entry.Period(),
+                         CStr(dissatisfaction::stage(entry.Dissatisfaction()))));
     return rows;
 }
 
@@ -86,13 +87,13 @@ Collection<clsGetGridData> clsMngTeacher::GetNewComer() const {
     Collection<clsGetGridData> rows;
     for (const clsPassageData& entry : offers_) {
         const clsTeacherData& teacher = GetTeacher(entry.Name());
-        rows.add(GetGridRow(teacher, entry.Age(), teacher.Period(), "0"));
+        rows.add(gridRow(teacher, entry.Age(), teacher.Period(), "0"));
     }
     return rows;
 }
 
-clsGetGridData clsMngTeacher::GetGridRow(const clsTeacherData& teacher, std::int16_t age, std::int16_t period,
-                                         const std::string& stage) const {
+clsGetGridData clsMngTeacher::gridRow(const clsTeacherData& teacher, std::int16_t age, std::int16_t period,
+                                      const std::string& stage) const {
     clsGetGridData row;
     row.SetCols(8);
     row.Data(0, "0");

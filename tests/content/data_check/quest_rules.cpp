@@ -106,7 +106,7 @@ QUORVEL_DATA_RULE("quests show a background and meet a region's monsters or a mo
                           const std::string monster = host::text::toWide(row[9]);
                           if (!backgrounds.count(image))
                               findings.add(where + ": " + image + " is no background");
-                          if (!MonsterRegions::FindRegion(monster) && !monsters.count(monster))
+                          if (!MonsterRegions::findRegion(monster) && !monsters.count(monster))
                               findings.add(where + ": " + monster + " is no region and no monster picture");
                       }
                   });
@@ -130,7 +130,7 @@ QUORVEL_DATA_RULE("the monsters quests meet are in the monster catalogue", [](co
     for (const auto& row : data.rows(GameDataSection::Quests)) {
         if (row.size() != 15) continue;
         const std::string monster = host::text::toWide(row[9]);
-        if (!MonsterRegions::FindRegion(monster) && !catalogue.count(monster))
+        if (!MonsterRegions::findRegion(monster) && !catalogue.count(monster))
             findings.add("quest " + host::text::toWide(row[2]) + ": " + monster + " is not in the catalogue");
     }
 });
