@@ -3,6 +3,7 @@
 #include "host/runtime/runtime_error.h"
 #include "students/abilities.h"
 #include "students/mng_student_support.h"
+#include "students/traits.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,6 @@ using studentstest::StudentShape;
 
 namespace {
 
-constexpr std::int32_t bit(int n) {
-    return std::int32_t{1} << (n - 1);
-}
 // Growth value of 普通1 at 15: 10 in every month but August, 4 there.
 constexpr std::int16_t kGrowth = 10, kAugustGrowth = 4;
 
@@ -241,17 +239,35 @@ TEST_F(Activities, DormitoryGymTrainsMuscleByRollAndSkills) {
     } cases[] = {
         {.name = "no skill, above 40", .roll = 41, .trains = true},
         {.name = "no skill, 40", .roll = 40, .trains = false},
-        {.name = "脳筋 and 怠け者 cancel, above 40", .skills = bit(12) | bit(13), .roll = 41, .trains = true},
-        {.name = "脳筋 and 怠け者 cancel, 40", .skills = bit(12) | bit(13), .roll = 40, .trains = false},
-        {.name = "脳筋 and 努力家 train on 0", .skills = bit(12) | bit(3), .roll = 0, .trains = true},
+        {.name = "脳筋 and 怠け者 cancel, above 40",
+         .skills = trait::bitOf(trait::kMeathead) | trait::bitOf(trait::kLazy),
+         .roll = 41,
+         .trains = true},
+        {.name = "脳筋 and 怠け者 cancel, 40",
+         .skills = trait::bitOf(trait::kMeathead) | trait::bitOf(trait::kLazy),
+         .roll = 40,
+         .trains = false},
+        {.name = "脳筋 and 努力家 train on 0",
+         .skills = trait::bitOf(trait::kMeathead) | trait::bitOf(trait::kHardWorker),
+         .roll = 0,
+         .trains = true},
         {.name = "脳筋 and 努力家 injured",
-         .skills = bit(12) | bit(3),
+         .skills = trait::bitOf(trait::kMeathead) | trait::bitOf(trait::kHardWorker),
          .injury = 2,
          .roll = 100,
          .trains = false},
-        {.name = "怠け者 and 貧弱, 90", .skills = bit(13) | bit(14), .roll = 90, .trains = false},
-        {.name = "怠け者 and 貧弱, 91", .skills = bit(13) | bit(14), .roll = 91, .trains = true},
-        {.name = "怠け者 and 貧弱, 100", .skills = bit(13) | bit(14), .roll = 100, .trains = true},
+        {.name = "怠け者 and 貧弱, 90",
+         .skills = trait::bitOf(trait::kLazy) | trait::bitOf(trait::kFrail),
+         .roll = 90,
+         .trains = false},
+        {.name = "怠け者 and 貧弱, 91",
+         .skills = trait::bitOf(trait::kLazy) | trait::bitOf(trait::kFrail),
+         .roll = 91,
+         .trains = true},
+        {.name = "怠け者 and 貧弱, 100",
+         .skills = trait::bitOf(trait::kLazy) | trait::bitOf(trait::kFrail),
+         .roll = 100,
+         .trains = true},
         {.name = "growth value of the month", .month = 8, .roll = 100, .trains = true},
     };
     for (const auto& c : cases) {
@@ -260,7 +276,8 @@ TEST_F(Activities, DormitoryGymTrainsMuscleByRollAndSkills) {
         shape.skills = c.skills;
         shape.injury = c.injury;
         const std::int16_t growth = c.month == 8 ? kAugustGrowth : kGrowth;
-        auto want = twin(shape, c.trains ? Lessons{{bit(ability::kMuscle), 30, growth}} : Lessons{});
+        auto want =
+            twin(shape, c.trains ? Lessons{{ability::bitOf(ability::kMuscle), 30, growth}} : Lessons{});
         loadLists(manager, {studentLine(shape)});
         std::vector<Draw> draws = {{25, 50, 30}, {0, 100, c.roll}};
         if (c.trains) draws.push_back(kCondition);
@@ -288,11 +305,11 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
         {.name = "the library succeeds, the chapel is not tried",
          .rows = {{"図書館", "", "0"}, {"礼拝堂", "", "0"}},
          .draws = {{0, 100, 61}, {25, 50, 30}, kCondition},
-         .lessons = {{bit(ability::kHistory), 30, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kHistory), 30, kGrowth}}},
         {.name = "the library fails on 60, the chapel succeeds",
          .rows = {{"図書館", "", "0"}, {"礼拝堂", "", "0"}},
          .draws = {{0, 100, 60}, {0, 100, 100}, {25, 50, 50}, kCondition},
-         .lessons = {{bit(ability::kLuck), 50, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kLuck), 50, kGrowth}}},
         {.name = "every roll fails",
          .rows = {{"図書館", "", "0"}, {"美術館", "", "0"}, {"礼拝堂", "", "0"}},
          .draws = {{0, 100, 0}, {0, 100, 60}, {0, 100, 30}}},
@@ -300,17 +317,17 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
          .rows = {{"図書館", "", "0"}},
          .character = 3,
          .draws = {{0, 100, 41}, {25, 50, 25}, kCondition},
-         .lessons = {{bit(ability::kHistory), 25, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kHistory), 25, kGrowth}}},
         {.name = "a craftsman's museum bonus",
          .rows = {{"美術館", "", "0"}},
          .character = 4,
          .draws = {{0, 100, 41}, {25, 50, 25}, kCondition},
-         .lessons = {{bit(ability::kCharm), 25, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kCharm), 25, kGrowth}}},
         {.name = "a soldier's chapel bonus",
          .rows = {{"礼拝堂", "", "0"}},
          .character = 2,
          .draws = {{0, 100, 41}, {25, 50, 25}, kCondition},
-         .lessons = {{bit(ability::kLuck), 25, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kLuck), 25, kGrowth}}},
         {.name = "a bonus only in the suited facility",
          .rows = {{"図書館", "", "0"}},
          .character = 2,
@@ -318,30 +335,30 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
         {.name = "an item adds half to all of its influence and wears",
          .rows = {{"美術館", "絵筆", "10"}},
          .draws = {{0, 100, 90}, {25, 50, 30}, {5, 10, 8}, kCondition},
-         .lessons = {{bit(ability::kCharm), 38, kGrowth}},
+         .lessons = {{ability::bitOf(ability::kCharm), 38, kGrowth}},
          .uses = {"絵筆"}},
         {.name = "an odd influence halves toward zero",
          .rows = {{"美術館", "絵筆", "3"}},
          .draws = {{0, 100, 90}, {25, 50, 30}, {1, 3, 1}, kCondition},
-         .lessons = {{bit(ability::kCharm), 31, kGrowth}},
+         .lessons = {{ability::bitOf(ability::kCharm), 31, kGrowth}},
          .uses = {"絵筆"}},
         {.name = "influence 0 gives no item draw and no wear",
          .rows = {{"図書館", "古書", "0"}},
          .draws = {{0, 100, 90}, {25, 50, 50}, kCondition},
-         .lessons = {{bit(ability::kHistory), 50, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kHistory), 50, kGrowth}}},
         {.name = "a negative influence is none",
          .rows = {{"図書館", "古書", "-4"}},
          .draws = {{0, 100, 90}, {25, 50, 50}, kCondition},
-         .lessons = {{bit(ability::kHistory), 50, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kHistory), 50, kGrowth}}},
         {.name = "an injured student trains",
          .rows = {{"礼拝堂", "", "0"}},
          .injury = 5,
          .draws = {{0, 100, 61}, {25, 50, 40}, kCondition},
-         .lessons = {{bit(ability::kLuck), 40, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kLuck), 40, kGrowth}}},
         {.name = "an unknown building is passed over",
          .rows = {{"体育館", "", "0"}, {"図書館", "", "0"}},
          .draws = {{0, 100, 61}, {25, 50, 30}, kCondition},
-         .lessons = {{bit(ability::kHistory), 30, kGrowth}}},
+         .lessons = {{ability::bitOf(ability::kHistory), 30, kGrowth}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -368,8 +385,8 @@ TEST_F(Activities, AfterSchoolTrainsInTheFirstFacilityWhoseRollSucceeds) {
 
 TEST_F(Activities, AfterSchoolGivesEveryStudentItsOwnRollsInRosterOrder) {
     StudentShape first = named("アキ"), second = named("ハル");
-    auto wantFirst = twin(first, {{bit(ability::kLuck), 30, kAugustGrowth}});
-    auto wantSecond = twin(second, {{bit(ability::kHistory), 40, kAugustGrowth}});
+    auto wantFirst = twin(first, {{ability::bitOf(ability::kLuck), 30, kAugustGrowth}});
+    auto wantSecond = twin(second, {{ability::bitOf(ability::kHistory), 40, kAugustGrowth}});
     loadLists(manager, {studentLine(first), studentLine(second)});
     host::runtime::Collection<clsGetGridData> rows;
     rows.add(facilityRow("図書館", "古書", "2"));
@@ -403,30 +420,36 @@ TEST_F(Activities, CampTrainsUninjuredStudentsWithAugustsGrowth) {
     } cases[] = {
         {"big and a third of the base for small",
          "10",
-         bit(ability::kFencing),
-         bit(ability::kQuickness),
+         ability::bitOf(ability::kFencing),
+         ability::bitOf(ability::kQuickness),
          0,
-         {{bit(ability::kFencing), 10, kAugustGrowth}, {bit(ability::kQuickness), 3, kAugustGrowth}}},
+         {{ability::bitOf(ability::kFencing), 10, kAugustGrowth},
+          {ability::bitOf(ability::kQuickness), 3, kAugustGrowth}}},
         {"two abilities in the big effect",
          "40",
-         bit(ability::kFencing) | bit(ability::kMuscle),
-         bit(ability::kQuickness),
+         ability::bitOf(ability::kFencing) | ability::bitOf(ability::kMuscle),
+         ability::bitOf(ability::kQuickness),
          0,
-         {{bit(ability::kFencing) | bit(ability::kMuscle), 40, kAugustGrowth},
-          {bit(ability::kQuickness), 13, kAugustGrowth}}},
+         {{ability::bitOf(ability::kFencing) | ability::bitOf(ability::kMuscle), 40, kAugustGrowth},
+          {ability::bitOf(ability::kQuickness), 13, kAugustGrowth}}},
         {"small effect 0: only big",
          "30",
-         bit(ability::kFencing),
+         ability::bitOf(ability::kFencing),
          0,
          0,
-         {{bit(ability::kFencing), 30, kAugustGrowth}}},
+         {{ability::bitOf(ability::kFencing), 30, kAugustGrowth}}},
         {"a negative small effect is none",
          "30",
-         bit(ability::kFencing),
+         ability::bitOf(ability::kFencing),
          -1,
          0,
-         {{bit(ability::kFencing), 30, kAugustGrowth}}},
-        {"an injured student stays out", "30", bit(ability::kFencing), bit(ability::kQuickness), 1, {}},
+         {{ability::bitOf(ability::kFencing), 30, kAugustGrowth}}},
+        {"an injured student stays out",
+         "30",
+         ability::bitOf(ability::kFencing),
+         ability::bitOf(ability::kQuickness),
+         1,
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

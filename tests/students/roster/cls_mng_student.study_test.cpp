@@ -5,6 +5,7 @@
 #include "students/abilities.h"
 #include "students/mng_student_support.h"
 #include "students/study_support.h"
+#include "students/traits.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +21,6 @@ using studentstest::teacherRow;
 
 namespace {
 
-constexpr std::int32_t bit(int n) {
-    return std::int32_t{1} << (n - 1);
-}
 // Student character 1 against teacher character c and policy p: c + p for
 // whole-class lessons, c + 6 for individual ones.
 constexpr const char* kTables = "思考,1,2,3,4;思考,6,6,6,6,6,6;思考,1,2,3,4,5,6";
@@ -87,7 +85,8 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
     const int kCondition = 0; // condition 2 draws 0..10 per ability; 0 adds nothing
     struct Case {
         const char* name;
-        int need = 10, risk = 0, big = bit(ability::kFencing), small = bit(ability::kQuickness);
+        int need = 10, risk = 0, big = ability::bitOf(ability::kFencing),
+            small = ability::bitOf(ability::kQuickness);
         int teacherChara = 1, teacherPolicy = 4, teacherLevel = 10, teacherSkills = 0;
         int studentLevel = 10, physical = 100, injury = 0, studentSkills = 0;
         ClassItemStock item{0, 0, 0};
@@ -182,7 +181,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
          .uses = 0},
         {.name = "formation lesson",
          .risk = 10,
-         .big = bit(ability::kAggressive),
+         .big = ability::bitOf(ability::kAggressive),
          .small = 0,
          .teacherLevel = 12,
          .studentLevel = 9,
@@ -261,7 +260,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
          .uses = 0},
         {.name = "頑丈 halves the risk",
          .risk = 50,
-         .studentSkills = bit(4),
+         .studentSkills = trait::bitOf(trait::kSturdy),
          .draws = {{0, 100, 25}, {0, 10, 0}, {0, 10, 0}},
          .points = 100,
          .dissatisfaction = 20,
@@ -270,7 +269,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
          .uses = 0},
         {.name = "頑丈 below the halved risk",
          .risk = 50,
-         .studentSkills = bit(4),
+         .studentSkills = trait::bitOf(trait::kSturdy),
          .draws = {{0, 100, 24}, {25, 50, 30}, {10, 20, 10}},
          .points = -1,
          .dissatisfaction = 20,
@@ -336,7 +335,8 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
         school.manager.Study(1, 1);
 
         EXPECT_EQ(silent->drawCount() - drawsBefore, static_cast<int>(c.draws.size()));
-        const int main = c.big == bit(ability::kAggressive) ? ability::kAggressive : ability::kFencing;
+        const int main =
+            c.big == ability::bitOf(ability::kAggressive) ? ability::kAggressive : ability::kFencing;
         EXPECT_EQ(student.GetStudentData(2, main), c.points < 0 ? 0 : presentGain(c.points));
         EXPECT_EQ(student.GetStudentData(2, ability::kQuickness),
                   c.points < 0 || c.small == 0 ? 0 : presentGain(c.points / 3));
@@ -375,7 +375,8 @@ TEST_F(Lesson, GrowthValueSplitsThePointsBetweenNatureAndPresent) {
         School school;
         for (const auto& row : c.rows)
             school.manager.SetGrowth(row);
-        school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(ability::kFencing), 0));
+        school.facade.lessons.SetData(
+            lessonRow("剣術", 10, 100, 10, 0, ability::bitOf(ability::kFencing), 0));
         school.facade.addTeacher(teacherRow("シオドア", 1, 4, 10, 0));
         school.facade.month = c.month;
         StudentShape shape;
@@ -430,7 +431,7 @@ TEST_F(Lesson, StudyAnnouncesThePeriodAndAsksForEveryStudentsOwnSlot) {
 
 TEST_F(Lesson, IndividualLessonsUseTheIndividualPolicyTable) {
     School school;
-    school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, bit(ability::kFencing), 0));
+    school.facade.lessons.SetData(lessonRow("剣術", 10, 100, 10, 0, ability::bitOf(ability::kFencing), 0));
     school.facade.addTeacher(teacherRow("シオドア", 1, 1, 10, 0)); // 1 + 6 individually, 1 + 1 otherwise
     StudentShape shape;
     shape.abilities = {{1, 1, 20}, {3, 1, 20}, {1, ability::kFencing, 10}, {3, ability::kFencing, 60}};
@@ -482,7 +483,7 @@ TEST_F(Lesson, DirectEffectTrainsTheFitAndRelaysOnlyTheCurrentStudent) {
     Reports reports(school.manager);
     script({{0, 10, 0}});
 
-    school.manager.DirectEffect(5, bit(ability::kFencing), 300, 6);
+    school.manager.DirectEffect(5, ability::bitOf(ability::kFencing), 300, 6);
 
     clsStudent& aki = studentOf(school.manager, "アキ");
     EXPECT_EQ(aki.GetAbility(ability::kFencing), 11);
