@@ -65,6 +65,7 @@ TEST(MasterPacker, RefusesRowsTheGameWouldReadOtherwise) {
         {"00-names.txt:2: field 1", "full-width \"，\" becomes a separator"},
         {"09-teachers.txt:1: field 1", "a name may not hold \":\""},
         {"09-teachers.txt:2: ", "\";\" separates sections"},
+        {"09-teachers.txt:3: field 1", "a name may not be empty"},
         {"10-lessons.txt:1: field 1", "is loaded as \"Ｗａｌｋｉｎｇ\""},
         {"06-lines.txt:1: field 1", "must be half-width"},
         {"31-effects.txt:1: field 1", "is loaded as \"クラッシュ\""},

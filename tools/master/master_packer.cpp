@@ -82,6 +82,8 @@ class SectionChecker {
         }
         const FieldKind kind = FieldKindOf(section_, column);
         if (kind == FieldKind::WideName || kind == FieldKind::NarrowName) {
+            // A loader keys its catalogue by the name, and an empty key is no key.
+            if (host::runtime::Trim(field).empty()) report(lineNumber, where + "a name may not be empty");
             for (const auto ascii : kNameForbidden) {
                 if (field.find(ascii) != std::string::npos) {
                     report(lineNumber, where + "a name may not hold \"" + std::string(ascii) + "\"");

@@ -34,7 +34,7 @@ struct MasterText {
 // number 00..31 and "-", a missing folder, two files for one section, text that is not UTF-8,
 // ";" or a control character anywhere, "，；：／＠＼" anywhere, any of ",;:/@\" (either width) in a
 // name, a widened field that changes through narrowing and widening, and a
-// field kept narrow that is not narrow.
+// field kept narrow that is not narrow, and an empty name.
 MasterText BuildMasterText(const std::filesystem::path& folder);
 
 // The text as the archive holds it: UTF-16LE without a byte-order mark,

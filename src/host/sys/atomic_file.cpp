@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -20,15 +22,44 @@ void syncFolder(const std::filesystem::path& target) {
     ::close(fd);
 }
 
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryTail = 6; // the characters mkstemp fills in
+
+bool isTemporaryOf(const std::string& name, const std::string& targetName) {
+    return name.size() == targetName.size() + kTemporarySuffix.size() + kTemporaryTail &&
+           name.starts_with(targetName) &&
+           name.compare(targetName.size(), kTemporarySuffix.size(), kTemporarySuffix) == 0;
+}
+
+// Removes the target's temporary files that no writer holds.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const std::string targetName = target.filename().string();
+    std::error_code error;
+    std::vector<std::filesystem::path> candidates;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (isTemporaryOf(entry.path().filename().string(), targetName)) candidates.push_back(entry.path());
+    for (const auto& candidate : candidates) {
+        int fd = ::open(candidate.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0) continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(candidate.c_str());
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
-    std::string name = target_.string() + ".tmpXXXXXX";
+    removeStaleTemporaries(target_);
+    std::string name = target_.string() + std::string(kTemporarySuffix) + std::string(kTemporaryTail, 'X');
     std::vector<char> buffer(name.begin(), name.end());
     buffer.push_back('\0');
     fd_ = ::mkstemp(buffer.data());
     if (fd_ < 0) return;
     temporary_ = buffer.data();
+    ::flock(fd_, LOCK_EX | LOCK_NB);
     // mkstemp makes the file private; a replaced file gets ordinary permissions.
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -56,10 +87,11 @@ bool AtomicFileWriter::write(std::span<const std::uint8_t> bytes) {
 
 bool AtomicFileWriter::commit() {
     if (fd_ < 0 || failed_) return false;
-    bool ok = ::fsync(fd_) == 0;
-    ok = ::close(fd_) == 0 && ok;
+    // The file stays open, and so locked, until it has its final name.
+    const bool renamed = ::fsync(fd_) == 0 && ::rename(temporary_.c_str(), target_.c_str()) == 0;
+    ::close(fd_);
     fd_ = -1;
-    if (!ok || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (!renamed) {
         failed_ = true;
         discard();
         return false;

@@ -9,7 +9,9 @@ namespace host::sys {
 // Replaces a file as a whole: the bytes go to a temporary file beside it,
 // which is flushed to disk and renamed over the target only by commit().
 // Until then the old file is untouched; a writer destroyed without a
-// successful commit removes its temporary file.
+// successful commit removes its temporary file. A writer holds a lock on its
+// temporary file, so the temporary files of a target that nobody holds were
+// left by a writer that was killed: each new writer removes them first.
 class AtomicFileWriter {
   public:
     explicit AtomicFileWriter(std::filesystem::path target);

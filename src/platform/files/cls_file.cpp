@@ -96,7 +96,7 @@ bool clsFile::FileDelete(const std::string& pFilePath) {
 std::optional<clsFile::Bytes> clsFile::APIReadFileBinaryASSize(const std::string& FilePath,
                                                                std::int32_t ReadSize) {
     Descriptor file = openForReading(resolve(FilePath));
-    if (!file.valid()) {
+    if (!IsFile(FilePath) || !file.valid()) {
         Services().MsgBox(kCannotMakeFile);
         return std::nullopt;
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 // The program's file utility. Paths are game paths relative to the program
-// folder ("\Data\Data.kpz"). Reads that cannot deliver the file (missing,
+// folder ("\Data\Data.kpz"). Reads that cannot deliver the file (missing, a folder,
 // empty, or nothing after the start byte) answer nothing; writes replace the
 // file as a whole (the old file stays until the new one is complete) and
 // answer whether they succeeded. Text files are UTF-8.

@@ -11,9 +11,16 @@ void clsTime::SetInitTime(std::string_view strData) {
     if (parts.size() < 3)
         throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
                                           "play time \"" + std::string(strData) + "\"");
-    hours_ = host::runtime::CInt(parts[0]);
-    minutes_ = host::runtime::CInt(parts[1]);
-    seconds_ = host::runtime::CInt(parts[2]);
+    const std::int16_t hours = host::runtime::CInt(parts[0]);
+    const std::int16_t minutes = host::runtime::CInt(parts[1]);
+    const std::int16_t seconds = host::runtime::CInt(parts[2]);
+    // A part out of its range would be carried differently on every save.
+    if (hours < 0 || hours > kMaxHours || minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59)
+        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                          "play time \"" + std::string(strData) + "\" out of range");
+    hours_ = hours;
+    minutes_ = minutes;
+    seconds_ = seconds;
 }
 
 std::string clsTime::AddSecond(std::int32_t lngSecond) const {
@@ -31,6 +38,6 @@ std::string clsTime::AddSecond(std::int32_t lngSecond) const {
         ++h;
     }
     std::int64_t H = hours_ + h;
-    if (H > 9999) H = 9999;
+    if (H > kMaxHours) H = kMaxHours;
     return CStr(H) + ":" + CStr(M) + ":" + CStr(S);
 }

@@ -19,9 +19,6 @@ using host::text::LCase;
 
 namespace {
 
-// An entry is the key, one NUL and the value.
-constexpr char kNul = '\0';
-
 template <class Convert> bool converts(std::string_view text, Convert convert) {
     try {
         convert(text);
@@ -64,6 +61,9 @@ bool CIniFile::Load(const std::string& IniFileName) {
     fileName_ = host::sys::gamePath(IniFileName).string();
     sections_.clear();
     data_.clear();
+    nowSection_.clear();
+    keys_.clear();
+    isExist_ = false;
 
     IniText text = IniText::parse(readWhole(fileName_));
     if (text.blocks.empty()) return false;
@@ -75,18 +75,17 @@ bool CIniFile::Load(const std::string& IniFileName) {
             std::string line = trimBlank(raw);
             if (line.empty()) continue;
             std::size_t equals = line.find('=');
-            std::string entry = line;
-            std::string key = LCase(line);
+            Entry entry{line, line, false};
             if (equals != std::string::npos) {
-                std::string name = trimBlank(std::string_view(line).substr(0, equals));
-                entry = name + kNul + trimBlank(std::string_view(line).substr(equals + 1));
-                key = LCase(name);
+                entry = {trimBlank(std::string_view(line).substr(0, equals)),
+                         trimBlank(std::string_view(line).substr(equals + 1)), true};
+                if (entry.key.empty()) continue;
             }
+            std::string key = LCase(entry.key);
             if (entries->contains(key)) entries->remove(key);
             entries->add(std::move(entry), key);
         }
     }
-    isExist_ = false;
     return true;
 }
 
@@ -101,12 +100,8 @@ void CIniFile::NowSection(const std::string& NewSection) {
         isExist_ = false;
     }
     keys_.clear();
-    for (const std::string& entry : *sectionData(nowSection_)) {
-        std::size_t nul = entry.find(kNul);
-        if (nul == std::string::npos) continue;
-        std::string key = entry.substr(0, nul);
-        keys_.add(key, key);
-    }
+    for (const Entry& entry : *sectionData(nowSection_))
+        if (entry.listed) keys_.add(entry.key, entry.key);
 }
 
 bool CIniFile::IsSection(const std::string& sSection) const {
@@ -120,10 +115,8 @@ bool CIniFile::IsData(const std::string& Key) const {
 
 std::string CIniFile::Data(const std::string& Key) const {
     const Entries* entries = sectionData(nowSection_);
-    const std::string* entry = entries ? entries->find(Key) : nullptr;
-    if (!entry) return "";
-    std::size_t nul = entry->find(kNul);
-    return nul == std::string::npos ? *entry : entry->substr(nul + 1);
+    const Entry* entry = entries ? entries->find(Key) : nullptr;
+    return entry ? entry->value : "";
 }
 
 void CIniFile::Data(const std::string& Key, const std::string& NewData) {
@@ -132,7 +125,7 @@ void CIniFile::Data(const std::string& Key, const std::string& NewData) {
         throw RuntimeError(host::runtime::ErrorNumber::InvalidCall,
                            "no settings section \"" + nowSection_ + "\"");
     DeleteData(Key);
-    entries->add(Key + kNul + NewData, Key);
+    entries->add(Entry{Key, NewData}, Key);
     keys_.add(Key, Key);
 }
 

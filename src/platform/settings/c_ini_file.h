@@ -15,7 +15,9 @@
 class CIniFile {
   public:
     // Reads the whole file (a game path); False when it has no section.
-    // A section that appears twice is read as one, later keys winning.
+    // A section that appears twice is read as one, later keys winning; a line
+    // with nothing before its "=" is skipped. Every load starts afresh: no
+    // section selected, no keys listed.
     bool Load(const std::string& IniFileName);
     // Writes one section, or every section in order when Section is empty
     // (stopping at the first failure). The file is replaced as a whole; its
@@ -49,7 +51,15 @@ class CIniFile {
     static bool IsSng(std::string_view Str);
 
   private:
-    using Entries = host::runtime::Collection<std::string>;
+    // A key and its value kept apart, so that no byte of a file can make two
+    // keys meet. A line without "=" is its own key and value and is neither
+    // listed nor written back.
+    struct Entry {
+        std::string key;
+        std::string value;
+        bool listed = true;
+    };
+    using Entries = host::runtime::Collection<Entry>;
 
     Entries* sectionData(const std::string& name);
     const Entries* sectionData(const std::string& name) const;

@@ -4,7 +4,9 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
+#include "school/quests/cls_quest.h"
 #include "school/quests/monster_regions.h"
+#include "school/system/cls_system.h"
 #include "tools/assets/budget_table.h"
 
 #include <map>
@@ -29,6 +31,46 @@ std::optional<long> numberOf(const std::string& field, int bits) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
+}
+
+// Asks nothing of the world around the school.
+class NoHooks : public SystemHooks {
+  public:
+    std::int16_t GetRankUpCondition() override { return 0; }
+    bool CheckItem(const std::string&) override { return false; }
+    host::runtime::Collection<std::string> GetConstructClass(const std::string&) override {
+        return host::runtime::Collection<std::string>();
+    }
+};
+
+// A school of the highest rank that takes every request it is offered, once
+// a day, for three years; the quests it was offered at least once.
+std::set<std::string> questsOfferedToABusySchool(const std::string& catalogue) {
+    class TopSchool : public clsSystem {
+      public:
+        explicit TopSchool(SystemHooks& hooks) : clsSystem(hooks) {
+            for (int rank = 0; rank < 7; ++rank)
+                cSchoolPermit.RankUp();
+        }
+    };
+    NoHooks hooks;
+    TopSchool school(hooks);
+    school.SetQuest(catalogue);
+    const host::runtime::Collection<clsGetGridData> noTeams;
+    std::set<std::string> offered;
+    for (int year = 25; year < 28; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            school.SetDate(std::to_string(year) + ":" + std::to_string(month) + ":1");
+            school.ResetMonthlyQuests();
+            for (int day = 1; day <= 28; ++day) {
+                for (const auto& row : school.GetQuest(noTeams, false, clsGetGridData{})) {
+                    offered.insert(row.Data(1));
+                    school.SetQuestSuccess(row.Data(1));
+                }
+            }
+        }
+    }
+    return offered;
 }
 
 } // namespace
@@ -132,5 +174,47 @@ QUORVEL_DATA_RULE("the monsters quests meet are in the monster catalogue", [](co
         const std::string monster = host::text::toWide(row[9]);
         if (!MonsterRegions::findRegion(monster) && !catalogue.count(monster))
             findings.add("quest " + host::text::toWide(row[2]) + ": " + monster + " is not in the catalogue");
+    }
+});
+
+QUORVEL_DATA_RULE("a prerequisite that is forgotten every month shares a month with its follow-up",
+                  [](const MasterData& data, Findings& findings) {
+                      std::map<long, clsQuest> byId;
+                      for (const auto& row : data.rows(GameDataSection::Quests)) {
+                          clsQuest quest;
+                          try {
+                              quest.SetData(host::runtime::Join(row, ","));
+                          } catch (const std::exception&) {
+                              continue; // reported by the form rule
+                          }
+                          byId.emplace(quest.ID(), quest);
+                      }
+                      for (const auto& [id, quest] : byId) {
+                          const auto target = byId.find(quest.TargetID());
+                          if (quest.TargetID() == 0 || target == byId.end() || !target->second.Reset())
+                              continue;
+                          bool shared = false;
+                          for (std::int16_t month = 1; month <= 12; ++month)
+                              shared =
+                                  shared || (quest.OpenInMonth(month) && target->second.OpenInMonth(month));
+                          if (!shared)
+                              findings.add("quest " + quest.QuestName() + " needs " +
+                                           target->second.QuestName() +
+                                           ", forgotten every month, but their months never meet");
+                      }
+                  });
+
+QUORVEL_DATA_RULE("every quest is offered to a school that takes every request", [](const MasterData& data,
+                                                                                    Findings& findings) {
+    std::set<std::string> offered;
+    try {
+        offered = questsOfferedToABusySchool(data.sections.section[GameDataSection::Quests]);
+    } catch (const std::exception& e) {
+        findings.add(std::string("the quests do not load: ") + e.what());
+        return;
+    }
+    for (const auto& row : data.rows(GameDataSection::Quests)) {
+        const std::string name = row.size() > 2 ? host::text::toWide(row[2]) : row[0];
+        if (!offered.count(name)) findings.add("quest " + name + " is never offered");
     }
 });

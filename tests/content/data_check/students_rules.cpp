@@ -94,6 +94,20 @@ QUORVEL_DATA_RULE("every lesson trains an ability, every ability has lessons of 
                       if (!individual) findings.add("no lesson may be given to a single student");
                   });
 
+QUORVEL_DATA_RULE("a lesson trained as a formation lesson targets a formation ability",
+                  [](const MasterData& data, Findings& findings) {
+                      for (const clsClass& lesson : lessonsOf(data)) {
+                          bool formation = false;
+                          for (std::int16_t n = 15; n <= 17; ++n)
+                              formation = formation || Method().BitCheck(lesson.BigEffect(), n);
+                          const int target = targetAbility(lesson);
+                          if (formation && (target < 15 || target > 17))
+                              findings.add("lesson " + lesson.Name() +
+                                           " is a formation lesson training ability " +
+                                           std::to_string(target));
+                      }
+                  });
+
 QUORVEL_DATA_RULE("every lesson's place is a construction or classroom with a lesson-room picture",
                   [](const MasterData& data, Findings& findings) {
                       std::set<std::string> rooms = buildingNames(data, GameDataSection::Constructions);

@@ -110,3 +110,33 @@ TEST_F(Lock, SecondHolderIsRefusedUntilRelease) {
     first->release();
     EXPECT_TRUE(triesInChild());
 }
+
+TEST_F(AtomicFile, KilledWritersLeaveNothingBehindForLong) {
+    auto target = folder / "save.dat";
+    ASSERT_TRUE(replaceFile(target, bytesOf("old")));
+    // Names that only look like a temporary file of the target stay.
+    for (const char* other : {"save.dat.tmpdata", "save.dat.tmp1234567", "other.dat.tmpABCDEF"})
+        std::ofstream(folder / other) << "keep";
+
+    // A writer killed before it commits leaves its temporary file.
+    pid_t child = ::fork();
+    if (child == 0) {
+        AtomicFileWriter writer(target);
+        ::_exit(writer.write(bytesOf("half of a save")) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(entries(), 5u);
+
+    // The next writer removes it, but not the file of a writer still at work.
+    AtomicFileWriter working(target);
+    ASSERT_TRUE(working.write(bytesOf("later")));
+    EXPECT_EQ(entries(), 5u);
+    ASSERT_TRUE(replaceFile(target, bytesOf("new")));
+    EXPECT_EQ(contents(target), "new");
+    EXPECT_EQ(entries(), 5u); // the target, three look-alikes and the working writer's file
+    ASSERT_TRUE(working.commit());
+    EXPECT_EQ(contents(target), "later");
+    EXPECT_EQ(entries(), 4u);
+}

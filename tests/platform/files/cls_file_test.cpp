@@ -99,9 +99,13 @@ TEST_F(FileService, ReadsThatCannotDeliverAnswerNothing) {
     EXPECT_FALSE(file.FileReadBinary("\\missing.dat"));
     EXPECT_FALSE(file.FileReadBinary("\\empty.dat"));
     EXPECT_FALSE(file.APIReadFileBinaryASSize("\\missing.dat", 150));
+    // A folder is no file, for every read.
+    EXPECT_FALSE(file.APIReadFileBinary("\\Data", 1000, 0, true));
+    EXPECT_FALSE(file.FileReadBinary("\\Data"));
+    EXPECT_FALSE(file.APIReadFileBinaryASSize("\\Data", 150));
     EXPECT_TRUE(events.empty());
     // Only files that cannot be found or opened are announced, as the game did.
-    ASSERT_EQ(silent->messages().size(), 2u);
+    ASSERT_EQ(silent->messages().size(), 4u);
     EXPECT_EQ(silent->messages()[0].text, "Error:ファイルを作れません");
 }
 

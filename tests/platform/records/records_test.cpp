@@ -46,23 +46,30 @@ TEST(PlayTime, AddSecondCarriesAndCaps) {
     }
 }
 
-TEST(PlayTime, BadTextFails) {
-    clsTime time;
+TEST(PlayTime, BadTextIsRefusedAndTheStoredTimeStays) {
     struct {
         const char* text;
         ErrorNumber error;
-    } cases[] = {{"1:2", ErrorNumber::SubscriptOutOfRange},
-                 {"", ErrorNumber::SubscriptOutOfRange},
-                 {"a:0:0", ErrorNumber::TypeMismatch},
-                 {"1:40000:0", ErrorNumber::Overflow}};
+    } cases[] = {{"1:2", ErrorNumber::SubscriptOutOfRange}, {"", ErrorNumber::SubscriptOutOfRange},
+                 {"a:0:0", ErrorNumber::TypeMismatch},      {"1:40000:0", ErrorNumber::Overflow},
+                 {"1:60:0", ErrorNumber::InvalidCall},      {"1:0:60", ErrorNumber::InvalidCall},
+                 {"1:200:0", ErrorNumber::InvalidCall},     {"1:-1:0", ErrorNumber::InvalidCall},
+                 {"-1:0:0", ErrorNumber::InvalidCall},      {"10000:0:0", ErrorNumber::InvalidCall},
+                 {"2:3:x", ErrorNumber::TypeMismatch}};
     for (const auto& c : cases) {
+        clsTime time;
+        time.SetInitTime("12:5:9");
         try {
             time.SetInitTime(c.text);
-            FAIL() << c.text;
+            ADD_FAILURE() << c.text;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.number(), c.error) << c.text;
         }
+        EXPECT_EQ(time.AddSecond(0), "12:5:9") << c.text;
     }
+    clsTime edge;
+    edge.SetInitTime("9999:59:59");
+    EXPECT_EQ(edge.AddSecond(0), "9999:59:59"); // a good time saves as it loads
 }
 
 TEST(AppInfo, VersionTexts) {

@@ -177,3 +177,68 @@ TEST_F(IniFile, FailedSaveAnswersFalse) {
     EXPECT_FALSE(ini.Save(""));
     EXPECT_FALSE(ini.IsExist());
 }
+
+TEST_F(IniFile, BadLinesAreSkippedAndBadValuesFallBack) {
+    using namespace std::string_literals;
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> keys;
+        std::int32_t volume;
+        std::string saved;
+    } cases[] = {
+        {.name = "nothing before \"=\"",
+         .text = "[Setting]\r\n=80\r\n  = 3\r\nBGMVolume=70\r\n",
+         .keys = {"BGMVolume"},
+         .volume = 70,
+         .saved = "[Setting]\r\nBGMVolume=70\r\n"},
+        {.name = "keys that differ after a NUL",
+         .text = "[Setting]\r\na\0b=1\r\na\0c=2\r\nBGMVolume=60\r\n"s,
+         .keys = {"a\0b"s, "a\0c"s, "BGMVolume"},
+         .volume = 60,
+         .saved = "[Setting]\r\na\0b=1\r\na\0c=2\r\nBGMVolume=60\r\n"s},
+        {.name = "a NUL ending a key",
+         .text = "[Setting]\r\nBGMVolume\0=80\r\n"s,
+         .keys = {"BGMVolume\0"s},
+         .volume = 50,
+         .saved = "[Setting]\r\nBGMVolume\0=80\r\n"s},
+        {.name = "a NUL inside a value",
+         .text = "[Setting]\r\nBGMVolume=8\0"
+                 "0\r\n"s,
+         .keys = {"BGMVolume"},
+         .volume = 50,
+         .saved = "[Setting]\r\nBGMVolume=8\0"
+                  "0\r\n"s},
+        {.name = "a line without \"=\" and a NUL",
+         .text = "[Setting]\r\nBGM\0Volume\r\nBGMVolume=40\r\n"s,
+         .keys = {"BGMVolume"},
+         .volume = 40,
+         .saved = "[Setting]\r\nBGMVolume=40\r\n"},
+    };
+    for (const auto& c : cases) {
+        put(c.text);
+        CIniFile model;
+        ASSERT_TRUE(model.Load("\\quorvel.ini")) << c.name;
+        model.NowSection("Setting");
+        EXPECT_EQ(list(model.Keys()), c.keys) << c.name;
+        EXPECT_EQ(model.InitData("bgmvolume", 1, Variant(std::int32_t{50})), Variant(c.volume)) << c.name;
+        ASSERT_TRUE(model.Save("")) << c.name;
+        EXPECT_EQ(file(), c.saved) << c.name;
+    }
+}
+
+TEST_F(IniFile, EveryLoadStartsAfresh) {
+    put("[Setting]\r\nTop=1\r\nOld=2\r\n");
+    ASSERT_TRUE(ini.Load("\\quorvel.ini"));
+    ini.NowSection("Setting");
+    EXPECT_TRUE(ini.IsExist());
+
+    put("[Setting]\r\nTop=5\r\nNew=6\r\n");
+    ASSERT_TRUE(ini.Load("\\quorvel.ini"));
+    EXPECT_EQ(ini.NowSection(), "");
+    EXPECT_TRUE(ini.Keys().empty());
+    EXPECT_FALSE(ini.IsExist());
+    ASSERT_TRUE(ini.Save("Setting"));
+    EXPECT_EQ(file(), "[Setting]\r\nTop=5\r\nNew=6\r\n");
+    EXPECT_EQ(list(ini.Keys()), (std::vector<std::string>{"Top", "New"}));
+}
