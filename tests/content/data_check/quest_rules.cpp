@@ -196,7 +196,7 @@ QUORVEL_DATA_RULE("a prerequisite that is forgotten every month shares a month w
                           bool shared = false;
                           for (std::int16_t month = 1; month <= 12; ++month)
                               shared =
-                                  shared || (quest.OpenInMonth(month) && target->second.OpenInMonth(month));
+                                  shared || (quest.openInMonth(month) && target->second.openInMonth(month));
                           if (!shared)
                               findings.add("quest " + quest.QuestName() + " needs " +
                                            target->second.QuestName() +
