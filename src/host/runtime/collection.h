@@ -37,6 +37,12 @@ template <class T> class Collection {
     bool empty() const { return nodes_.empty(); }
 
     void add(T value, std::string key = {}) { insertAt(nodes_.size(), std::move(value), std::move(key)); }
+    // Adds a catalogue row under its name. An empty name would be no key at
+    // all, so it raises the invalid-call error (5); a taken one error 457.
+    void addNamed(T value, std::string key, const std::string& what) {
+        if (key.empty()) throw RuntimeError(ErrorNumber::InvalidCall, what + " without a name");
+        add(std::move(value), std::move(key));
+    }
     void addBefore(T value, std::string key, long position) {
         insertAt(indexOf(position), std::move(value), std::move(key));
     }

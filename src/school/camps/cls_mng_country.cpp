@@ -60,6 +60,6 @@ void clsMngCountry::SetCountry(std::string_view strData) {
         if (line.empty()) continue;
         clsCountry country = countryOf(line);
         std::string key = country.Name();
-        Countries.add(std::move(country), std::move(key));
+        Countries.addNamed(std::move(country), std::move(key), "training camp");
     }
 }

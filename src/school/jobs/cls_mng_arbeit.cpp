@@ -96,6 +96,6 @@ void clsMngArbeit::SetArbeit(std::string_view strData) {
         if (line.empty()) continue;
         clsArbeit job = arbeitOf(line);
         std::string key = job.Name();
-        Arbeits.add(std::move(job), std::move(key));
+        Arbeits.addNamed(std::move(job), std::move(key), "part-time job");
     }
 }

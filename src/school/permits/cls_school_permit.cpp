@@ -48,6 +48,10 @@ void clsSchoolPermit::SetSaveData(std::string_view strData) {
                                           "permit text \"" + std::string(strData) + "\"");
     std::int32_t word = host::runtime::CLng(fields[0]);
     std::int16_t work = host::runtime::CInt(fields[1]);
+    // A negative count would never finish and block every permit.
+    if (work < 0)
+        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                          "permit text \"" + std::string(strData) + "\": negative work days");
     std::int32_t type = host::runtime::CLng(fields[2]);
     std::int16_t flag = host::runtime::CInt(fields[3]);
     bool wait = host::runtime::CBool(fields[5]);

@@ -187,6 +187,9 @@ bool clsSystem::GetEnableBuild(const std::string& building, std::int16_t Discoun
 
 void clsSystem::SetConstructBuild(const std::string& building, std::int16_t ConstDiscount) {
     const clsConstruct& row = Constructs.item(building);
+    // The order screen's own test, again before paying: an order it would
+    // not allow takes no money.
+    if (!GetEnableBuild(building, ConstDiscount)) return;
     if (!SubMoney(mdlZRDFunc::SubPercentLong(row.Money(), ConstDiscount))) return;
     cSchoolPermit.SetConstruct(row.ConstructType(), row.bitFLG(), row.Work(), row.ConstructName());
     std::string sound = "coin05";

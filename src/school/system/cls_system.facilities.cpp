@@ -76,7 +76,11 @@ std::int32_t clsSystem::GetConstructItemTarget(const std::string& building) {
 }
 
 void clsSystem::SetConstructItem(const std::string& building, const std::string& item) {
-    if (std::string* slot = itemSlot(GetConstructItemTarget(building))) *slot = item;
+    // Any text is answered, as by the other placement operations: a name
+    // outside the building catalogue changes nothing.
+    const clsConstruct* row = Constructs.find(building);
+    if (!row) return;
+    if (std::string* slot = itemSlot(targetOf(row->ConstructName()))) *slot = item;
 }
 
 void clsSystem::SetRemoveConstructItem(const std::string& building) {

@@ -103,6 +103,8 @@ class clsSystem {
     bool CheckDormitory() const;
     bool CheckConstructItem(const std::string& building) const;
     std::int32_t GetConstructItemTarget(const std::string& building);
+    // Places the item in the building's slot; a building without a slot, or
+    // a name outside the catalogue, changes nothing.
     void SetConstructItem(const std::string& building, const std::string& item);
     void SetRemoveConstructItem(const std::string& building);
     void SetBrokenConstructItem(const std::string& building);
@@ -123,6 +125,7 @@ class clsSystem {
     // may be listed at the permit office.
     host::runtime::Collection<clsGetGridData> GetBuild(std::int16_t ConstDiscount) const;
     bool GetEnableBuild(const std::string& building, std::int16_t Discount) const;
+    // Pays and starts the work only when GetEnableBuild allows the order.
     void SetConstructBuild(const std::string& building, std::int16_t ConstDiscount);
     std::string GetBuildTips(const std::string& building) const;
     // Also empties the building's item slot when its item is no longer held.

@@ -21,7 +21,7 @@ void clsSystem::SetQuest(std::string_view strData) {
         clsQuest quest;
         quest.SetData(line);
         std::string key = quest.QuestName();
-        Quests.add(std::move(quest), std::move(key));
+        Quests.addNamed(std::move(quest), std::move(key), "quest");
     }
 }
 

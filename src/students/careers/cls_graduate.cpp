@@ -59,8 +59,9 @@ void clsGraduate::CourseChange(std::int32_t target) {
 
 void clsGraduate::AbilityUp() {
     const std::int32_t mask = mdlZRDFunc::GetCourseMask(course_);
-    const std::int16_t luck = GetNatureAbility(ability::kLuck);
     for (std::int16_t k = 1; k <= ability::kCount; ++k) {
+        // Read afresh: Luck itself may have risen earlier in this loop.
+        const std::int16_t luck = GetNatureAbility(ability::kLuck);
         const std::int16_t r1 = RandomInt(0, 100);
         bool chance, room;
         if (Method().BitCheck(mask, k)) {

@@ -81,7 +81,7 @@ void clsMngClass::SetData(std::string_view text) {
         clsClass lesson;
         lesson.SetData(line);
         std::string key = lesson.Name();
-        classes_.add(std::move(lesson), std::move(key));
+        classes_.addNamed(std::move(lesson), std::move(key), "lesson");
     }
 }
 

@@ -41,6 +41,13 @@ bool clsMngSchedule::CheckClassTeacher(const std::string& name) const {
     return false;
 }
 
+void clsMngSchedule::ClearSchedule() {
+    for (const auto& slot : slots_) {
+        slot->ClassName("");
+        slot->ClassTeacher("");
+    }
+}
+
 bool clsMngSchedule::CheckClass(std::int16_t ClassNum,
                                 const host::runtime::Collection<clsPassageData>& clTeacher,
                                 const host::runtime::Collection<clsGetGridData>& clItem) {

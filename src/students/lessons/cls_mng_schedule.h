@@ -28,6 +28,9 @@ class clsMngSchedule {
     std::string GetSaveData() const;
 
     bool CheckClassTeacher(const std::string& name) const;
+    // Empties the lesson and teacher of every slot; items, types and student
+    // names stay.
+    void ClearSchedule();
     // Before a month of lessons: every period 1..ClassNum of every weekday
     // booked with a lesson and a contracted teacher. A booked item that is no
     // longer held is dropped on the way. ClassNum above 8 raises the

@@ -1,5 +1,6 @@
 #include "students/roster/cls_mng_student.h"
 
+#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 
 #include <vector>
@@ -56,8 +57,17 @@ void clsMngStudent::SetSaveData(std::string_view sData) {
     for (std::size_t i = 0; i < slots.size(); ++i)
         slots[i] = *schedule_[i];
     const auto slotLines = Split(sections[3], "\r\n", clsMngSchedule::SlotCount);
-    for (std::size_t i = 0; i < slotLines.size(); ++i)
+    for (std::size_t i = 0; i < slotLines.size(); ++i) {
         slots[i].SetSaveData(slotLines[i]);
+        // Each line names its own weekday and period; the screens rely on them.
+        const auto weekday = static_cast<std::int16_t>(i / clsMngSchedule::Periods + 1);
+        const auto period = static_cast<std::int16_t>(i % clsMngSchedule::Periods + 1);
+        if (slots[i].DayofWeek() != weekday || slots[i].Number() != period)
+            throw host::runtime::RuntimeError(
+                host::runtime::ErrorNumber::InvalidCall,
+                "timetable line " + std::to_string(i + 1) + " \"" + slotLines[i] + "\" is not weekday " +
+                    std::to_string(weekday) + ", period " + std::to_string(period));
+    }
 
     host::runtime::Collection<clsUnitData> questTeams;
     if (!host::runtime::Like(sections[4], "noda*")) {

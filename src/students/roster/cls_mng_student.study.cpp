@@ -113,8 +113,10 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
     if (!learns) {
         const std::int16_t toughness =
             student.GetStudentData(clsStudentData::NatureLevelBlock, ability::kToughness);
-        std::int16_t injury = saturate16(std::int64_t{RandomInt(risk, saturate16(std::int64_t{risk} * 2))} -
-                                         RandomInt(static_cast<std::int16_t>(toughness / 2), toughness));
+        // The risk draw comes before the toughness draw.
+        const std::int16_t hurt = RandomInt(risk, saturate16(std::int64_t{risk} * 2));
+        const std::int16_t resisted = RandomInt(static_cast<std::int16_t>(toughness / 2), toughness);
+        std::int16_t injury = saturate16(std::int64_t{hurt} - resisted);
         if (NurseOffice) {
             injury = injury > 0 ? static_cast<std::int16_t>(injury / 3) : std::int16_t{0};
             learns = injury == 0;

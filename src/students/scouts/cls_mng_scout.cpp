@@ -1,12 +1,14 @@
 #include "students/scouts/cls_mng_scout.h"
 
 #include "host/runtime/convert.h"
+#include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 #include "platform/rules/mdl_zrd_func.h"
 
 #include <algorithm>
+#include <vector>
 
 using host::runtime::Collection;
 using host::runtime::CStr;
@@ -48,7 +50,18 @@ void clsMngScout::SetSaveData(std::string_view strData) {
         std::string key = entry.Name();
         offers.add(std::move(entry), std::move(key));
     }
-    ContractScout_ = host::text::toWide(f[0]);
+    std::string contracted = host::text::toWide(f[0]);
+    // A scout the catalogue does not hold would fail the next screen; no
+    // contract is the empty name.
+    std::vector<std::string> saved;
+    if (!contracted.empty()) saved.push_back(contracted);
+    for (const clsPassageData& entry : offers)
+        saved.push_back(entry.Name());
+    for (const std::string& name : saved)
+        if (!Scouts_.contains(name))
+            throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                              "saved scout \"" + name + "\" is not in the catalogue");
+    ContractScout_ = std::move(contracted);
     ContractPeriod_ = period;
     NewComers_ = std::move(offers);
 }
@@ -153,7 +166,7 @@ void clsMngScout::SetScout(std::string_view strData) {
         if (line.empty()) continue;
         clsScoutData scout = scoutFromRow(line);
         std::string key = scout.Name();
-        Scouts_.add(std::move(scout), std::move(key));
+        Scouts_.addNamed(std::move(scout), std::move(key), "scout");
     }
 }
 

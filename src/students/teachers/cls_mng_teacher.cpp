@@ -63,6 +63,13 @@ void clsMngTeacher::SetSaveData(std::string_view text) {
                                           "teacher save text has no \"/\"");
     Collection<clsPassageData> offers = listFromText(parts[0], false);
     Collection<clsPassageData> contracts = listFromText(parts[1], true);
+    // A teacher the catalogue does not hold would fail the next screen.
+    for (const auto* list : {&offers, &contracts})
+        for (const clsPassageData& entry : *list)
+            if (!catalogue_.contains(entry.Name()))
+                throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                                  "saved teacher \"" + entry.Name() +
+                                                      "\" is not in the catalogue");
     offers_ = std::move(offers);
     contracts_ = std::move(contracts);
 }
@@ -119,7 +126,7 @@ void clsMngTeacher::SetTeacherData(std::string_view text) {
         clsTeacherData teacher;
         teacher.SetData(line);
         std::string key = teacher.Name();
-        catalogue_.add(std::move(teacher), std::move(key));
+        catalogue_.addNamed(std::move(teacher), std::move(key), "teacher");
     }
 }
 

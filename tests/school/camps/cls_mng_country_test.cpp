@@ -102,6 +102,7 @@ TEST(CampCatalogue, RefusesMalformedRowsKeepingTheRowsBefore) {
         {"a rank that is no number", "村,0,3000,5,3,12,村\r\n町,x,3000,5,3,12,町", ErrorNumber::TypeMismatch},
         {"a base beyond 16 bits", "村,0,3000,5,3,12,村\r\n町,0,3000,40000,3,12,町", ErrorNumber::Overflow},
         {"a repeated name", "村,0,3000,5,3,12,村\r\n村,1,9000,5,3,12,村", ErrorNumber::DuplicateKey},
+        {"no name", "村,0,3000,5,3,12,村\r\n,1,9000,5,3,12,村", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         clsMngCountry camps;

@@ -119,6 +119,7 @@ TEST(JobCatalogue, RefusesMalformedRowsKeepingTheRowsBefore) {
         {"wages beyond 16 bits", first + "店,1,1,12,40000,0,1,1,鍬,,店", ErrorNumber::Overflow},
         {"a month that is no number", first + "店,1,x,12,100,0,1,1,鍬,,店", ErrorNumber::TypeMismatch},
         {"a repeated name", first + "畑,1,1,12,100,0,1,1,鍬,,畑", ErrorNumber::DuplicateKey},
+        {"no name", first + ",1,1,12,100,0,1,1,鍬,,店", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         clsMngArbeit jobs;

@@ -220,6 +220,7 @@ TEST(SchoolPermit, BadSaveTextFailsAndChangesNothing) {
         {"", ErrorNumber::SubscriptOutOfRange},
         {"x:0:0:0::False", ErrorNumber::TypeMismatch},
         {"33872:40000:0:0::False", ErrorNumber::Overflow},
+        {"33872:-1:1:4:食堂:False", ErrorNumber::InvalidCall},
         {"33872:0:0:0:食堂:maybe", ErrorNumber::TypeMismatch},
     };
     for (const auto& c : cases) {

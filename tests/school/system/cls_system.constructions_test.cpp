@@ -81,6 +81,29 @@ TEST(Constructions, AnOrderPaysStartsTheWorkAndLeavesTheListAtOnce) {
     EXPECT_EQ(f.system.GetSchoolConstructTips(), "小さな敷地(3/5)\r\n木造校舎(1/2)\r\n寮なし");
 }
 
+TEST(Constructions, AnOrderTheScreenWouldRefuseTakesNoMoney) {
+    struct {
+        const char* name;
+        const char* building;
+        std::int32_t money;
+        bool workUnderWay;
+    } cases[] = {
+        {"money short of the discounted price", "弓道場", 1110, false},
+        {"a work under way", "弓道場", 1'000'000, true},
+        {"the dormitory", "学生寮", 1'000'000, false},
+    };
+    for (const auto& c : cases) {
+        SchoolFixture f;
+        f.system.Money = c.money;
+        if (c.workUnderWay) f.system.cSchoolPermit.SetConstruct(kClassroom, 5, 3, "保健室");
+        const std::string work = f.system.GetConstruct(false);
+        f.system.SetConstructBuild(c.building, 10);
+        EXPECT_EQ(f.system.Money, c.money) << c.name;
+        EXPECT_EQ(f.system.GetConstruct(false), work) << c.name;
+        EXPECT_TRUE(f.log.empty()) << c.name;
+    }
+}
+
 TEST(Constructions, EnablingNeedsTheDiscountedPriceAndNeverTheDormitory) {
     struct {
         const char* building;

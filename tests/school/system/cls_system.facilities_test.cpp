@@ -154,6 +154,7 @@ TEST(Facilities, ItemSlotsArePlacedReplacedAndEmptied) {
     f.system.SetConstructItem("図書館", "百科事典");
     f.system.SetConstructItem("礼拝堂", "石像");
     f.system.SetConstructItem("食堂", "名画"); // no slot
+    f.system.SetConstructItem("城", "名画");   // no building of that name
     EXPECT_EQ(afterSchool(f.system), (Rows{{"図書館", "百科事典"}, {"美術館", ""}, {"礼拝堂", "石像"}}));
 
     f.system.SetConstructItem("図書館", "魔導書");

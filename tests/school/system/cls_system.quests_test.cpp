@@ -317,6 +317,7 @@ TEST(QuestCatalogue, RefusesMalformedRowsKeepingTheRowsBefore) {
          ErrorNumber::Overflow},
         {"a repeated name", first + "2,0,猫探し,3000,4,森,11,2,100,森,False,False,0,0,薪",
          ErrorNumber::DuplicateKey},
+        {"no name", first + "2,0,,3000,4,森,11,2,100,森,False,False,0,0,薪", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         std::vector<std::string> log;

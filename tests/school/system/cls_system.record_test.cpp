@@ -170,8 +170,10 @@ TEST(SystemRecord, ARecordThatDoesNotReadChangesNothing) {
         {"a date of two parts", 0, "26:5", ErrorNumber::SubscriptOutOfRange},
         {"a date off the calendar", 0, "26:13:1:0", ErrorNumber::InvalidCall},
         {"play time", 3, "1:2", ErrorNumber::SubscriptOutOfRange},
+        {"play time of 60 minutes", 3, "1:60:0", ErrorNumber::InvalidCall},
         {"battle points past 16 bits", 5, "40000", ErrorNumber::Overflow},
         {"permit", 12, "33872:0:0", ErrorNumber::SubscriptOutOfRange},
+        {"permit with a negative work", 12, "33872:-3:1:4:食堂:False", ErrorNumber::InvalidCall},
         {"ending flag", 15, "Maybe", ErrorNumber::TypeMismatch},
         {"quests", 13, "1\r\nx", ErrorNumber::TypeMismatch},
     };

@@ -2,6 +2,7 @@
 
 #include "host/runtime/runtime_error.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "students/abilities.h"
 #include "students/students_support.h"
 
 #include <gtest/gtest.h>
@@ -147,4 +148,18 @@ TEST_F(Graduate, AbilityNumbersOutsideTheSeventeenAreRefused) {
     ASSERT_EQ(silent->messages().size(), 2u);
     EXPECT_EQ(silent->messages()[0].text, "Err:SetPresentAbility:Number=0");
     EXPECT_EQ(silent->messages()[1].text, "Err:SetNatureData:Number=18");
+}
+
+TEST_F(Graduate, LuckThatRisesCountsForTheAbilitiesAfterIt) {
+    graduate.Course(15); // favours no ability: room by luck \ 3
+    setAll(32, 32);
+    std::vector<float> draws;
+    for (int n = 1; n <= 17; ++n) {
+        const bool before = n < ability::kLuck, luck = n == ability::kLuck;
+        draws.push_back(drawFor(0, 100, before ? 100 : 0));        // chance
+        draws.push_back(drawFor(0, 100, before || luck ? 0 : 11)); // room: 11 <= 33 \ 3, not 32 \ 3
+    }
+    silent->scriptDraws(draws);
+    graduate.AbilityUp();
+    EXPECT_EQ(risen(32), (std::vector<int>{8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
 }

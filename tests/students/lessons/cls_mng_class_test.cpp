@@ -194,6 +194,7 @@ TEST(LessonCatalogueLoad, BadRowStopsTheLoadAndKeepsEarlierRows) {
         {"水泳,5,10,0,0,1,0,1,True,プール", ErrorNumber::SubscriptOutOfRange},
         {"水泳,5,10,0,0,1,0,1,maybe,プール,泳ぐ", ErrorNumber::TypeMismatch},
         {"水泳,x,10,0,0,1,0,1,True,プール,泳ぐ", ErrorNumber::TypeMismatch},
+        {",5,10,0,0,1,0,1,True,プール,泳ぐ", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         clsMngClass catalogue;

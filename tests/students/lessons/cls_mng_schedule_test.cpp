@@ -214,3 +214,15 @@ TEST(WeeklyTimetable, MonthlyCheck) {
     clsMngSchedule schedule;
     EXPECT_EQ(errorOf([&] { schedule.CheckClass(9, contracted, held); }), ErrorNumber::SubscriptOutOfRange);
 }
+
+TEST(WeeklyTimetable, ClearingEmptiesLessonsAndTeachersOnly) {
+    clsMngSchedule schedule;
+    auto slots = freshSlots();
+    slots[0] = "1;1;剣術;ダンテ;木刀;1;ガク";
+    slots[39] = "5;8;馬術;リン;;2;";
+    schedule.SetSaveData(Join(slots, "\\"));
+    schedule.ClearSchedule();
+    slots[0] = "1;1;;;木刀;1;ガク";
+    slots[39] = "5;8;;;;2;";
+    EXPECT_EQ(schedule.GetSaveData(), Join(slots, "\\"));
+}

@@ -132,6 +132,10 @@ TEST_F(RosterSave, ABadTextFailsAndChangesNothing) {
          host::runtime::ErrorNumber::DuplicateKey},
         {with(1, "ハル;x;1;騎士;1;0;1;1;1"), host::runtime::ErrorNumber::TypeMismatch},
         {with(3, "1;x;;;;1;"), host::runtime::ErrorNumber::TypeMismatch},
+        {with(3, "1;1;;;;1;\r\n1;3;;;;1;"),
+         host::runtime::ErrorNumber::InvalidCall}, // the second line's place
+        {with(3, "2;1;;;;1;"), host::runtime::ErrorNumber::InvalidCall},
+        {with(3, "1;9;;;;1;"), host::runtime::ErrorNumber::InvalidCall},
         {with(4, "nod"), host::runtime::ErrorNumber::SubscriptOutOfRange},
         {with(4, "ユキ::::::薬草採取:\r\nアキ::::::薬草採取:"), host::runtime::ErrorNumber::DuplicateKey},
     };

@@ -267,6 +267,9 @@ TEST_F(ScoutAgency, DamagedSaveStringChangesNothing) {
         {"ＢＢ/1", ErrorNumber::SubscriptOutOfRange},
         {"ＢＢ/x/ＣＣ:0:0:0", ErrorNumber::TypeMismatch},
         {"ＢＢ/1/ＣＣ:0:0:0\r\nＣＣ:0:0:0", ErrorNumber::DuplicateKey},
+        {"ゴースト/3/", ErrorNumber::InvalidCall},
+        {"ＢＢ/1/ゴースト:0:0:0", ErrorNumber::InvalidCall},
+        {"/0/:0:0:0", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(errorOf([&] { agency.SetSaveData(c.text); }), c.error) << c.text;
@@ -282,6 +285,7 @@ TEST(ScoutList, BadRowStopsTheLoadAndKeepsEarlierRows) {
         {"ＡＡ,1,1,1,1,1,1", ErrorNumber::DuplicateKey},
         {"ＢＢ,1,1,1,1,1", ErrorNumber::SubscriptOutOfRange},
         {"ＢＢ,1,1,1,1,x,1", ErrorNumber::TypeMismatch},
+        {",1,1,1,1,1,1", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         clsMngScout agency;

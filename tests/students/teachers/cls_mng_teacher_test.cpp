@@ -245,6 +245,9 @@ TEST_F(TeacherRoster, DamagedSaveStringChangesNothing) {
         {"age beyond 16 bits", "アデル:40000:0:0/", ErrorNumber::Overflow},
         {"offer repeated", "アデル:40:0:0\r\nアデル:41:0:0/", ErrorNumber::DuplicateKey},
         {"contract repeated", "/アデル:40:2:0\r\nｱﾃﾞﾙ:40:2:0", ErrorNumber::DuplicateKey},
+        {"contract outside the catalogue", "/ゴースト:40:2:0", ErrorNumber::InvalidCall},
+        {"offer outside the catalogue", "ゴースト:40/シオドア:32:3:0", ErrorNumber::InvalidCall},
+        {"offer without a name", ":40/", ErrorNumber::InvalidCall},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(errorOf([&] { roster.SetSaveData(c.text); }), c.error) << c.what;
@@ -259,6 +262,9 @@ TEST_F(TeacherRoster, CatalogueLoadsEveryRowOnce) {
     EXPECT_EQ(errorOf([&] { roster.SetTeacherData(teachertest::teacherRow("ｾｼﾙ", 1, 1, 1, 1, 1, 1)); }),
               ErrorNumber::DuplicateKey);
     EXPECT_EQ(errorOf([&] { roster.SetTeacherData("ゾーエ,1,1,30"); }), ErrorNumber::SubscriptOutOfRange);
+    // An empty name would be no key: even two such rows would load.
+    EXPECT_EQ(errorOf([&] { roster.SetTeacherData(teachertest::teacherRow("", 1, 1, 30, 1, 1, 1)); }),
+              ErrorNumber::InvalidCall);
 }
 
 TEST_F(TeacherRoster, TipsNameSkillsAndTheContractCount) {
