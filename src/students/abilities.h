@@ -31,6 +31,14 @@ constexpr bool isFormation(std::int32_t n) {
     return n >= kAggressive && n <= kSurprise;
 }
 
+// Whether an ability mask holds a formation ability: a lesson that trains
+// one is a formation lesson.
+constexpr bool holdsFormation(std::int32_t bits) {
+    for (std::int16_t n = kAggressive; n <= kSurprise; ++n)
+        if ((static_cast<std::uint32_t>(bits) >> (n - 1)) & 1u) return true;
+    return false;
+}
+
 // Ability n's bit in an ability mask (bit n, counted from 1).
 constexpr std::int32_t bitOf(std::int16_t n) {
     return static_cast<std::int32_t>(1u << (n - 1));

@@ -43,11 +43,6 @@ std::pair<std::int32_t, std::int16_t> compatibilityDissatisfaction(std::int16_t 
     }
 }
 
-bool isFormationLesson(std::int32_t effect) {
-    return Method().BitCheck(effect, ability::kAggressive) || Method().BitCheck(effect, ability::kProtect) ||
-           Method().BitCheck(effect, ability::kSurprise);
-}
-
 } // namespace
 
 void clsMngStudent::DirectEffect(std::int16_t UsePhysical, std::int32_t Effect, std::int16_t EffectPoint,
@@ -81,7 +76,7 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
         student.CalcDissatisfaction(method, amount);
 
     std::int16_t risk = sum16(pInfo.ClassRisk(), pInfo.ItemRisk());
-    const std::int64_t factor = isFormationLesson(pInfo.ClassEffect()) ? 4 : 1;
+    const std::int64_t factor = ability::holdsFormation(pInfo.ClassEffect()) ? 4 : 1;
 
     const std::int16_t teacherGap =
         saturate16((std::int64_t{pInfo.TeacherAbility()} - pInfo.ClassNeedPoint()) * factor);

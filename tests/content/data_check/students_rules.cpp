@@ -6,6 +6,7 @@
 #include "host/text/width.h"
 #include "platform/assets/asset_table.h"
 #include "platform/rules/cls_method.h"
+#include "students/abilities.h"
 #include "students/lessons/cls_mng_class.h"
 #include "students/scouts/cls_mng_scout.h"
 
@@ -97,11 +98,8 @@ QUORVEL_DATA_RULE("every lesson trains an ability, every ability has lessons of 
 QUORVEL_DATA_RULE("a lesson trained as a formation lesson targets a formation ability",
                   [](const MasterData& data, Findings& findings) {
                       for (const clsClass& lesson : lessonsOf(data)) {
-                          bool formation = false;
-                          for (std::int16_t n = 15; n <= 17; ++n)
-                              formation = formation || Method().BitCheck(lesson.BigEffect(), n);
                           const int target = targetAbility(lesson);
-                          if (formation && (target < 15 || target > 17))
+                          if (ability::holdsFormation(lesson.BigEffect()) && !ability::isFormation(target))
                               findings.add("lesson " + lesson.Name() +
                                            " is a formation lesson training ability " +
                                            std::to_string(target));
