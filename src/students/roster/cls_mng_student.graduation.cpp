@@ -32,7 +32,9 @@ std::int16_t contactRisk(std::int32_t course) {
 bool losesContact(const clsGraduate& graduate) {
     const std::int16_t luck = graduate.GetAbility(ability::kLuck);
     bool lost = false;
-    if (RandomInt(0, 100) <= contactRisk(graduate.Course())) lost = luck < RandomInt(0, 101);
+    if (RandomInt(0, 100) <= contactRisk(graduate.Course())) {
+        lost = luck < RandomInt(0, 101);
+    }
     const std::int16_t r3 = RandomInt(0, 100);
     const std::int16_t age = graduate.Age();
     if (age >= 60) return true;
