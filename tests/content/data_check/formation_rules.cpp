@@ -24,6 +24,7 @@ namespace {
 constexpr std::int16_t kNewFormationLevels[] = {0, 1, 2, 3};
 constexpr std::int16_t kNewToughness = 15;
 constexpr int kLessons = 2000;
+constexpr std::int16_t kLessonMonth = 6; // a month of lessons, away from the camps
 // A risk, not a sentence: per lesson, at most this share of new students
 // hurt, this many days on average and this many at the longest.
 constexpr double kMostHurt = 0.25, kMostMeanDays = 5;
@@ -45,7 +46,8 @@ class NewSchool : public StudyInfoProvider {
 
     void GetStudyInfo(clsClassEffect& cInfo) override {
         const auto noItems = [](const std::string&) { return ClassItemStock{}; };
-        if (fillLessonRecord(cInfo, teachers, lessons, tables, noItems)) manager.SetStudy(cInfo, 6, false);
+        if (fillLessonRecord(cInfo, teachers, lessons, tables, noItems))
+            manager.SetStudy(cInfo, kLessonMonth, false);
     }
 
     // The starting teacher best at the ability.

@@ -4,6 +4,7 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
+#include "school/permits/permit_codes.h"
 #include "school/quests/cls_quest.h"
 #include "school/quests/monster_regions.h"
 #include "school/system/cls_system.h"
@@ -49,7 +50,7 @@ std::set<std::string> questsOfferedToABusySchool(const std::string& catalogue) {
     class TopSchool : public clsSystem {
       public:
         explicit TopSchool(SystemHooks& hooks) : clsSystem(hooks) {
-            for (int rank = 0; rank < 7; ++rank)
+            while (cSchoolPermit.GetRank() < school_rank::kS)
                 cSchoolPermit.RankUp();
         }
     };
