@@ -58,7 +58,7 @@ static void BM_DecodeJpeg800x600(benchmark::State& state) {
     paintGradient(picture);
     const std::vector<std::uint8_t> jpeg = EncodeJpeg(picture, 85);
     for (auto _ : state) {
-        auto decoded = DecodePicture(jpeg);
+        auto decoded = DecodePicture(jpeg, {800, 600});
         benchmark::DoNotOptimize(decoded.get());
     }
     state.counters["bytes"] = static_cast<double>(jpeg.size());

@@ -41,6 +41,7 @@ function(quorvel_test_program name library)
   endif()
   add_executable(test_${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(test_${name} PRIVATE QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   target_link_libraries(test_${name} PRIVATE ${library} GTest::gtest GTest::gmock)
   gtest_discover_tests(test_${name}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev
   libfreetype-dev fonts-ipafont-gothic
-  nettle-dev libstb-dev libvorbis-dev libogg-dev
+  nettle-dev libstb-dev libturbojpeg0-dev libspng-dev libvorbis-dev libogg-dev
   xvfb xauth xdotool
 )
 

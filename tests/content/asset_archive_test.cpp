@@ -44,7 +44,7 @@ TEST(AssetArchives, PicturesHaveTheFormatOfTheirKindAndSpritesNoBlack) {
         EXPECT_TRUE(
             startsWith(record, picture.format == tools::PictureFormat::Jpeg ? "\xFF\xD8\xFF" : "\x89PNG"));
         if (picture.kind != tools::PictureKind::Monster && picture.kind != tools::PictureKind::Unit) continue;
-        const auto bitmap = host::gdi::DecodePicture(record);
+        const auto bitmap = host::gdi::DecodePicture(record, {picture.width, picture.height});
         ASSERT_NE(bitmap, nullptr);
         // Battle sprites are keyed on black as well as on white.
         bool black = false;
@@ -75,8 +75,8 @@ TEST(AssetArchives, TitleIsOneScrambledPictureOfTheWholeFile) {
     auto title = file.FileReadBinary(AssetTable::kTitlePath);
     ASSERT_TRUE(title.has_value());
     ASSERT_GE(title->size(), 8u);
-    const auto picture =
-        CreatePictureFromBytes(*title, 0, static_cast<std::int32_t>(title->size()) - 1, true);
+    const auto picture = CreatePictureFromBytes(*title, 0, static_cast<std::int32_t>(title->size()) - 1, true,
+                                                {AssetTable::kTitleWidth, AssetTable::kTitleHeight});
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->width(), 800);
     EXPECT_EQ(picture->height(), 600);

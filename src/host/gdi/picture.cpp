@@ -1,18 +1,10 @@
 #include "host/gdi/picture.h"
 
+#include "host/gdi/picture_decoders.h"
+
 #include <algorithm>
-#include <climits>
 
-// The decoder and the writer are compiled here and nowhere else.
-#define STBI_ONLY_PNG
-#define STBI_ONLY_BMP
-#define STBI_ONLY_GIF
-#define STBI_ONLY_JPEG
-#define STBI_NO_STDIO
-#define STBI_MAX_DIMENSIONS 16384
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb_image.h>
-
+// The writer is compiled here and nowhere else.
 #define STBI_WRITE_NO_STDIO
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
@@ -35,6 +27,13 @@ std::vector<std::uint8_t> packedRgb(const Bitmap& bitmap) {
     return rgb;
 }
 
+constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t kJpegSignature[] = {0xFF, 0xD8, 0xFF};
+
+bool startsWith(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> signature) {
+    return bytes.size() >= signature.size() && std::equal(signature.begin(), signature.end(), bytes.begin());
+}
+
 void appendBytes(void* context, void* data, int size) {
     auto* out = static_cast<std::vector<std::uint8_t>*>(context);
     const auto* bytes = static_cast<const std::uint8_t*>(data);
@@ -43,22 +42,10 @@ void appendBytes(void* context, void* data, int size) {
 
 } // namespace
 
-std::unique_ptr<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
-    int width = 0, height = 0, channels = 0;
-    stbi_uc* rgba =
-        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4);
-    if (!rgba) return nullptr;
-
-    auto bitmap = std::make_unique<Bitmap>(width, height);
-    const stbi_uc* in = rgba;
-    for (int y = 0; y < height; ++y) {
-        COLORREF* row = bitmap->row(y);
-        for (int x = 0; x < width; ++x, in += 4)
-            row[x] = in[3] == 0 ? kWhite : RGB(in[0], in[1], in[2]);
-    }
-    stbi_image_free(rgba);
-    return bitmap;
+std::unique_ptr<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes, PictureSize largest) {
+    if (startsWith(bytes, kPngSignature)) return decoders::decodePng(bytes, largest);
+    if (startsWith(bytes, kJpegSignature)) return decoders::decodeJpeg(bytes, largest);
+    return nullptr;
 }
 
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) {

@@ -19,6 +19,9 @@ inline constexpr std::int32_t kSoundArchiveSize = 19996348;
 // The size every stretched picture is stored at.
 inline constexpr std::int32_t kStretchWidth = 800;
 inline constexpr std::int32_t kStretchHeight = 600;
+// The title picture is stretched to the same size; a bigger one is refused.
+inline constexpr std::int32_t kTitleWidth = kStretchWidth;
+inline constexpr std::int32_t kTitleHeight = kStretchHeight;
 
 // One picture record. Width and height are the size the picture is stored
 // at: the stretch size for stretched records, else the size the drawing

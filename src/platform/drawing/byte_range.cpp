@@ -32,6 +32,6 @@ std::vector<std::uint8_t> GetByteRange(std::span<std::uint8_t> bytes, std::int32
 
 std::unique_ptr<host::gdi::Bitmap> CreatePictureFromBytes(std::span<std::uint8_t> bytes,
                                                           std::int32_t startIndex, std::int32_t endIndex,
-                                                          bool unscramble) {
-    return host::gdi::DecodePicture(record(bytes, startIndex, endIndex, unscramble));
+                                                          bool unscramble, host::gdi::PictureSize largest) {
+    return host::gdi::DecodePicture(record(bytes, startIndex, endIndex, unscramble), largest);
 }

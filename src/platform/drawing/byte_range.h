@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/gdi/bitmap.h"
+#include "host/gdi/picture.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,8 +18,9 @@
 std::vector<std::uint8_t> GetByteRange(std::span<std::uint8_t> bytes, std::int32_t startIndex,
                                        std::int32_t endIndex, bool unscramble);
 
-// The picture (PNG, BMP, GIF or JPEG) in bytes[startIndex..endIndex],
-// restored first when asked; null when it is not a picture.
+// The picture (PNG or JPEG) in bytes[startIndex..endIndex], restored first
+// when asked; null when it is not a picture, is damaged, or its header gives
+// a size wider or taller than largest (checked before it is decoded).
 std::unique_ptr<host::gdi::Bitmap> CreatePictureFromBytes(std::span<std::uint8_t> bytes,
                                                           std::int32_t startIndex, std::int32_t endIndex,
-                                                          bool unscramble);
+                                                          bool unscramble, host::gdi::PictureSize largest);

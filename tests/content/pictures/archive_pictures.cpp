@@ -41,7 +41,8 @@ std::vector<std::uint8_t> ArchiveRecord(const tools::PictureBudget& budget) {
 }
 
 const host::gdi::Bitmap* ArchivePicture::bitmap() const {
-    if (!bitmap_) bitmap_ = host::gdi::DecodePicture(ArchiveRecord(*budget_));
+    if (!bitmap_)
+        bitmap_ = host::gdi::DecodePicture(ArchiveRecord(*budget_), {budget_->width, budget_->height});
     return bitmap_->get();
 }
 
@@ -62,5 +63,5 @@ std::vector<std::uint8_t> TitleRecord() {
 }
 
 std::unique_ptr<host::gdi::Bitmap> TitlePicture() {
-    return host::gdi::DecodePicture(TitleRecord());
+    return host::gdi::DecodePicture(TitleRecord(), {AssetTable::kTitleWidth, AssetTable::kTitleHeight});
 }

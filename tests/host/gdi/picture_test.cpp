@@ -5,6 +5,9 @@
 #include <stb_image_write.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 using namespace host::gdi;
@@ -25,17 +28,20 @@ void appendTo(void* context, void* data, int size) {
     out->insert(out->end(), static_cast<std::uint8_t*>(data), static_cast<std::uint8_t*>(data) + size);
 }
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+std::vector<std::uint8_t> fixture(const char* name) {
+    std::ifstream in(std::filesystem::path(QUORVEL_SOURCE_DIR) / "tests/fixtures/pictures" / name,
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+constexpr PictureSize kScreen{800, 600};
 
 } // namespace
 
 TEST(Picture, PngKeepsEveryPixelExactly) {
     const Bitmap original = sample();
     const std::vector<std::uint8_t> png = EncodePng(original);
-    const auto decoded = DecodePicture(png);
+    const auto decoded = DecodePicture(png, kScreen);
     ASSERT_NE(decoded, nullptr);
     ASSERT_EQ(decoded->width(), 5);
     ASSERT_EQ(decoded->height(), 3);
@@ -48,7 +54,7 @@ TEST(Picture, JpegKeepsSizeAndFlatColoursClosely) {
     Bitmap flat(16, 8);
     flat.fill({0, 0, 8, 8}, RGB(200, 40, 40));
     flat.fill({8, 0, 16, 8}, RGB(30, 60, 220));
-    const auto decoded = DecodePicture(EncodeJpeg(flat, 95));
+    const auto decoded = DecodePicture(EncodeJpeg(flat, 95), kScreen);
     ASSERT_NE(decoded, nullptr);
     EXPECT_EQ(decoded->width(), 16);
     EXPECT_EQ(decoded->height(), 8);
@@ -60,60 +66,66 @@ TEST(Picture, JpegKeepsSizeAndFlatColoursClosely) {
     EXPECT_TRUE(near(decoded->pixel(13, 4), RGB(30, 60, 220)));
 }
 
-TEST(Picture, BmpRowsAreStoredBottomUp) {
-    // A 2x2 24-bit file: bottom row red, blue; top row green, white.
-    std::vector<std::uint8_t> bmp = {'B', 'M'};
-    put32(bmp, 54 + 16);
-    put32(bmp, 0);
-    put32(bmp, 54);
-    put32(bmp, 40);
-    put32(bmp, 2);
-    put32(bmp, 2);
-    bmp.insert(bmp.end(), {1, 0, 24, 0});
-    put32(bmp, 0);
-    put32(bmp, 16);
-    put32(bmp, 2835);
-    put32(bmp, 2835);
-    put32(bmp, 0);
-    put32(bmp, 0);
-    bmp.insert(bmp.end(), {0, 0, 255, 255, 0, 0, 0, 0}); // B, G, R per pixel, padded to 8
-    bmp.insert(bmp.end(), {0, 255, 0, 255, 255, 255, 0, 0});
-    const auto decoded = DecodePicture(bmp);
-    ASSERT_NE(decoded, nullptr);
-    EXPECT_EQ(decoded->pixel(0, 0), RGB(0, 255, 0));
-    EXPECT_EQ(decoded->pixel(1, 0), kWhite);
-    EXPECT_EQ(decoded->pixel(0, 1), RGB(255, 0, 0));
-    EXPECT_EQ(decoded->pixel(1, 1), RGB(0, 0, 255));
-}
-
-TEST(Picture, GifTakesItsPaletteColours) {
-    // 2x1, palette red and blue, pixels 0 and 1.
-    const std::vector<std::uint8_t> gif = {'G', 'I',  'F', '8', '9', 'a', 2,    0,    1,    0, 0x80, 0,
-                                           0,   0xFF, 0,   0,   0,   0,   0xFF, 0x2C, 0,    0, 0,    0,
-                                           2,   0,    1,   0,   0,   2,   2,    0x44, 0x0A, 0, 0x3B};
-    const auto decoded = DecodePicture(gif);
-    ASSERT_NE(decoded, nullptr);
-    EXPECT_EQ(decoded->width(), 2);
-    EXPECT_EQ(decoded->pixel(0, 0), RGB(255, 0, 0));
-    EXPECT_EQ(decoded->pixel(1, 0), RGB(0, 0, 255));
-}
-
 TEST(Picture, TransparentPixelsBecomeWhiteAndOthersKeepTheirColour) {
     const std::uint8_t rgba[] = {0, 0, 0, 0, 10, 20, 30, 128, 40, 50, 60, 255};
     std::vector<std::uint8_t> png;
     ASSERT_NE(stbi_write_png_to_func(appendTo, &png, 3, 1, 4, rgba, 12), 0);
-    const auto decoded = DecodePicture(png);
+    const auto decoded = DecodePicture(png, kScreen);
     ASSERT_NE(decoded, nullptr);
     EXPECT_EQ(decoded->pixel(0, 0), kWhite);
     EXPECT_EQ(decoded->pixel(1, 0), RGB(10, 20, 30));
     EXPECT_EQ(decoded->pixel(2, 0), RGB(40, 50, 60));
 }
 
+// The header is checked against the largest size before anything is decoded.
+TEST(Picture, PicturesLargerThanAskedForAreRefused) {
+    const std::vector<std::uint8_t> png = EncodePng(sample());
+    const std::vector<std::uint8_t> jpeg = EncodeJpeg(sample(), 90);
+    const struct {
+        PictureSize largest;
+        bool decoded;
+    } cases[] = {
+        {.largest = {5, 3}, .decoded = true},  {.largest = {800, 600}, .decoded = true},
+        {.largest = {4, 3}, .decoded = false}, {.largest = {5, 2}, .decoded = false},
+        {.largest = {0, 0}, .decoded = false}, {.largest = {-5, -3}, .decoded = false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.largest.width << "x" << c.largest.height);
+        EXPECT_EQ(DecodePicture(png, c.largest) != nullptr, c.decoded);
+        EXPECT_EQ(DecodePicture(jpeg, c.largest) != nullptr, c.decoded);
+    }
+}
+
+// Damaged files and the two crafted ones (a JPEG of 9 bytes whose Huffman
+// table claims more codes than there are, a 32 KB PNG claiming 16384 x 16384
+// pixels) give nothing, without reading or allocating out of bounds.
 TEST(Picture, BytesThatAreNoPictureGiveNothing) {
     const std::vector<std::uint8_t> png = EncodePng(sample());
-    const std::vector<std::uint8_t> truncated(png.begin(), png.begin() + png.size() / 2);
-    const std::vector<std::uint8_t> garbage(300, 0x5A);
-    EXPECT_EQ(DecodePicture({}), nullptr);
-    EXPECT_EQ(DecodePicture(truncated), nullptr);
-    EXPECT_EQ(DecodePicture(garbage), nullptr);
+    const std::vector<std::uint8_t> jpeg = EncodeJpeg(sample(), 90);
+    std::vector<std::uint8_t> badCrc = png;
+    badCrc[30] ^= 0x01; // the header chunk's checksum
+    std::vector<std::uint8_t> bmp = {'B', 'M'};
+    bmp.resize(70);
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {.what = "nothing", .bytes = {}},
+        {.what = "garbage", .bytes = std::vector<std::uint8_t>(300, 0x5A)},
+        {.what = "truncated png",
+         .bytes = {png.begin(), png.begin() + static_cast<std::ptrdiff_t>(png.size() / 2)}},
+        {.what = "truncated jpeg",
+         .bytes = {jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() - 20)}},
+        {.what = "png with a bad checksum", .bytes = badCrc},
+        {.what = "signature only", .bytes = {png.begin(), png.begin() + 8}},
+        {.what = "not a format we read", .bytes = bmp},
+        {.what = "crafted huffman table", .bytes = fixture("crafted_huffman.jpg")},
+        {.what = "oversized claim", .bytes = fixture("oversized_claim.png")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(DecodePicture(c.bytes, kScreen), nullptr);
+    }
+    EXPECT_EQ(fixture("crafted_huffman.jpg").size(), 9u);
+    EXPECT_GT(fixture("oversized_claim.png").size(), 30000u);
 }

@@ -186,7 +186,8 @@ TEST(ImageLoad, LoadsEveryRecordOnceWithItsMask) {
         const auto [record, last] = imageRecord(i);
         const std::string name(record.name);
         SCOPED_TRACE(name);
-        const auto decoded = host::gdi::DecodePicture(restoredRecord(archive, record.first, last));
+        const auto decoded = host::gdi::DecodePicture(restoredRecord(archive, record.first, last),
+                                                      {record.width, record.height});
         ASSERT_NE(decoded, nullptr);
         const auto& picture = Images().GetImageHDC(name).bitmap();
         ASSERT_EQ(decoded->width(), picture.width());
@@ -286,6 +287,78 @@ TEST(AssetLoadFailure, ShortArchiveKeepsWhatCameBeforeAndBadRecordsBecomePlaceho
         for (int x = 0; x < mask.width(); ++x)
             white += mask.pixel(x, y) == kWhite;
     EXPECT_EQ(white, 0);
+}
+
+std::vector<std::uint8_t> fixture(const char* name) {
+    return readFile(fs::path(QUORVEL_SOURCE_DIR) / "tests/fixtures/pictures" / name);
+}
+
+// Puts a picture file into the archive as record index, scrambled and padded
+// with zeros to the next record.
+void putRecord(std::vector<std::uint8_t>& archive, std::size_t index, std::vector<std::uint8_t> picture) {
+    const auto [record, last] = imageRecord(index);
+    ASSERT_LE(picture.size(), static_cast<std::size_t>(last - record.first + 1));
+    for (std::size_t i = 4; i < 8 && i < picture.size(); ++i)
+        picture[i] = static_cast<std::uint8_t>(picture[i] + i);
+    std::fill(archive.begin() + record.first, archive.begin() + last + 1, std::uint8_t{0});
+    std::copy(picture.begin(), picture.end(), archive.begin() + record.first);
+}
+
+bool allPlaceholder(const std::string& name) {
+    const auto& picture = Images().GetImageHDC(name).bitmap();
+    const auto& mask = Images().GetImageHDC(name + "mask").bitmap();
+    int wrong = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            wrong += picture.pixel(x, y) != kMagenta && picture.pixel(x, y) != kBlack;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            wrong += mask.pixel(x, y) != kBlack;
+    return wrong == 0;
+}
+
+// An archive with the two crafted records (a 9-byte JPEG whose Huffman table
+// claims more codes than exist, a 32 KB PNG claiming 16384 x 16384 pixels),
+// a zeroed record and its end cut inside a later record.
+class CraftedArchive : public testing::Test {
+  protected:
+    static constexpr std::size_t kPng = 0;    // masked, 200 x 600
+    static constexpr std::size_t kZeroed = 1; // masked, 200 x 600
+    static constexpr std::size_t kJpeg = 146; // the first background, stretched
+    static constexpr std::size_t kCut = 150;
+
+    void SetUp() override {
+        ASSERT_EQ(archive.size(), static_cast<std::size_t>(AssetTable::kImageArchiveSize));
+        putRecord(archive, kPng, fixture("oversized_claim.png"));
+        putRecord(archive, kJpeg, fixture("crafted_huffman.jpg"));
+        putRecord(archive, kZeroed, {});
+        archive.resize(static_cast<std::size_t>(imageRecord(kCut).record.first) + 100);
+        writeFile(folder.data("quorvelimage.kpz"), archive);
+    }
+
+    // Read before the program folder moves.
+    std::vector<std::uint8_t> archive = readFile(realData("quorvelimage.kpz"));
+    TemporaryProgramFolder folder;
+};
+
+TEST_F(CraftedArchive, CraftedRecordsBecomePlaceholdersOfTheirExpectedSize) {
+    Loader loader;
+    EXPECT_EQ(errorOf([&] { loader.load.LoadImage(); }), ErrorNumber::SubscriptOutOfRange);
+    EXPECT_EQ(loader.log.steps.size(), kCut + 1);
+    for (const std::size_t index : {kPng, kZeroed}) {
+        const std::string name(imageRecord(index).record.name);
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Images().GetImageWidth(name), 200);
+        EXPECT_EQ(Images().GetImageHeight(name), 600);
+        EXPECT_TRUE(allPlaceholder(name));
+    }
+    const std::string background(imageRecord(kJpeg).record.name);
+    const auto& picture = Images().GetImageHDC(background).bitmap();
+    EXPECT_EQ(picture.width(), 800);
+    EXPECT_EQ(picture.height(), 600);
+    EXPECT_EQ(picture.pixel(400, 1), kMagenta);
+    EXPECT_TRUE(stored(std::string(imageRecord(kJpeg + 1).record.name)));
+    EXPECT_FALSE(stored(std::string(imageRecord(kCut).record.name)));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using Bytes = std::vector<std::uint8_t>;
+constexpr host::gdi::PictureSize kLargest{800, 600};
 using host::runtime::ErrorNumber;
 using testsupport::errorOf;
 
@@ -38,7 +39,7 @@ TEST(GetByteRange, RangeOutsideTheArrayIsSubscriptErrorAndChangesNothing) {
         EXPECT_EQ(errorOf([&] { GetByteRange(archive, c.first, c.last, true); }),
                   ErrorNumber::SubscriptOutOfRange)
             << c.first << ".." << c.last;
-        EXPECT_EQ(errorOf([&] { CreatePictureFromBytes(archive, c.first, c.last, true); }),
+        EXPECT_EQ(errorOf([&] { CreatePictureFromBytes(archive, c.first, c.last, true, kLargest); }),
                   ErrorNumber::SubscriptOutOfRange);
         EXPECT_EQ(archive, before);
     }
@@ -58,9 +59,14 @@ TEST(CreatePictureFromBytes, DecodesAScrambledRecordInsideAnArchive) {
     const auto last = static_cast<std::int32_t>(2 + png.size());
 
     Bytes untouched = archive;
-    EXPECT_EQ(CreatePictureFromBytes(untouched, 3, last, false), nullptr); // still scrambled
+    EXPECT_EQ(CreatePictureFromBytes(untouched, 3, last, false, kLargest), nullptr); // still scrambled
 
-    const auto decoded = CreatePictureFromBytes(archive, 3, last, true);
+    // Bigger than the caller expects: refused, though restored all the same.
+    Bytes tooBig = archive;
+    EXPECT_EQ(CreatePictureFromBytes(tooBig, 3, last, true, {3, 1}), nullptr);
+    EXPECT_TRUE(std::equal(png.begin(), png.end(), tooBig.begin() + 3));
+
+    const auto decoded = CreatePictureFromBytes(archive, 3, last, true, {3, 2});
     ASSERT_NE(decoded, nullptr);
     EXPECT_EQ(decoded->width(), 3);
     EXPECT_EQ(decoded->height(), 2);
@@ -70,6 +76,6 @@ TEST(CreatePictureFromBytes, DecodesAScrambledRecordInsideAnArchive) {
 
 TEST(CreatePictureFromBytes, BytesThatAreNoPictureGiveNone) {
     Bytes junk(100, 0x5A);
-    EXPECT_EQ(CreatePictureFromBytes(junk, 0, 99, true), nullptr);
-    EXPECT_EQ(CreatePictureFromBytes(junk, 10, 10, false), nullptr);
+    EXPECT_EQ(CreatePictureFromBytes(junk, 0, 99, true, kLargest), nullptr);
+    EXPECT_EQ(CreatePictureFromBytes(junk, 10, 10, false, kLargest), nullptr);
 }
