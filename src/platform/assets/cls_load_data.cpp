@@ -1,5 +1,6 @@
 #include "platform/assets/cls_load_data.h"
 
+#include "platform/assets/ordered_work.h"
 #include "platform/assets/prepared_image.h"
 #include "platform/drawing/byte_range.h"
 #include "platform/files/gfile.h"
@@ -7,6 +8,9 @@
 #include "platform/sound/mng_sound.h"
 
 #include "host/runtime/runtime_error.h"
+
+#include <algorithm>
+#include <thread>
 
 using host::runtime::ErrorNumber;
 using host::runtime::RuntimeError;
@@ -36,6 +40,10 @@ void loadWithProgress(clsLoadData& loader, std::string caption, const Records& r
 
 } // namespace
 
+unsigned clsLoadData::DefaultDecodeThreads() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 void clsLoadData::SetData(host::ui::PictureBox& pPB, const host::gdi::DeviceContext& pfrmHDC) {
     pPB.setAutoSize(true);
     pPB.setVisible(false);
@@ -50,9 +58,17 @@ void clsLoadData::LoadImage() {
     requireData();
     auto arrByt = readArchive(AssetTable::kImageArchivePath);
     const auto records = AssetTable::ImageRecords();
+    // The window's context may be drawn on by event handlers meanwhile; the
+    // pool makes its contexts like a context of its own of the same kind.
+    const host::gdi::DeviceContext like(1, 1,
+                                        pfrmHDC_->bitmap().monochrome()
+                                            ? host::gdi::Bitmap::Format::Monochrome
+                                            : host::gdi::Bitmap::Format::Colour);
+    OrderedWork<PreparedImage> prepared(records.size(), decodeThreads_,
+                                        [&](std::size_t i) { return PrepareImage(arrByt, i, like); });
     loadWithProgress(*this, "画像データを展開中", records, [&](std::size_t i, const auto& record) {
         const std::string name(record.name);
-        PreparedImage image = PrepareImage(arrByt, i, *pfrmHDC_);
+        PreparedImage image = prepared.take(i);
         Images().AddImage(name, image.picture, image.width, image.height);
         if (image.mask) Images().AddImage(name + "mask", image.mask, image.width, image.height);
     });

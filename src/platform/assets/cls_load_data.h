@@ -14,9 +14,16 @@
 // archive into the sound manager (MngSound()), restoring each record's
 // scrambled bytes once. Each load raises StartProcess once and LoadProcess
 // before each record, and a record is stored just after its LoadProcess.
+// Pictures are decoded on a pool of decodeThreads threads, ahead of their
+// turn; the events and the store stay on the calling thread. With one
+// thread, each picture is decoded on the calling thread when its turn comes.
 // SetData comes first.
 class clsLoadData {
   public:
+    // As many threads as the machine has cores.
+    static unsigned DefaultDecodeThreads();
+    explicit clsLoadData(unsigned decodeThreads = DefaultDecodeThreads()) : decodeThreads_(decodeThreads) {}
+
     // The stage's caption and its number of steps.
     host::runtime::Event<std::string, std::int16_t> StartProcess;
     // The record about to be loaded, counting 1 to Maxprocess.
@@ -34,5 +41,6 @@ class clsLoadData {
   private:
     void requireData() const;
 
+    unsigned decodeThreads_;
     const host::gdi::DeviceContext* pfrmHDC_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "host/gdi/picture.h"
 #include "host/sound/null_backend.h"
 #include "host/sound/sound_library.h"
+#include "host/sys/digest.h"
 #include "host/sys/paths.h"
 #include "support/error_of.h"
 
@@ -16,6 +17,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
+#include <tuple>
 #include <unistd.h>
 
 using host::gdi::kBlack;
@@ -74,7 +78,7 @@ bool stored(const std::string& name) {
 // silent sound library; the program folder is the build folder, which holds Data/.
 class Loader {
   public:
-    Loader() {
+    explicit Loader(unsigned decodeThreads = clsLoadData::DefaultDecodeThreads()) : load(decodeThreads) {
         InstallImages(std::make_unique<clsImages>());
         InstallMngSound(std::make_unique<clsMngSound>());
         previousFile_ = InstallFile(std::make_unique<clsFile>());
@@ -119,10 +123,12 @@ class TemporaryProgramFolder {
     TemporaryProgramFolder()
         : path_(fs::temp_directory_path() / ("quorvel-assets-" + std::to_string(::getpid()))) {
         fs::create_directories(path_);
-        host::sys::setProgramFolder(path_);
+        enter();
     }
     ~TemporaryProgramFolder() { fs::remove_all(path_); }
     fs::path data(const std::string& name) const { return path_ / "Data" / name; }
+    // Again, after a loader has put the real one back.
+    void enter() const { host::sys::setProgramFolder(path_); }
 
   private:
     fs::path path_;
@@ -304,6 +310,35 @@ void putRecord(std::vector<std::uint8_t>& archive, std::size_t index, std::vecto
     std::copy(picture.begin(), picture.end(), archive.begin() + record.first);
 }
 
+// What a load left in the store and what it said.
+struct LoadOutcome {
+    std::optional<ErrorNumber> error;
+    std::vector<std::pair<std::int16_t, std::int16_t>> steps;
+    // Name to width, height and the digest of its pixels.
+    std::map<std::string, std::tuple<std::int32_t, std::int32_t, host::sys::Md5Digest>> stored;
+    bool operator==(const LoadOutcome&) const = default;
+};
+
+LoadOutcome loadImages(unsigned decodeThreads, const TemporaryProgramFolder& folder) {
+    Loader loader(decodeThreads);
+    folder.enter();
+    LoadOutcome outcome;
+    outcome.error = errorOf([&] { loader.load.LoadImage(); });
+    outcome.steps = loader.log.steps;
+    for (const auto& record : AssetTable::ImageRecords()) {
+        for (const std::string& name : {std::string(record.name), std::string(record.name) + "mask"}) {
+            if (!stored(name)) continue;
+            const auto& bitmap = Images().GetImageHDC(name).bitmap();
+            const auto* pixels = reinterpret_cast<const std::uint8_t*>(bitmap.row(0));
+            outcome.stored[name] = {
+                Images().GetImageWidth(name), Images().GetImageHeight(name),
+                host::sys::md5({pixels, static_cast<std::size_t>(bitmap.width()) * bitmap.height() *
+                                            sizeof(host::gdi::COLORREF)})};
+        }
+    }
+    return outcome;
+}
+
 bool allPlaceholder(const std::string& name) {
     const auto& picture = Images().GetImageHDC(name).bitmap();
     const auto& mask = Images().GetImageHDC(name + "mask").bitmap();
@@ -342,7 +377,7 @@ class CraftedArchive : public testing::Test {
 };
 
 TEST_F(CraftedArchive, CraftedRecordsBecomePlaceholdersOfTheirExpectedSize) {
-    Loader loader;
+    Loader loader(1);
     EXPECT_EQ(errorOf([&] { loader.load.LoadImage(); }), ErrorNumber::SubscriptOutOfRange);
     EXPECT_EQ(loader.log.steps.size(), kCut + 1);
     for (const std::size_t index : {kPng, kZeroed}) {
@@ -359,6 +394,18 @@ TEST_F(CraftedArchive, CraftedRecordsBecomePlaceholdersOfTheirExpectedSize) {
     EXPECT_EQ(picture.pixel(400, 1), kMagenta);
     EXPECT_TRUE(stored(std::string(imageRecord(kJpeg + 1).record.name)));
     EXPECT_FALSE(stored(std::string(imageRecord(kCut).record.name)));
+}
+
+// Picture by picture, mask by mask, step by step and error for error.
+TEST_F(CraftedArchive, ParallelLoadEqualsTheSerialOne) {
+    const LoadOutcome serial = loadImages(1, folder);
+    ASSERT_EQ(serial.error, ErrorNumber::SubscriptOutOfRange);
+    // The pictures before the cut and the masks of those before the backgrounds.
+    ASSERT_EQ(serial.stored.size(), kCut + kJpeg);
+    for (const unsigned threads : {2u, 4u, 8u}) {
+        SCOPED_TRACE(threads);
+        EXPECT_TRUE(loadImages(threads, folder) == serial);
+    }
 }
 
 } // namespace
