@@ -20,15 +20,17 @@
 namespace {
 
 void BM_LoadImageAndSoundArchives(benchmark::State& state) {
+    using host::runtime::ScopedInstall;
     // The benchmarks live in bench/ of the build folder; Data/ is beside the game.
-    host::sys::setProgramFolder(host::sys::programFolder().parent_path());
+    ScopedInstall folder(host::sys::installedProgramFolder,
+                         std::make_unique<std::filesystem::path>(host::sys::programFolder().parent_path()));
     ScopedSilentServices services;
-    InstallFile(std::make_unique<clsFile>());
-    host::sound::installBackend(std::make_unique<host::sound::NullBackend>());
+    ScopedInstall file(gFile, std::make_unique<clsFile>());
+    ScopedInstall sound(host::sound::installedBackend, std::make_unique<host::sound::NullBackend>());
     host::gdi::DeviceContext frame(1, 1);
     for (auto _ : state) {
-        InstallImages(std::make_unique<clsImages>());
-        InstallMngSound(std::make_unique<clsMngSound>());
+        ScopedInstall images(gImages, std::make_unique<clsImages>());
+        ScopedInstall mngSound(gMngSound, std::make_unique<clsMngSound>());
         host::ui::PictureBox box;
         clsLoadData load(static_cast<unsigned>(state.range(0)));
         load.SetData(box, frame);
@@ -36,11 +38,6 @@ void BM_LoadImageAndSoundArchives(benchmark::State& state) {
         load.LoadSound();
     }
     state.counters["cores"] = std::thread::hardware_concurrency();
-    ResetMngSound();
-    ResetImages();
-    ResetFile();
-    host::sound::STEnd();
-    host::sys::resetProgramFolder();
 }
 BENCHMARK(BM_LoadImageAndSoundArchives)
     ->ArgName("threads")

@@ -22,8 +22,8 @@ static void BM_DrawText_JapaneseLine20(benchmark::State& state) {
     dc.selectFont(host::gdi::CreateFontIndirect({16, 0, "ＭＳ Ｐゴシック"}));
     for (auto _ : state) {
         host::gdi::Rect rect{0, 0, 400, 40};
-        benchmark::DoNotOptimize(host::gdi::DrawText(dc, "学園の生徒たちが王国大会の冒険に出発中。",
-                                                     rect, host::gdi::DT_SINGLELINE | host::gdi::DT_VCENTER));
+        benchmark::DoNotOptimize(host::gdi::DrawText(dc, "学園の生徒たちが王国大会の冒険に出発中。", rect,
+                                                     host::gdi::DT_SINGLELINE | host::gdi::DT_VCENTER));
     }
 }
 BENCHMARK(BM_DrawText_JapaneseLine20)->Unit(benchmark::kMicrosecond);

@@ -1,26 +1,59 @@
+# Flags every target we compile links, instead of directory-wide options:
+# quorvel_warnings (warnings, errors with QUORVEL_WERROR) for the content
+# tools, and quorvel_checked (the warnings and, with QUORVEL_SANITIZE, the
+# sanitizers) for the game's libraries, tests and benchmarks.
+function(quorvel_flag_targets)
+  add_library(quorvel_warnings INTERFACE)
+  target_compile_options(quorvel_warnings INTERFACE -Wall -Wextra $<$<BOOL:${QUORVEL_WERROR}>:-Werror>)
+  add_library(quorvel_checked INTERFACE)
+  target_link_libraries(quorvel_checked INTERFACE quorvel_warnings)
+  if(QUORVEL_SANITIZE)
+    target_compile_options(quorvel_checked INTERFACE
+      -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(quorvel_checked INTERFACE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
 # One static library per folder of src/, each linking the libraries above it.
 # Sources are picked up from the folder, so adding a file needs no edit here.
+# A library sees only its own folder and those before it in the chain: its
+# include folder layers/<name>/ of the build holds links to just those.
+# src/host/sdl/ is not part of the chain: it is the SDL library, linked only
+# by the game and the SDL tests.
 function(quorvel_libraries)
   set(previous "")
+  set(visible "")
   foreach(name IN LISTS ARGN)
     set(dir ${PROJECT_SOURCE_DIR}/src/${name})
     if(NOT IS_DIRECTORY ${dir})
       continue()
     endif()
+    list(APPEND visible ${name})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(FILTER sources EXCLUDE REGEX "/src/host/sdl/")
     if(NOT sources)
       continue()
     endif()
+    set(view ${PROJECT_BINARY_DIR}/layers/${name})
+    file(MAKE_DIRECTORY ${view})
+    foreach(seen IN LISTS visible)
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${seen} ${view}/${seen} SYMBOLIC)
+    endforeach()
     add_library(quorvel_${name} STATIC ${sources})
-    target_include_directories(quorvel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    if(previous)
-      target_link_libraries(quorvel_${name} PUBLIC ${previous})
-    endif()
+    target_include_directories(quorvel_${name} PUBLIC ${view})
+    target_link_libraries(quorvel_${name} PUBLIC ${previous} PRIVATE quorvel_checked)
     set(previous quorvel_${name})
     list(APPEND built ${name})
   endforeach()
   set(QUORVEL_LAST_LIBRARY ${previous} PARENT_SCOPE)
   set(QUORVEL_BUILT_LIBRARIES ${built} PARENT_SCOPE)
+endfunction()
+
+# The SDL library: the window, its message boxes and the SDL2_mixer device.
+function(quorvel_sdl_library)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/host/sdl/*.cpp)
+  add_library(quorvel_sdl STATIC ${sources})
+  target_link_libraries(quorvel_sdl PUBLIC quorvel_host PkgConfig::SDL2 PkgConfig::SDL2_MIXER PRIVATE quorvel_checked)
 endfunction()
 
 # One test program per folder of tests/ that mirrors a library; every test is
@@ -31,20 +64,26 @@ function(quorvel_tests)
   endforeach()
 endfunction()
 
-# The test program of tests/<name>/, linked to the given library and labelled
-# <name>; nothing when the folder holds no tests.
-function(quorvel_test_program name library)
+# The test program of tests/<name>/, linked to the given libraries and
+# labelled <name>; nothing when the folder holds no tests. The tests in sdl/
+# sub-folders belong to the SDL test program instead.
+function(quorvel_test_program name)
   set(dir ${PROJECT_SOURCE_DIR}/tests/${name})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/sdl/")
   if(NOT sources)
     return()
   endif()
-  add_executable(test_${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
+  add_executable(test_${name} ${sources})
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(test_${name} PRIVATE QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  target_link_libraries(test_${name} PRIVATE ${library} GTest::gtest GTest::gmock)
-  gtest_discover_tests(test_${name}
+  target_link_libraries(test_${name} PRIVATE ${ARGN} quorvel_checked GTest::gtest_main GTest::gmock)
+  quorvel_discover(test_${name} ${name})
+endfunction()
+
+function(quorvel_discover target label)
+  gtest_discover_tests(${target}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    PROPERTIES LABELS ${name}
+    PROPERTIES LABELS ${label}
     DISCOVERY_TIMEOUT 60)
 endfunction()

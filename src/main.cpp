@@ -1,7 +1,6 @@
 #include <cstdio>
 
-int main()
-{
+int main() {
     std::fputs("quorvel: the game cannot start yet: its window and screens are not built.\n", stderr);
     return 1;
 }

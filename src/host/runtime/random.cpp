@@ -6,11 +6,6 @@ namespace host::runtime {
 
 namespace {
 constexpr std::uint32_t kModulusMask = 0xFFFFFF;
-
-std::unique_ptr<RandomSource>& current() {
-    static std::unique_ptr<RandomSource> source = std::make_unique<LinearRandom>();
-    return source;
-}
 } // namespace
 
 LinearRandom::LinearRandom(std::uint32_t seed) : state_(seed & kModulusMask) {}
@@ -33,20 +28,6 @@ void ScriptedRandom::push(float value) {
 float ScriptedRandom::next() {
     if (position_ >= values_.size()) throw std::logic_error("scripted random values ran out");
     return values_[position_++];
-}
-
-RandomSource& Rnd() {
-    return *current();
-}
-
-float rnd() {
-    return current()->next();
-}
-
-std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> source) {
-    auto previous = std::move(current());
-    current() = std::move(source);
-    return previous;
 }
 
 } // namespace host::runtime

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/runtime/global.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -37,10 +39,15 @@ class ScriptedRandom : public RandomSource {
     std::size_t position_ = 0;
 };
 
-// The one generator of the program, seeded at start-up.
-RandomSource& Rnd();
-float rnd();
-// Installs another source (tests); returns the previous one.
-std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> source);
+// The one generator of the program, seeded at start-up; a LinearRandom
+// unless another source was installed (tests script theirs).
+inline constinit Global<RandomSource> installedRandom{
+    "random source", []() -> std::unique_ptr<RandomSource> { return std::make_unique<LinearRandom>(); }};
+inline RandomSource& Rnd() {
+    return installedRandom.get();
+}
+inline float rnd() {
+    return installedRandom.get().next();
+}
 
 } // namespace host::runtime

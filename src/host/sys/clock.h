@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/runtime/global.h"
+
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -58,11 +60,16 @@ class ManualWallClock : public WallClock {
 };
 
 // The program's clocks: the real ones unless a test installed others.
-// Installing returns the previous clock; installing nullptr restores the real one.
-TickClock& tickClock();
-std::unique_ptr<TickClock> installTickClock(std::unique_ptr<TickClock> clock);
-WallClock& wallClock();
-std::unique_ptr<WallClock> installWallClock(std::unique_ptr<WallClock> clock);
+inline constinit runtime::Global<TickClock> installedTickClock{
+    "tick clock", []() -> std::unique_ptr<TickClock> { return std::make_unique<SteadyTickClock>(); }};
+inline constinit runtime::Global<WallClock> installedWallClock{
+    "wall clock", []() -> std::unique_ptr<WallClock> { return std::make_unique<SystemWallClock>(); }};
+inline TickClock& tickClock() {
+    return installedTickClock.get();
+}
+inline WallClock& wallClock() {
+    return installedWallClock.get();
+}
 
 // Calendar fields of a time in the local time zone.
 std::tm localTime(std::chrono::system_clock::time_point time);

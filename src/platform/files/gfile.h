@@ -1,13 +1,11 @@
 #pragma once
 
+#include "host/runtime/global.h"
 #include "platform/files/cls_file.h"
 
-#include <memory>
-
-// The program's one file service (gFile). The shell installs it at start-up;
-// tests install their own. Reaching it while none is installed raises the
-// object-not-set error.
-clsFile& File();
-// Returns the previous instance.
-std::unique_ptr<clsFile> InstallFile(std::unique_ptr<clsFile> file);
-void ResetFile();
+// The program's one file service. The shell installs it at start-up; tests
+// install their own.
+inline constinit host::runtime::Global<clsFile> gFile{"gFile"};
+inline clsFile& File() {
+    return gFile.get();
+}

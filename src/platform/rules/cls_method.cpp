@@ -64,8 +64,3 @@ std::int32_t clsMethod::HIWORD(std::int32_t lngVal) const {
 std::int32_t clsMethod::LOWORD(std::int32_t lngVal) const {
     return lngVal % 65536;
 }
-
-clsMethod& Method() {
-    static clsMethod method;
-    return method;
-}

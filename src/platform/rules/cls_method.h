@@ -1,6 +1,9 @@
 #pragma once
 
+#include "host/runtime/global.h"
+
 #include <cstdint>
+#include <memory>
 
 // Bit sets and bit fields on a 32-bit word. Bits are numbered 1 to 31 (bit k
 // has the value 2^(k-1)); bit 32, the sign bit, is never set. Out-of-range
@@ -24,5 +27,9 @@ class clsMethod {
     std::int32_t LOWORD(std::int32_t lngVal) const;
 };
 
-// The shared instance (gMethod). It holds no state, so it is always there.
-clsMethod& Method();
+// The shared instance. It holds no state, so it is always there.
+inline constinit host::runtime::Global<clsMethod> gMethod{
+    "gMethod", []() -> std::unique_ptr<clsMethod> { return std::make_unique<clsMethod>(); }};
+inline clsMethod& Method() {
+    return gMethod.get();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/runtime/global.h"
+
 #include <memory>
 #include <string>
 
@@ -25,7 +27,7 @@ class GameServices {
     virtual float Rnd() = 0;
 };
 
-// The installed services; raises the object-not-set error when none is.
-GameServices& Services();
-// Installs services (nullptr removes them) and returns the previous ones.
-std::unique_ptr<GameServices> InstallServices(std::unique_ptr<GameServices> services);
+inline constinit host::runtime::Global<GameServices> installedServices{"services"};
+inline GameServices& Services() {
+    return installedServices.get();
+}

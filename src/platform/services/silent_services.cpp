@@ -18,13 +18,3 @@ float SilentServices::Rnd() {
 void SilentServices::scriptDraws(std::vector<float> values) {
     random_ = std::make_unique<host::runtime::ScriptedRandom>(std::move(values));
 }
-
-ScopedSilentServices::ScopedSilentServices() {
-    auto services = std::make_unique<SilentServices>();
-    services_ = services.get();
-    previous_ = InstallServices(std::move(services));
-}
-
-ScopedSilentServices::~ScopedSilentServices() {
-    InstallServices(std::move(previous_));
-}

@@ -48,17 +48,7 @@ class SilentServices : public GameServices {
 
 // Installs a SilentServices for the lifetime of the object and puts the
 // previous services back afterwards.
-class ScopedSilentServices {
+class ScopedSilentServices : public host::runtime::ScopedInstall<GameServices, SilentServices> {
   public:
-    ScopedSilentServices();
-    ~ScopedSilentServices();
-    ScopedSilentServices(const ScopedSilentServices&) = delete;
-    ScopedSilentServices& operator=(const ScopedSilentServices&) = delete;
-
-    SilentServices* operator->() const { return services_; }
-    SilentServices& operator*() const { return *services_; }
-
-  private:
-    SilentServices* services_;
-    std::unique_ptr<GameServices> previous_;
+    ScopedSilentServices() : ScopedInstall(installedServices, std::make_unique<SilentServices>()) {}
 };

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "host/runtime/global.h"
 #include "platform/sound/cls_mng_sound.h"
 
-#include <memory>
-
-// The program's one sound manager (gMngSound). The shell installs it at
-// start-up; tests install their own. Reaching it while none is installed
-// raises the object-not-set error.
-clsMngSound& MngSound();
-void InstallMngSound(std::unique_ptr<clsMngSound> manager);
-void ResetMngSound();
+// The program's one sound manager. The shell installs it at start-up; tests
+// install their own.
+inline constinit host::runtime::Global<clsMngSound> gMngSound{"gMngSound"};
+inline clsMngSound& MngSound() {
+    return gMngSound.get();
+}

@@ -21,10 +21,9 @@ class Receiver : public mdlQuorvel::GameDataReceiver {
 
 // Loads Data/Data.kpz beside the test program, as the game loads it.
 MasterData loadPackedMasterData() {
-    auto previous = InstallFile(std::make_unique<clsFile>());
+    const host::runtime::ScopedInstall file(gFile, std::make_unique<clsFile>());
     Receiver receiver;
     const bool loaded = mdlQuorvel::LoadGameData(receiver);
-    InstallFile(std::move(previous));
     if (!loaded || !receiver.data) throw std::runtime_error("Data/Data.kpz cannot be read");
     return *receiver.data;
 }

@@ -10,7 +10,6 @@
 using namespace host::runtime;
 using testsupport::errorOf;
 
-
 TEST(Convert, TextToNumber) {
     EXPECT_EQ(CDbl("12.5"), 12.5);
     EXPECT_EQ(CDbl(" -3 "), -3.0);

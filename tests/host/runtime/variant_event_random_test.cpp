@@ -58,9 +58,9 @@ TEST(Random, LinearGeneratorIsRepeatableAndInRange) {
 }
 
 TEST(Random, ScriptedValuesAndInstalledSource) {
-    auto previous = installRandomSource(std::make_unique<ScriptedRandom>(std::vector<float>{0.25f, 0.75f}));
+    ScopedInstall scripted(installedRandom,
+                           std::make_unique<ScriptedRandom>(std::vector<float>{0.25f, 0.75f}));
     EXPECT_EQ(rnd(), 0.25f);
     EXPECT_EQ(rnd(), 0.75f);
     EXPECT_THROW(rnd(), std::logic_error);
-    installRandomSource(std::move(previous));
 }

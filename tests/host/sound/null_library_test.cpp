@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <string>
 
 using namespace host::sound;
 using Action = NullBackend::Action;
@@ -14,14 +14,17 @@ namespace {
 
 class NullLibrary : public ::testing::Test {
   protected:
-    void SetUp() override {
-        auto backend = std::make_unique<NullBackend>();
-        null = backend.get();
-        installBackend(std::move(backend));
-    }
-    void TearDown() override { STEnd(); }
+    host::runtime::ScopedInstall<Backend, NullBackend> null{installedBackend,
+                                                            std::make_unique<NullBackend>()};
+};
 
-    NullBackend* null = nullptr;
+// A device that opens the backend it was given, or fails with a reason.
+struct FakeDevice : AudioDevice {
+    std::unique_ptr<Backend> open(std::string& error) override {
+        if (!backend) error = "no sound card";
+        return std::move(backend);
+    }
+    std::unique_ptr<Backend> backend;
 };
 
 } // namespace
@@ -76,25 +79,45 @@ TEST(SoundLibrary, CallsWithoutALibraryDoNothing) {
     EXPECT_EQ(STNumPlaying(1), 0);
 }
 
-TEST(SoundLibrary, WithoutAnAudioDeviceFallsBackToSilenceWithOneLine) {
-    const char* previous = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = previous != nullptr ? previous : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    ::testing::internal::CaptureStderr();
-    const bool heard = STInit(nullptr, 0);
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    if (previous != nullptr) {
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    } else {
-        unsetenv("SDL_AUDIODRIVER");
+TEST(SoundLibrary, StartsOnTheInstalledDeviceOrElseSilentlyWithOneLine) {
+    const struct {
+        const char* name;
+        bool installed;
+        bool opens;
+        const char* reason;
+    } cases[] = {
+        {.name = "no device installed", .installed = false, .opens = false, .reason = "none installed"},
+        {.name = "the device fails", .installed = true, .opens = false, .reason = "no sound card"},
+        {.name = "the device opens", .installed = true, .opens = true, .reason = ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto device = std::make_unique<FakeDevice>();
+        NullBackend* opened = nullptr;
+        if (c.opens) {
+            auto backend = std::make_unique<NullBackend>();
+            opened = backend.get();
+            device->backend = std::move(backend);
+        }
+        host::runtime::ScopedInstall installed(installedAudioDevice,
+                                               c.installed ? std::move(device) : nullptr);
+
+        ::testing::internal::CaptureStderr();
+        const bool heard = STInit(nullptr, 0);
+        const std::string err = ::testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(heard, c.opens);
+        if (c.opens) {
+            EXPECT_EQ(err, "");
+            EXPECT_EQ(installedBackend.find(), opened);
+        } else {
+            EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+            EXPECT_NE(err.find(c.reason), std::string::npos) << err;
+        }
+        ASSERT_TRUE(STReadBytes(1, sound_test::makeWav(0.01), 2));
+        EXPECT_TRUE(STPlayEx(1, 0, 50, 2));
+        EXPECT_EQ(STNumPlaying(1), 1);
+        STEnd();
+        EXPECT_EQ(installedBackend.find(), nullptr);
     }
-
-    EXPECT_FALSE(heard);
-    ASSERT_FALSE(err.empty());
-    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
-
-    ASSERT_TRUE(STReadBytes(1, sound_test::makeWav(0.01), 2));
-    EXPECT_TRUE(STPlayEx(1, 0, 50, 2));
-    EXPECT_EQ(STNumPlaying(1), 1);
-    STEnd();
 }

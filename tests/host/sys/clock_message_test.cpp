@@ -5,19 +5,20 @@
 
 using namespace host::sys;
 
-TEST(Clocks, InstalledClocksAreUsedAndRestored) {
-    auto previousTick = installTickClock(std::make_unique<ManualTickClock>(0xFFFFFFF0u));
-    tickClock().sleep(0x20);
-    EXPECT_EQ(tickClock().milliseconds(), 0x10u); // wraps modulo 2^32
-    installTickClock(std::move(previousTick));
+TEST(Clocks, InstalledClocksAreReachedAndTheRealOnesComeBack) {
+    {
+        host::runtime::ScopedInstall tick(installedTickClock, std::make_unique<ManualTickClock>(0xFFFFFFF0u));
+        tickClock().sleep(0x20);
+        EXPECT_EQ(tickClock().milliseconds(), 0x10u); // wraps modulo 2^32
+    }
 
     using namespace std::chrono;
     auto start = sys_days{year{2024} / 3 / 31} + hours{12};
-    auto previousWall = installWallClock(std::make_unique<ManualWallClock>(start));
-    EXPECT_EQ(wallClock().now(), start);
-    installWallClock(nullptr);
+    {
+        host::runtime::ScopedInstall wall(installedWallClock, std::make_unique<ManualWallClock>(start));
+        EXPECT_EQ(wallClock().now(), start);
+    }
     EXPECT_NE(wallClock().now(), start);
-    (void)previousWall;
 }
 
 TEST(Clocks, SteadyClockAdvancesBySleeping) {

@@ -24,10 +24,7 @@ class TempFolder : public ::testing::Test {
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
-    void TearDown() override {
-        resetProgramFolder();
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::remove_all(folder); }
 
     std::string contents(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -52,19 +49,20 @@ using AtomicFile = TempFolder;
 using Lock = TempFolder;
 
 TEST_F(Paths, GamePathsAreRelativeToTheProgramFolder) {
-    setProgramFolder(folder);
-    struct {
-        const char* game;
-        fs::path expected;
-    } cases[] = {
-        {"\\Data\\Data.kpz", folder / "Data/Data.kpz"},
-        {"\\quorvel.ini", folder / "quorvel.ini"},
-        {"Save/1.dat", folder / "Save/1.dat"},
-        {"", folder},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(gamePath(c.game), c.expected) << c.game;
-    resetProgramFolder();
+    {
+        host::runtime::ScopedInstall installed(installedProgramFolder, std::make_unique<fs::path>(folder));
+        struct {
+            const char* game;
+            fs::path expected;
+        } cases[] = {
+            {"\\Data\\Data.kpz", folder / "Data/Data.kpz"},
+            {"\\quorvel.ini", folder / "quorvel.ini"},
+            {"Save/1.dat", folder / "Save/1.dat"},
+            {"", folder},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(gamePath(c.game), c.expected) << c.game;
+    }
     EXPECT_FALSE(programFolder().empty());
     EXPECT_NE(programFolder(), folder);
 }

@@ -15,12 +15,14 @@ TEST(LogAndShowErrors, AppendsAStampedEntryAndShowsTheBox) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     auto start = std::chrono::system_clock::from_time_t(0) + std::chrono::hours(24 * 365 * 30);
-    auto previous = host::sys::installWallClock(std::make_unique<host::sys::ManualWallClock>(start));
     host::sys::ScriptedMessageBoxes boxes;
-    host::ui::LogAndShowErrors errors(folder / "error.log", boxes);
-    errors.report("first");
-    errors.report("second");
-    host::sys::installWallClock(std::move(previous));
+    {
+        host::runtime::ScopedInstall clock(host::sys::installedWallClock,
+                                           std::make_unique<host::sys::ManualWallClock>(start));
+        host::ui::LogAndShowErrors errors(folder / "error.log", boxes);
+        errors.report("first");
+        errors.report("second");
+    }
 
     std::ifstream in(folder / "error.log", std::ios::binary);
     std::stringstream text;

@@ -24,12 +24,8 @@ class RecordingErrors : public host::ui::HandlerErrorReporter {
 // A form on the null driver with a virtual clock installed, and a pump.
 class UiTest : public testing::Test {
   protected:
-    UiTest() {
-        auto manual = std::make_unique<host::sys::ManualTickClock>(1000);
-        clock = manual.get();
-        previousClock = host::sys::installTickClock(std::move(manual));
-    }
-    ~UiTest() override { host::sys::installTickClock(std::move(previousClock)); }
+    host::runtime::ScopedInstall<host::sys::TickClock, host::sys::ManualTickClock> clock{
+        host::sys::installedTickClock, std::make_unique<host::sys::ManualTickClock>(1000)};
 
     // Places a control on a container and keeps it alive for the test.
     template <class T>
@@ -54,8 +50,6 @@ class UiTest : public testing::Test {
         pump.DoEvents();
     }
 
-    host::sys::ManualTickClock* clock = nullptr;
-    std::unique_ptr<host::sys::TickClock> previousClock;
     host::ui::Form form;
     host::ui::NullVideoDriver driver;
     RecordingErrors errors;

@@ -79,12 +79,6 @@ bool stored(const std::string& name) {
 class Loader {
   public:
     explicit Loader(unsigned decodeThreads = clsLoadData::DefaultDecodeThreads()) : load(decodeThreads) {
-        InstallImages(std::make_unique<clsImages>());
-        InstallMngSound(std::make_unique<clsMngSound>());
-        previousFile_ = InstallFile(std::make_unique<clsFile>());
-        auto backend = std::make_unique<host::sound::NullBackend>();
-        sound = backend.get();
-        host::sound::installBackend(std::move(backend));
         load.SetData(box, frame);
         load.StartProcess.subscribe(
             [this](std::string& name, std::int16_t& max) { log.starts.emplace_back(name, max); });
@@ -98,40 +92,32 @@ class Loader {
                 log.previousMissing.push_back(name);
         });
     }
-    ~Loader() {
-        host::sound::STEnd();
-        InstallFile(std::move(previousFile_));
-        ResetMngSound();
-        ResetImages();
-        host::sys::resetProgramFolder();
-    }
-
+    host::runtime::ScopedInstall<clsImages> images{gImages, std::make_unique<clsImages>()};
+    host::runtime::ScopedInstall<clsMngSound> mngSound{gMngSound, std::make_unique<clsMngSound>()};
+    host::runtime::ScopedInstall<clsFile> file{gFile, std::make_unique<clsFile>()};
+    host::runtime::ScopedInstall<host::sound::Backend, host::sound::NullBackend> sound{
+        host::sound::installedBackend, std::make_unique<host::sound::NullBackend>()};
     ScopedSilentServices services;
     host::ui::PictureBox box;
     host::gdi::DeviceContext frame{1, 1};
     clsLoadData load;
     EventLog log;
-    host::sound::NullBackend* sound = nullptr;
-
-  private:
-    std::unique_ptr<clsFile> previousFile_;
 };
 
 // A program folder of its own, removed at the end.
 class TemporaryProgramFolder {
   public:
     TemporaryProgramFolder()
-        : path_(fs::temp_directory_path() / ("quorvel-assets-" + std::to_string(::getpid()))) {
+        : path_(fs::temp_directory_path() / ("quorvel-assets-" + std::to_string(::getpid()))),
+          installed_(host::sys::installedProgramFolder, std::make_unique<fs::path>(path_)) {
         fs::create_directories(path_);
-        enter();
     }
     ~TemporaryProgramFolder() { fs::remove_all(path_); }
     fs::path data(const std::string& name) const { return path_ / "Data" / name; }
-    // Again, after a loader has put the real one back.
-    void enter() const { host::sys::setProgramFolder(path_); }
 
   private:
     fs::path path_;
+    host::runtime::ScopedInstall<fs::path> installed_;
 };
 
 fs::path realData(const std::string& name) {
@@ -319,9 +305,9 @@ struct LoadOutcome {
     bool operator==(const LoadOutcome&) const = default;
 };
 
-LoadOutcome loadImages(unsigned decodeThreads, const TemporaryProgramFolder& folder) {
+// Loads from the installed program folder.
+LoadOutcome loadImages(unsigned decodeThreads) {
     Loader loader(decodeThreads);
-    folder.enter();
     LoadOutcome outcome;
     outcome.error = errorOf([&] { loader.load.LoadImage(); });
     outcome.steps = loader.log.steps;
@@ -398,13 +384,13 @@ TEST_F(CraftedArchive, CraftedRecordsBecomePlaceholdersOfTheirExpectedSize) {
 
 // Picture by picture, mask by mask, step by step and error for error.
 TEST_F(CraftedArchive, ParallelLoadEqualsTheSerialOne) {
-    const LoadOutcome serial = loadImages(1, folder);
+    const LoadOutcome serial = loadImages(1);
     ASSERT_EQ(serial.error, ErrorNumber::SubscriptOutOfRange);
     // The pictures before the cut and the masks of those before the backgrounds.
     ASSERT_EQ(serial.stored.size(), kCut + kJpeg);
     for (const unsigned threads : {2u, 4u, 8u}) {
         SCOPED_TRACE(threads);
-        EXPECT_TRUE(loadImages(threads, folder) == serial);
+        EXPECT_TRUE(loadImages(threads) == serial);
     }
 }
 

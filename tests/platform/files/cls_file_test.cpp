@@ -19,22 +19,15 @@ namespace {
 class FileService : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder =
-            fs::temp_directory_path() / ("quorvel-file-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "Data");
-        host::sys::setProgramFolder(folder);
         file.StartProcess.subscribe(
             [this](std::int16_t& max) { events.push_back("Start " + std::to_string(max)); });
         file.IOProcess.subscribe([this](std::int32_t& now, std::int32_t& max) {
             events.push_back("IO " + std::to_string(now) + "/" + std::to_string(max));
         });
     }
-    void TearDown() override {
-        host::sys::resetProgramFolder();
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::remove_all(folder); }
 
     void put(const std::string& name, const std::string& contents) {
         std::ofstream(folder / name, std::ios::binary) << contents;
@@ -55,7 +48,11 @@ class FileService : public ::testing::Test {
 
     ScopedSilentServices silent;
     clsFile file;
-    fs::path folder;
+    fs::path folder =
+        fs::temp_directory_path() / ("quorvel-file-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    host::runtime::ScopedInstall<fs::path> programFolder{host::sys::installedProgramFolder,
+                                                         std::make_unique<fs::path>(folder)};
     std::vector<std::string> events;
 };
 
@@ -205,14 +202,14 @@ TEST_F(FileService, AppendWritesStampTextAndDashes) {
     std::string savedTz = tz ? tz : "";
     ::setenv("TZ", "UTC", 1);
     ::tzset();
-    auto previous = host::sys::installWallClock(std::make_unique<host::sys::ManualWallClock>(stamp));
+    host::runtime::ScopedInstall clock(host::sys::installedWallClock,
+                                       std::make_unique<host::sys::ManualWallClock>(stamp));
 
     ASSERT_TRUE(file.FileWriteAppend("\\error.log", "first", true, true));
     ASSERT_TRUE(file.FileWriteAppend("\\error.log", "second", false, false));
     EXPECT_EQ(contents("error.log"),
               "2024/04/01 09:05:07\r\nfirst\r\n" + std::string(39, '-') + "\r\nsecond\r\n");
 
-    host::sys::installWallClock(std::move(previous));
     if (tz) {
         ::setenv("TZ", savedTz.c_str(), 1);
     } else {

@@ -120,12 +120,10 @@ TEST(clsImages, SetImageCopiesTheTopLeft800By600AndRefreshes) {
 }
 
 TEST(Images, IsReachableOnlyWhileInstalled) {
-    ResetImages();
     EXPECT_EQ(errorOf([] { Images(); }), ErrorNumber::ObjectNotSet);
-    auto store = std::make_unique<clsImages>();
-    const clsImages* raw = store.get();
-    InstallImages(std::move(store));
-    EXPECT_EQ(&Images(), raw);
-    ResetImages();
+    {
+        host::runtime::ScopedInstall installed(gImages, std::make_unique<clsImages>());
+        EXPECT_EQ(&Images(), installed.get());
+    }
     EXPECT_EQ(errorOf([] { Images(); }), ErrorNumber::ObjectNotSet);
 }

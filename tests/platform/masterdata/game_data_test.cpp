@@ -71,25 +71,21 @@ class Receiver : public mdlQuorvel::GameDataReceiver {
 class LoadGameDataTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() / ("quorvel-gamedata-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "Data");
-        host::sys::setProgramFolder(folder);
-        previous = InstallFile(std::make_unique<clsFile>());
     }
-    void TearDown() override {
-        InstallFile(std::move(previous));
-        host::sys::resetProgramFolder();
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
     void writeArchive(const std::vector<std::uint8_t>& bytes) {
         std::ofstream(folder / "Data/Data.kpz", std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
     ScopedSilentServices silent;
-    std::unique_ptr<clsFile> previous;
-    std::filesystem::path folder;
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quorvel-gamedata-" + std::to_string(::getpid()));
+    host::runtime::ScopedInstall<std::filesystem::path> programFolder{
+        host::sys::installedProgramFolder, std::make_unique<std::filesystem::path>(folder)};
+    host::runtime::ScopedInstall<clsFile> file{gFile, std::make_unique<clsFile>()};
 };
 
 } // namespace

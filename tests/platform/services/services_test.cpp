@@ -8,14 +8,13 @@
 using host::sys::ManualTickClock;
 
 TEST(Services, MissingServicesRaiseObjectNotSet) {
-    auto previous = InstallServices(nullptr);
+    host::runtime::ScopedInstall none(installedServices, std::unique_ptr<GameServices>());
     try {
         Services();
         FAIL();
     } catch (const host::runtime::RuntimeError& e) {
         EXPECT_EQ(e.number(), host::runtime::ErrorNumber::ObjectNotSet);
     }
-    InstallServices(std::move(previous));
 }
 
 TEST(Services, ScopedSilentServicesRecordAndRestore) {

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 TEST(StandardServices, WaitsOnTheProgramClockAndDrawsFromTheRuntimeGenerator) {
-    auto previousClock = host::sys::installTickClock(std::make_unique<host::sys::ManualTickClock>());
-    auto previousRandom = host::runtime::installRandomSource(
+    host::runtime::ScopedInstall clock(host::sys::installedTickClock,
+                                       std::make_unique<host::sys::ManualTickClock>());
+    host::runtime::ScopedInstall random(
+        host::runtime::installedRandom,
         std::make_unique<host::runtime::ScriptedRandom>(std::vector<float>{0.125f}));
     host::sys::ScriptedMessageBoxes boxes;
     boxes.answer(true);
@@ -23,7 +25,4 @@ TEST(StandardServices, WaitsOnTheProgramClockAndDrawsFromTheRuntimeGenerator) {
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[0].text, "Error:Translucent2");
     EXPECT_EQ(boxes.shown()[1].title, "終了確認");
-
-    host::runtime::installRandomSource(std::move(previousRandom));
-    host::sys::installTickClock(std::move(previousClock));
 }

@@ -15,17 +15,10 @@ namespace {
 class IniFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder =
-            fs::temp_directory_path() / ("quorvel-ini-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
-        host::sys::setProgramFolder(folder);
     }
-    void TearDown() override {
-        host::sys::resetProgramFolder();
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::remove_all(folder); }
     void put(const std::string& text) { std::ofstream(folder / "quorvel.ini", std::ios::binary) << text; }
     std::string file() {
         std::ifstream in(folder / "quorvel.ini", std::ios::binary);
@@ -38,7 +31,11 @@ class IniFile : public ::testing::Test {
         return out;
     }
 
-    fs::path folder;
+    fs::path folder =
+        fs::temp_directory_path() / ("quorvel-ini-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    host::runtime::ScopedInstall<fs::path> programFolder{host::sys::installedProgramFolder,
+                                                         std::make_unique<fs::path>(folder)};
     CIniFile ini;
 };
 

@@ -24,16 +24,12 @@ const std::vector<std::uint8_t> musicBytes{'O', 'g', 'g', 'S', 1, 2, 3, 4};
 class SoundManager : public ::testing::Test {
   protected:
     void SetUp() override {
-        auto backend = std::make_unique<NullBackend>();
-        null = backend.get();
-        host::sound::installBackend(std::move(backend));
         addMusic("春");
         addMusic("夏");
         for (const char* name : {"click", "mousemove", "scroll", "sort"})
             addEffect(name);
         null->clearCalls();
     }
-    void TearDown() override { host::sound::STEnd(); }
 
     bool addMusic(const std::string& name) {
         return mng.AddSound(name, musicBytes, 1, 0, static_cast<std::int32_t>(musicBytes.size()) - 1);
@@ -49,7 +45,8 @@ class SoundManager : public ::testing::Test {
         }
     }
 
-    NullBackend* null = nullptr;
+    host::runtime::ScopedInstall<host::sound::Backend, NullBackend> null{host::sound::installedBackend,
+                                                                         std::make_unique<NullBackend>()};
     clsMngSound mng;
 };
 

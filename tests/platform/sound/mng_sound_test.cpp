@@ -7,7 +7,6 @@ using host::runtime::ErrorNumber;
 using host::runtime::RuntimeError;
 
 TEST(MngSoundAccessor, ReachesTheInstalledManagerAndFailsWithoutOne) {
-    ResetMngSound();
     try {
         MngSound();
         ADD_FAILURE() << "no error raised";
@@ -15,10 +14,9 @@ TEST(MngSoundAccessor, ReachesTheInstalledManagerAndFailsWithoutOne) {
         EXPECT_EQ(e.number(), ErrorNumber::ObjectNotSet);
     }
 
-    auto manager = std::make_unique<clsMngSound>();
-    clsMngSound* installed = manager.get();
-    InstallMngSound(std::move(manager));
-    EXPECT_EQ(&MngSound(), installed);
-    ResetMngSound();
+    {
+        host::runtime::ScopedInstall installed(gMngSound, std::make_unique<clsMngSound>());
+        EXPECT_EQ(&MngSound(), installed.get());
+    }
     EXPECT_THROW(MngSound(), RuntimeError);
 }

@@ -19,16 +19,16 @@ using host::ui::InputEvent;
 
 class WaitTimePumpTest : public testing::Test {
   protected:
+    // Starts near the top of the 32-bit range, so it wraps during the test.
+    host::runtime::ScopedInstall<host::sys::TickClock, host::sys::ManualTickClock> clock{
+        host::sys::installedTickClock, std::make_unique<host::sys::ManualTickClock>(0xFFFFFF00u)};
+
     WaitTimePumpTest() {
-        auto manual = std::make_unique<host::sys::ManualTickClock>(0xFFFFFF00u); // wraps during the test
-        clock = manual.get();
-        previous = host::sys::installTickClock(std::move(manual));
         for (auto* box : {&outer, &inner})
             box->setParent(&form);
         outer.Move(0, 0, 50, 50);
         inner.Move(100, 0, 50, 50);
     }
-    ~WaitTimePumpTest() override { host::sys::installTickClock(std::move(previous)); }
 
     void waitTime(double ms) {
         WaitTime(ms, *clock, [this] { pump.DoEvents(); });
@@ -38,8 +38,6 @@ class WaitTimePumpTest : public testing::Test {
     struct Quiet : host::ui::HandlerErrorReporter {
         void report(const std::string&) override {}
     } errors;
-    host::sys::ManualTickClock* clock = nullptr;
-    std::unique_ptr<host::sys::TickClock> previous;
     host::ui::Form form;
     host::ui::NullVideoDriver driver;
     host::ui::MessagePump pump{form, driver, errors};

@@ -25,22 +25,13 @@ namespace {
 
 // A wall clock that moves only when told to, installed for the test's life.
 // Declare it before the fixture: play time is counted from construction.
-class ScopedWallClock {
+class ScopedWallClock
+    : public host::runtime::ScopedInstall<host::sys::WallClock, host::sys::ManualWallClock> {
   public:
-    explicit ScopedWallClock(std::chrono::system_clock::time_point start) {
-        auto clock = std::make_unique<host::sys::ManualWallClock>(start);
-        clock_ = clock.get();
-        previous_ = host::sys::installWallClock(std::move(clock));
-    }
-    ~ScopedWallClock() { host::sys::installWallClock(std::move(previous_)); }
-    ScopedWallClock(const ScopedWallClock&) = delete;
-    ScopedWallClock& operator=(const ScopedWallClock&) = delete;
+    explicit ScopedWallClock(std::chrono::system_clock::time_point start)
+        : ScopedInstall(host::sys::installedWallClock, std::make_unique<host::sys::ManualWallClock>(start)) {}
 
-    void advance(std::chrono::system_clock::duration by) { clock_->advance(by); }
-
-  private:
-    host::sys::ManualWallClock* clock_;
-    std::unique_ptr<host::sys::WallClock> previous_;
+    void advance(std::chrono::system_clock::duration by) { get()->advance(by); }
 };
 
 const auto kStamp = std::chrono::system_clock::from_time_t(1'700'000'000);

@@ -1,3 +1,4 @@
+#include "host/sdl/sdl_mixer_device.h"
 #include "host/sound/sample_audio.h"
 #include "host/sound/sound_library.h"
 #include "host/sound/volume.h"
@@ -40,6 +41,9 @@ class SdlMixerLibrary : public ::testing::Test {
         ASSERT_TRUE(STInit(nullptr, 0)) << "the dummy audio driver should open";
     }
     void TearDown() override { STEnd(); }
+
+    host::runtime::ScopedInstall<AudioDevice> device{installedAudioDevice,
+                                                     std::make_unique<host::sdl::SdlMixerDevice>()};
 };
 
 } // namespace
@@ -83,4 +87,19 @@ TEST_F(SdlMixerLibrary, BytesThatAreNotSoundAreRefused) {
     EXPECT_FALSE(STReadBytes(2, junk, 2));
     EXPECT_FALSE(STLoop(1));
     EXPECT_EQ(STNumPlaying(2), 0);
+}
+
+TEST(SdlMixerDevice, AnAudioDriverThatDoesNotExistFailsWithSdlsReason) {
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    std::string error;
+    const auto backend = host::sdl::SdlMixerDevice().open(error);
+    if (previous != nullptr) {
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_AUDIODRIVER");
+    }
+    EXPECT_EQ(backend, nullptr);
+    EXPECT_FALSE(error.empty());
 }

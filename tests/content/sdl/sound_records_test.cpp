@@ -4,6 +4,7 @@
 #include "tools/assets/sound/music_scores.h"
 #include "tools/assets/sound_generators.h"
 
+#include "host/sdl/sdl_mixer_device.h"
 #include "host/sound/sound_library.h"
 #include "host/sys/paths.h"
 #include "platform/assets/asset_table.h"
@@ -48,6 +49,9 @@ class SoundRecords : public ::testing::Test {
         frequency_ = frequency;
     }
     void TearDown() override { host::sound::STEnd(); }
+
+    host::runtime::ScopedInstall<host::sound::AudioDevice> device_{
+        host::sound::installedAudioDevice, std::make_unique<host::sdl::SdlMixerDevice>()};
 
     // The record restored and with its zero padding, as the loader hands it over.
     static std::vector<std::uint8_t> record(const tools::SoundBudget& sound) {

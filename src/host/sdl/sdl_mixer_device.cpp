@@ -1,4 +1,4 @@
-#include "host/sound/sdl_mixer_backend.h"
+#include "host/sdl/sdl_mixer_device.h"
 
 #include "host/sound/volume.h"
 
@@ -10,8 +10,11 @@
 #include <optional>
 #include <vector>
 
-namespace host::sound {
+namespace host::sdl {
 namespace {
+
+using sound::Backend;
+using sound::mixerVolume;
 
 constexpr int channelCount = 16;
 
@@ -182,7 +185,7 @@ class SdlMixerBackend final : public Backend {
 
 } // namespace
 
-std::unique_ptr<Backend> openSdlMixerBackend(std::string& error) {
+std::unique_ptr<Backend> SdlMixerDevice::open(std::string& error) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
         return nullptr;
@@ -198,4 +201,4 @@ std::unique_ptr<Backend> openSdlMixerBackend(std::string& error) {
     return std::make_unique<SdlMixerBackend>();
 }
 
-} // namespace host::sound
+} // namespace host::sdl

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-// Every test runs headless: SDL gets its dummy video and audio drivers unless
-// a test run asks for others (the window test under Xvfb does).
+// The SDL tests run headless: SDL gets its dummy video and audio drivers
+// unless the run asks for others (the window test under Xvfb does).
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
