@@ -37,18 +37,23 @@ PreparedImage PrepareImage(std::span<std::uint8_t> archive, std::size_t index, c
         image.height = record.height;
         image.picture = CreatePlaceholderDC(hRefDC, toInteger(image.width), toInteger(image.height));
     } else {
-        const DeviceContext source(std::move(decoded));
-        const std::int32_t sourceWidth = source.bitmap().width();
-        const std::int32_t sourceHeight = source.bitmap().height();
+        const std::int32_t sourceWidth = decoded->width();
+        const std::int32_t sourceHeight = decoded->height();
         image.width = record.stretched ? AssetTable::kStretchWidth : sourceWidth;
         image.height = record.stretched ? AssetTable::kStretchHeight : sourceHeight;
-        image.picture = CreateMemoryDC(hRefDC, toInteger(image.width), toInteger(image.height));
-        if (record.stretched) {
-            host::gdi::StretchBlt(*image.picture, 0, 0, image.width, image.height, source, 0, 0, sourceWidth,
-                                  sourceHeight, host::gdi::SRCCOPY);
+        if (!hRefDC.bitmap().monochrome() && sourceWidth == image.width && sourceHeight == image.height) {
+            // Already what a copy would make: the decoded bitmap is kept as it is.
+            image.picture = std::make_unique<DeviceContext>(std::move(decoded));
         } else {
-            host::gdi::BitBlt(*image.picture, 0, 0, image.width, image.height, source, 0, 0,
-                              host::gdi::SRCCOPY);
+            const DeviceContext source(std::move(decoded));
+            image.picture = CreateMemoryDC(hRefDC, toInteger(image.width), toInteger(image.height));
+            if (record.stretched) {
+                host::gdi::StretchBlt(*image.picture, 0, 0, image.width, image.height, source, 0, 0,
+                                      sourceWidth, sourceHeight, host::gdi::SRCCOPY);
+            } else {
+                host::gdi::BitBlt(*image.picture, 0, 0, image.width, image.height, source, 0, 0,
+                                  host::gdi::SRCCOPY);
+            }
         }
     }
     if (!record.stretched) {
