@@ -6,8 +6,13 @@
 #include <cstdlib>
 
 std::shared_ptr<const host::gdi::Font> CreateFontHandle(const clsFont& font) {
-    const int height = std::abs(host::runtime::MulDiv(font.Size(), host::gdi::kLogPixelsY, 72));
-    return host::gdi::CreateFontIndirect({height, font.Bold() ? host::gdi::FW_BOLD : 0, font.Name()});
+    return CreateFontHandle(font.Size(), font.Bold(), font.Name());
+}
+
+std::shared_ptr<const host::gdi::Font> CreateFontHandle(std::int32_t points, bool bold,
+                                                        const std::string& face) {
+    const int height = std::abs(host::runtime::MulDiv(points, host::gdi::kLogPixelsY, 72));
+    return host::gdi::CreateFontIndirect({height, bold ? host::gdi::FW_BOLD : 0, face});
 }
 
 host::gdi::Rect GetRectFromClsRECT(const clsRECT& rect) {

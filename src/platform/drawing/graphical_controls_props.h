@@ -8,10 +8,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 // The font of the record: its point size as a cell height in pixels, bold or
 // regular weight, its face; never italic.
 std::shared_ptr<const host::gdi::Font> CreateFontHandle(const clsFont& font);
+// The same from the values themselves, the size used as it comes.
+std::shared_ptr<const host::gdi::Font> CreateFontHandle(std::int32_t points, bool bold,
+                                                        const std::string& face);
 
 host::gdi::Rect GetRectFromClsRECT(const clsRECT& rect);
 
