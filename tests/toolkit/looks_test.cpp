@@ -1,8 +1,13 @@
 #include "toolkit/ctr_graphical_label_ex.h"
 #include "toolkit/ctr_graphical_label_lite.h"
+#include "toolkit/ctr_graphical_panel.h"
+#include "toolkit/graphical_graph.h"
 
 #include "toolkit_fixture.h"
 
+#include "platform/drawing/memory_dc.h"
+
+#include "host/gdi/fill.h"
 #include "host/ui/compose.h"
 
 namespace {
@@ -75,6 +80,81 @@ TEST_F(LooksTest, RendersEveryLookOfTheLabelAndTheBar) {
     toolkit_test::writeLook(frame.bitmap(), "toolkit_labels_and_bars.png");
     EXPECT_NE(frame.bitmap().pixel(labels[0]->Left() + 5, labels[0]->Top() + 30),
               screen.hDC().bitmap().pixel(labels[0]->Left() + 5, labels[0]->Top() + 30));
+}
+
+// The gauges of the school screen over the scene: ability gauges with their
+// captions, hovered and chosen, thin experience bars, the loading gauge.
+TEST_F(LooksTest, RendersTheGauges) {
+    toolkit_test::paintScene(screen.hDC().bitmap());
+    const char* names[] = {"体力", "腕力", "敏捷", "技術", "知力", "忍耐"};
+    std::vector<GraphicalGraph*> gauges;
+    for (int i = 0; i < 6; ++i) {
+        const int y = 40 + i * 34;
+        auto& gauge = place<GraphicalGraph>(screen, 40, y, 220, 24);
+        gauge.FontSize(12);
+        gauge.FontColor(3);
+        gauge.EnableMouseOver(true);
+        gauge.EnableSelect(true);
+        gauge.Max(25);
+        gauge.SetImage(screen.hDC(), 40, static_cast<std::int16_t>(y));
+        gauge.DrawValue(true);
+        gauge.DrawPercent(false);
+        gauge.Text(names[i]);
+        gauge.Value(static_cast<std::int16_t>(4 + i * 4));
+        auto& exp = place<GraphicalGraph>(screen, 40, y + 25, 220, 5);
+        exp.FrameSize(0);
+        exp.DrawPercent(true);
+        exp.ProgressColor(146);
+        exp.SetImage(screen.hDC(), 40, static_cast<std::int16_t>(y + 25));
+        exp.Value(static_cast<std::int16_t>(15 * i));
+        gauges.push_back(&gauge);
+    }
+    gauges[2]->Selected(true);
+    send(host::ui::InputEvent::move(gauges[4]->Left() + 30, gauges[4]->Top() + 8));
+
+    auto& loading = place<GraphicalGraph>(screen, 300, 500, 400, 30);
+    loading.FontSize(16);
+    loading.DrawPercent(true);
+    loading.DrawValue(true);
+    loading.Text("画像データ読み込み");
+    loading.Translucent(false);
+    loading.SetImage(screen.hDC(), 300, 500);
+    loading.Value(63);
+
+    host::gdi::DeviceContext frame(800, 600);
+    host::ui::Compose(form, frame);
+    toolkit_test::writeLook(frame.bitmap(), "toolkit_gauges.png");
+    EXPECT_EQ(loading.caption(), "画像データ読み込み 63％");
+}
+
+// The formation matrix: unit pictures through their masks on enabled
+// cells, the border under the pointer and the rings of chosen cells.
+TEST_F(LooksTest, RendersThePanelMatrix) {
+    toolkit_test::paintScene(screen.hDC().bitmap());
+    host::gdi::DeviceContext unit(44, 44);
+    host::gdi::FillRect(unit, {10, 4, 34, 40}, host::gdi::Brush{toolkit_test::RGB(180, 40, 40)});
+    host::gdi::FillRect(unit, {16, 0, 28, 10}, host::gdi::Brush{toolkit_test::RGB(240, 200, 160)});
+    const auto mask = CreateMaskDC(unit, 44, 44, host::gdi::kWhite, unit);
+
+    auto& matrix = place<ctrGraphicalPanel>(screen, 270, 170, 10, 10);
+    matrix.SetPanels(5, 5, 52, 52);
+    matrix.SetImage(screen.hDC(), 270, 170);
+    const int cells[][2] = {{1, 3}, {2, 2}, {2, 4}, {3, 1}, {3, 3}, {3, 5}};
+    for (const auto& cell : cells) {
+        const auto row = static_cast<std::int16_t>(cell[0]);
+        const auto col = static_cast<std::int16_t>(cell[1]);
+        matrix.SetPanelEnabled(row, col, true);
+        matrix.SetPanelImage(row, col, &unit, mask.get());
+    }
+    matrix.Paint();
+    matrix.PanelSelect(2, 2, true);
+    matrix.PanelSelect(3, 5, true);
+    send(host::ui::InputEvent::move(270 + 2 * 52 + 20, 170 + 2 * 52 + 20));
+
+    host::gdi::DeviceContext frame(800, 600);
+    host::ui::Compose(form, frame);
+    toolkit_test::writeLook(frame.bitmap(), "toolkit_panel_matrix.png");
+    EXPECT_TRUE(matrix.PanelSelect(2, 2));
 }
 
 } // namespace
