@@ -37,3 +37,10 @@ std::optional<long> numberOf(const std::string& field) {
         return std::nullopt;
     }
 }
+
+std::set<std::string> picturesOf(tools::PictureKind kind) {
+    std::set<std::string> names;
+    for (const auto& picture : tools::PictureBudgets())
+        if (picture.kind == kind) names.emplace(picture.name);
+    return names;
+}

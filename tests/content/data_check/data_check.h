@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/masterdata/game_data_sections.h"
+#include "tools/assets/budget_table.h"
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ struct MasterData {
 
 // A number field as the loaders read it; nullopt when it does not convert.
 std::optional<long> numberOf(const std::string& field);
+
+// The names of the pictures of that kind in the picture table.
+std::set<std::string> picturesOf(tools::PictureKind kind);
 
 class Findings {
   public:

@@ -17,13 +17,6 @@
 
 namespace {
 
-std::set<std::string> picturesOf(tools::PictureKind kind) {
-    std::set<std::string> names;
-    for (const auto& picture : tools::PictureBudgets())
-        if (picture.kind == kind) names.emplace(picture.name);
-    return names;
-}
-
 // The number a field holds when it converts to a field of that many bits.
 std::optional<long> numberOf(const std::string& field, int bits) {
     try {

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The words and numbers the battle rules use, named once.
+
+// Formation types (clsLine::LineType, a monster's LineType).
+namespace formation_type {
+inline constexpr std::string_view kAttack = "攻撃";
+inline constexpr std::string_view kDefense = "防御";
+inline constexpr std::string_view kSurprise = "奇襲";
+inline constexpr std::array<std::string_view, 3> kAll = {kAttack, kDefense, kSurprise};
+} // namespace formation_type
+
+// Unit types: a formation's SubType and the type standing at a position.
+namespace unit_type {
+inline constexpr std::string_view kSwordsman = "剣士";
+inline constexpr std::string_view kSpearman = "槍兵";
+inline constexpr std::string_view kArcher = "弓兵";
+inline constexpr std::string_view kCavalry = "騎兵";
+inline constexpr std::array<std::string_view, 4> kAll = {kSwordsman, kSpearman, kArcher, kCavalry};
+} // namespace unit_type
+
+// A skill's kind (clsSkillData::Target).
+namespace skill_kind {
+inline constexpr std::int32_t kSelf = 1;
+inline constexpr std::int32_t kAttack = 2;
+inline constexpr std::int32_t kCounterStance = 3;
+inline constexpr std::int32_t kAttackToo = 4;
+inline constexpr std::int32_t kGuardStance = 5;
+} // namespace skill_kind
+
+// Skills with rules of their own, recognised by name.
+namespace special_skill {
+inline constexpr std::string_view kWait = "待機";
+inline constexpr std::string_view kWheel = "車懸かり";
+inline constexpr std::string_view kWoodpecker = "きつつき";
+inline constexpr std::string_view kCutIn = "切り込み";
+inline constexpr std::string_view kCharge = "突撃";
+inline constexpr std::string_view kLastStand = "背水";
+inline constexpr std::string_view kSwallowReturn = "ツバメ返し";
+inline constexpr std::string_view kIronWall = "鉄壁";
+inline constexpr std::array<std::string_view, 8> kAll = {kWait,   kWheel,     kWoodpecker,    kCutIn,
+                                                         kCharge, kLastStand, kSwallowReturn, kIronWall};
+} // namespace special_skill
+
+namespace battle_limit {
+// Positions of every formation, numbered 1..5; also the columns and rows of its grid.
+inline constexpr std::int16_t kPositions = 5;
+// Skills of one formation or monster (one button each).
+inline constexpr int kSkills = 6;
+// A monster's defeat count never passes this.
+inline constexpr std::int16_t kDefeats = 999;
+} // namespace battle_limit
+
+// Defeats after which the bestiary shows a monster's values.
+namespace bestiary_reveal {
+inline constexpr std::int16_t kLineType = 5;
+inline constexpr std::int16_t kPhysical = 10;
+inline constexpr std::int16_t kOffense = 20;
+inline constexpr std::int16_t kDefense = 30;
+inline constexpr std::int16_t kEnergy = 40;
+inline constexpr std::int16_t kSkills = 50;
+} // namespace bestiary_reveal
+
+// The tournaments of the year: June, October and March.
+namespace tournament {
+inline constexpr std::int16_t kJune = 6;
+inline constexpr std::int16_t kOctober = 10;
+inline constexpr std::int16_t kMarch = 3;
+
+// The period a rule row names for the month: 1, 2, 3; 0 for a month without a tournament.
+constexpr std::int16_t periodOf(std::int16_t month) {
+    if (month == kJune) return 1;
+    if (month == kOctober) return 2;
+    if (month == kMarch) return 3;
+    return 0;
+}
+} // namespace tournament
