@@ -76,12 +76,12 @@ TEST(GridSortKeys, NumbersAreWholeNumbersRoundedHalfToEven) {
 
 // A grid of rows with the given cells (column 0 a check column when check).
 ctrGraphicalGridVer2 gridOf(const std::vector<std::vector<std::string>>& rows, bool check = false) {
-    std::vector<gridtest::ColumnSpec> specs;
+    std::vector<gridtest::ColumnShape> shapes;
     for (std::size_t c = 0; c < rows.front().size(); ++c)
-        specs.push_back(check && c == 0 ? kCheck : gridtest::ColumnSpec{kColumnTextLeft, 40});
+        shapes.push_back(check && c == 0 ? kCheck : gridtest::ColumnShape{kColumnTextLeft, 40});
     ctrGraphicalGridVer2 grid;
-    grid.SetGrid(columns(specs), 10, static_cast<std::int16_t>(rows.size() - 1),
-                 static_cast<std::int16_t>(specs.size() - 1), 20);
+    grid.SetGrid(columns(shapes), 10, static_cast<std::int16_t>(rows.size() - 1),
+                 static_cast<std::int16_t>(shapes.size() - 1), 20);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         grid.Row(static_cast<std::int16_t>(r));
         for (std::size_t c = 0; c < rows[r].size(); ++c) {

@@ -9,7 +9,7 @@
 
 namespace gridtest {
 
-struct ColumnSpec {
+struct ColumnShape {
     std::int32_t kind;
     std::int16_t width;
     std::int16_t minor = 0;
@@ -17,18 +17,18 @@ struct ColumnSpec {
 };
 
 // A column set "test" with the given columns, handed out as a grid takes it.
-inline std::shared_ptr<const GGVer2HeaderCollection> columns(const std::vector<ColumnSpec>& specs) {
+inline std::shared_ptr<const GGVer2HeaderCollection> columns(const std::vector<ColumnShape>& shapes) {
     clsGGVer2Headers registry;
     std::int16_t index = 0;
-    for (const ColumnSpec& spec : specs) {
+    for (const ColumnShape& shape : shapes) {
         ++index;
-        registry.Add("test", "c" + std::to_string(index), spec.kind, index, spec.width, "", spec.minor,
-                     spec.major, nullptr, nullptr);
+        registry.Add("test", "c" + std::to_string(index), shape.kind, index, shape.width, "", shape.minor,
+                     shape.major, nullptr, nullptr);
     }
     return registry.GetHeaders("test");
 }
 
 // The check column of the game's sets: 25 wide, a 10 x 20 picture.
-inline const ColumnSpec kCheck{kColumnCheckMark, 25, 10, 20};
+inline const ColumnShape kCheck{kColumnCheckMark, 25, 10, 20};
 
 } // namespace gridtest
