@@ -3,6 +3,7 @@
 #include "host/runtime/saturate.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 namespace {
@@ -14,6 +15,11 @@ std::int16_t pixels(std::int64_t value) {
 
 std::string rowKey(std::int16_t pRow) {
     return "Row" + std::to_string(pRow);
+}
+
+// A field of the cell, or what a missing cell gives.
+template <class Value, class Field> Value fieldOr(const clsGVHeader* header, Field field, Value none) {
+    return header ? Value(std::invoke(field, *header)) : none;
 }
 
 bool odd(int n) {
@@ -127,53 +133,45 @@ std::int16_t clsGVHeaders::RowHeight(std::int16_t pRow) const {
 }
 
 bool clsGVHeaders::IsTextColor(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header && header->IsTextColor();
+    return fieldOr(at(pRow, pCol), &clsGVHeader::IsTextColor, false);
 }
 
 bool clsGVHeaders::IsImage(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header && header->IsImage();
+    return fieldOr(at(pRow, pCol), &clsGVHeader::IsImage, false);
 }
 
 const host::gdi::DeviceContext* clsGVHeaders::Image(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->Image() : nullptr;
+    return fieldOr<const host::gdi::DeviceContext*>(at(pRow, pCol), &clsGVHeader::Image, nullptr);
 }
 
 const host::gdi::DeviceContext* clsGVHeaders::MaskImage(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->MaskImage() : nullptr;
+    return fieldOr<const host::gdi::DeviceContext*>(at(pRow, pCol), &clsGVHeader::MaskImage, nullptr);
 }
 
 bool clsGVHeaders::OVERLAPPED(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header && header->OVERLAPPED();
+    return fieldOr(at(pRow, pCol), &clsGVHeader::OVERLAPPED, false);
 }
 
 std::int32_t clsGVHeaders::ImageAlign(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->ImageAlign() : 0;
+    return fieldOr<std::int32_t>(at(pRow, pCol), &clsGVHeader::ImageAlign, 0);
 }
 
 std::int16_t clsGVHeaders::ImageTextLeft(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->ImageTextLeft() : 0;
+    return fieldOr<std::int16_t>(at(pRow, pCol), &clsGVHeader::ImageTextLeft, 0);
 }
 
 bool clsGVHeaders::IsFont(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header && header->IsFont();
+    return fieldOr(at(pRow, pCol), &clsGVHeader::IsFont, false);
 }
 
 const clsFont* clsGVHeaders::Font(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? &header->Font() : nullptr;
+    return fieldOr<const clsFont*>(
+        at(pRow, pCol), [](const clsGVHeader& h) { return &h.Font(); }, nullptr);
 }
 
 std::string clsGVHeaders::Text(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->Text() : std::string();
+    return fieldOr(
+        at(pRow, pCol), [](const clsGVHeader& h) { return h.Text(); }, std::string());
 }
 
 void clsGVHeaders::Text(std::int16_t pRow, std::int16_t pCol, std::string value) {
@@ -189,18 +187,16 @@ void clsGVHeaders::TextAsID(const std::string& pID, std::string value) {
 }
 
 std::int32_t clsGVHeaders::TextColor(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->TextColor() : 0;
+    return fieldOr(
+        at(pRow, pCol), [](const clsGVHeader& h) { return h.TextColor(); }, 0);
 }
 
 std::int32_t clsGVHeaders::TextAlign(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->Align() : 0;
+    return fieldOr<std::int32_t>(at(pRow, pCol), &clsGVHeader::Align, 0);
 }
 
 std::int16_t clsGVHeaders::Width(std::int16_t pRow, std::int16_t pCol) const {
-    const clsGVHeader* header = at(pRow, pCol);
-    return header ? header->Width() : 0;
+    return fieldOr<std::int16_t>(at(pRow, pCol), &clsGVHeader::Width, 0);
 }
 
 std::int16_t clsGVHeaders::RowCount() const {
