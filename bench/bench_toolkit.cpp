@@ -1,9 +1,12 @@
 #include "toolkit/ctr_graphical_label_lite.h"
+#include "toolkit/ctr_graphical_msg.h"
 
 #include "host/ui/form.h"
 #include "host/ui/picture_box.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 // The pointer entering and leaving a button label, as on every mouse move
 // across a menu: each is one redraw from a ready look with frame and caption.
@@ -24,3 +27,26 @@ static void BM_LabelHoverRedraw(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_LabelHoverRedraw)->Unit(benchmark::kMicrosecond);
+
+// A long bottom-aligned report set as the battle log sets it: the whole text
+// laid out into the text picture, then scrolled to its end line by line.
+static void BM_MessageBoxLongReport(benchmark::State& state) {
+    host::ui::Form form;
+    host::ui::PictureBox screen;
+    screen.setParent(&form);
+    screen.Move(0, 0, 800, 600);
+    ctrGraphicalMSG box;
+    box.setParent(&screen);
+    box.Move(20, 360, 760, 220);
+    box.FontSize(14);
+    box.VerticalAlignment(1);
+    box.BackImageCopy(screen.hDC(), 20, 360);
+    std::string report;
+    for (int i = 0; i < state.range(0); ++i)
+        report += (i ? "\r\n" : "") + std::string("左の山田太郎の攻撃！右の聖林学園の佐藤花子に") +
+                  std::to_string(i) + "のダメージを与えた。佐藤花子は混乱した。";
+    for (auto _ : state)
+        box.Text(report);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_MessageBoxLongReport)->Arg(50)->Arg(400)->Unit(benchmark::kMillisecond);

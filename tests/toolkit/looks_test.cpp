@@ -1,5 +1,6 @@
 #include "toolkit/ctr_graphical_label_ex.h"
 #include "toolkit/ctr_graphical_label_lite.h"
+#include "toolkit/ctr_graphical_msg.h"
 #include "toolkit/ctr_graphical_panel.h"
 #include "toolkit/graphical_graph.h"
 
@@ -9,6 +10,7 @@
 
 #include "host/gdi/fill.h"
 #include "host/ui/compose.h"
+#include "host/ui/window_procedure.h"
 
 namespace {
 
@@ -155,6 +157,119 @@ TEST_F(LooksTest, RendersThePanelMatrix) {
     host::ui::Compose(form, frame);
     toolkit_test::writeLook(frame.bitmap(), "toolkit_panel_matrix.png");
     EXPECT_TRUE(matrix.PanelSelect(2, 2));
+}
+
+// The message boxes of the screens over the scene: a long report wrapped
+// and scrolled to its end, the same scrolled back by the wheel, a short
+// bottom-aligned text, the battle log without a thumb and the report box.
+TEST_F(LooksTest, RendersTheMessageBoxes) {
+    toolkit_test::paintScene(screen.hDC().bitmap());
+    const std::string report =
+        "４月１日：新学期が始まりました。新入生が３０人入学し、学園はにぎやかになりました。\r\n"
+        "武術部の山田太郎は朝から晩まで稽古に励み、体力と腕力が大きく伸びました。\r\n"
+        "Town news: the item shop restocked 12 potions and 3 swords.\r\n"
+        "株価速報：北海商事の株価が１５％上昇、南洋重工は倒産しました。\r\n"
+        "スポンサー契約が満了しました。来年度の契約を検討してください。\r\n"
+        "大会の組み合わせが決まりました。初戦の相手は聖林学園です。";
+    struct Box {
+        int left, top, width, height;
+        std::int32_t alignment;
+        std::int16_t size;
+        std::int32_t colour;
+        std::int16_t AP;
+        bool noThumb;
+        int wheelUp;
+        std::string text;
+    };
+    const Box boxes[] = {
+        {.left = 20,
+         .top = 20,
+         .width = 370,
+         .height = 150,
+         .alignment = 1,
+         .size = 12,
+         .colour = 1,
+         .AP = 50,
+         .noThumb = false,
+         .wheelUp = 0,
+         .text = report},
+        {.left = 410,
+         .top = 20,
+         .width = 370,
+         .height = 150,
+         .alignment = 1,
+         .size = 12,
+         .colour = 1,
+         .AP = 50,
+         .noThumb = false,
+         .wheelUp = 3,
+         .text = report},
+        {.left = 20,
+         .top = 190,
+         .width = 370,
+         .height = 150,
+         .alignment = 1,
+         .size = 12,
+         .colour = 1,
+         .AP = 50,
+         .noThumb = false,
+         .wheelUp = 0,
+         .text = "所持金が不足しています。\r\n購入できません。"},
+        {.left = 410,
+         .top = 190,
+         .width = 370,
+         .height = 150,
+         .alignment = 0,
+         .size = 12,
+         .colour = 1,
+         .AP = 50,
+         .noThumb = false,
+         .wheelUp = 0,
+         .text = "学園の情報\r\n生徒数：１２０人\r\n"},
+        {.left = 20,
+         .top = 360,
+         .width = 370,
+         .height = 220,
+         .alignment = 1,
+         .size = 14,
+         .colour = 3,
+         .AP = 50,
+         .noThumb = true,
+         .wheelUp = 0,
+         .text = report + "\r\n" + report},
+        {.left = 410,
+         .top = 360,
+         .width = 370,
+         .height = 220,
+         .alignment = 1,
+         .size = 12,
+         .colour = 3,
+         .AP = 30,
+         .noThumb = false,
+         .wheelUp = 0,
+         .text = report + "\r\n" + report},
+    };
+    std::vector<ctrGraphicalMSG*> shown;
+    for (const Box& b : boxes) {
+        auto& box = place<ctrGraphicalMSG>(screen, b.left, b.top, b.width, b.height);
+        box.SemiTransColorAP(b.AP);
+        box.BackImageCopy(screen.hDC(), static_cast<std::int16_t>(b.left), static_cast<std::int16_t>(b.top));
+        box.FontSize(b.size);
+        box.FontColor(b.colour);
+        box.VerticalAlignment(b.alignment);
+        box.ForceNotVisible(b.noThumb);
+        box.Text(b.text);
+        for (int i = 0; i < b.wheelUp; ++i)
+            host::ui::SendMessage(box.hWnd(), host::ui::WM_MOUSEWHEEL, host::ui::wheelWParam(120), 0);
+        shown.push_back(&box);
+    }
+
+    host::gdi::DeviceContext frame(800, 600);
+    host::ui::Compose(form, frame);
+    toolkit_test::writeLook(frame.bitmap(), "toolkit_message_boxes.png");
+    EXPECT_TRUE(shown[0]->thumbShown());
+    EXPECT_EQ(shown[1]->scrollPosition(), shown[0]->scrollPosition() - 3);
+    EXPECT_FALSE(shown[4]->thumbShown());
 }
 
 } // namespace

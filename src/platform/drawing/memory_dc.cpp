@@ -5,15 +5,15 @@
 using host::gdi::BitBlt;
 using host::gdi::DeviceContext;
 
-std::unique_ptr<DeviceContext> CreateMemoryDC(const DeviceContext& hRefDC, std::int16_t width,
-                                              std::int16_t height) {
+std::unique_ptr<DeviceContext> CreateMemoryDC(const DeviceContext& hRefDC, std::int32_t width,
+                                              std::int32_t height) {
     return std::make_unique<DeviceContext>(width, height,
                                            hRefDC.bitmap().monochrome()
                                                ? host::gdi::Bitmap::Format::Monochrome
                                                : host::gdi::Bitmap::Format::Colour);
 }
 
-std::unique_ptr<DeviceContext> CreateMaskDC(DeviceContext& hImageDC, std::int16_t width, std::int16_t height,
+std::unique_ptr<DeviceContext> CreateMaskDC(DeviceContext& hImageDC, std::int32_t width, std::int32_t height,
                                             host::gdi::COLORREF keyColor, const DeviceContext& hRefDC) {
     // Into monochrome, the key (the image's background colour) becomes white.
     DeviceContext monochrome(width, height, host::gdi::Bitmap::Format::Monochrome);
