@@ -8,13 +8,25 @@
 
 #include <string>
 
+namespace {
+
+// The form with the screen picture the controls are placed on.
+struct Screen {
+    Screen() {
+        screen.setParent(&form);
+        screen.Move(0, 0, 800, 600);
+    }
+    host::ui::Form form;
+    host::ui::PictureBox screen;
+};
+
+} // namespace
+
 // The pointer entering and leaving a button label, as on every mouse move
 // across a menu: each is one redraw from a ready look with frame and caption.
 static void BM_LabelHoverRedraw(benchmark::State& state) {
-    host::ui::Form form;
-    host::ui::PictureBox screen;
-    screen.setParent(&form);
-    screen.Move(0, 0, 800, 600);
+    Screen on;
+    host::ui::PictureBox& screen = on.screen;
     ctrGraphicalLabelLite label;
     label.setParent(&screen);
     label.Move(300, 280, 200, 40);
@@ -31,10 +43,8 @@ BENCHMARK(BM_LabelHoverRedraw)->Unit(benchmark::kMicrosecond);
 // A long bottom-aligned report set as the battle log sets it: the whole text
 // laid out into the text picture, then scrolled to its end line by line.
 static void BM_MessageBoxLongReport(benchmark::State& state) {
-    host::ui::Form form;
-    host::ui::PictureBox screen;
-    screen.setParent(&form);
-    screen.Move(0, 0, 800, 600);
+    Screen on;
+    host::ui::PictureBox& screen = on.screen;
     ctrGraphicalMSG box;
     box.setParent(&screen);
     box.Move(20, 360, 760, 220);
