@@ -2,6 +2,7 @@
 #include "toolkit/ctr_graphical_label_lite.h"
 #include "toolkit/ctr_graphical_msg.h"
 #include "toolkit/ctr_graphical_panel.h"
+#include "toolkit/ctr_graphical_slider.h"
 #include "toolkit/graphical_graph.h"
 
 #include "toolkit_fixture.h"
@@ -270,6 +271,75 @@ TEST_F(LooksTest, RendersTheMessageBoxes) {
     EXPECT_TRUE(shown[0]->thumbShown());
     EXPECT_EQ(shown[1]->scrollPosition(), shown[0]->scrollPosition() - 3);
     EXPECT_FALSE(shown[4]->thumbShown());
+}
+
+// The sliders of the settings screen and the quantity slider of the shop
+// dialog over the scene: thumbs at the ends and inside, a hovered button
+// with its outline, a refused change and a slider without a range.
+TEST_F(LooksTest, RendersTheSliders) {
+    toolkit_test::paintScene(screen.hDC().bitmap());
+    using toolkit_test::RGB;
+    host::gdi::DeviceContext buttons(40, 20);
+    host::gdi::FillRect(buttons, {0, 0, 40, 20}, host::gdi::Brush{RGB(255, 255, 255)});
+    for (int i = 0; i < 7; ++i) {
+        host::gdi::FillRect(buttons, {5 + i, 10 - i, 6 + i, 10 + i}, host::gdi::Brush{RGB(40, 40, 160)});
+        host::gdi::FillRect(buttons, {34 - i, 10 - i, 35 - i, 10 + i}, host::gdi::Brush{RGB(40, 40, 160)});
+    }
+    const auto mask = CreateMaskDC(buttons, 40, 20, RGB(255, 255, 255), buttons);
+    host::gdi::DeviceContext thumb(15, 20);
+    for (int y = 0; y < 20; ++y)
+        host::gdi::FillRect(thumb, {0, y, 15, y + 1},
+                            host::gdi::Brush{RGB(static_cast<std::uint8_t>(230 - 6 * y), 190, 120)});
+
+    struct Row {
+        bool settings;
+        std::int32_t value;
+        int hoverX;
+        bool refuse;
+        std::int32_t max;
+    };
+    const Row rows[] = {
+        {.settings = true, .value = 0, .hoverX = -1, .refuse = false, .max = 100},
+        {.settings = true, .value = 35, .hoverX = 290, .refuse = false, .max = 100},
+        {.settings = true, .value = 100, .hoverX = 5, .refuse = false, .max = 100},
+        {.settings = true, .value = 60, .hoverX = -1, .refuse = true, .max = 100},
+        {.settings = false, .value = 7, .hoverX = -1, .refuse = false, .max = 12},
+        {.settings = false, .value = 12, .hoverX = 150, .refuse = false, .max = 12},
+        {.settings = false, .value = 5, .hoverX = -1, .refuse = false, .max = -1},
+    };
+    std::vector<ctrGraphicalSlider*> sliders;
+    int y = 60;
+    for (const Row& row : rows) {
+        auto& slider = place<ctrGraphicalSlider>(screen, 250, y, 300, 20);
+        if (row.settings) {
+            slider.UpDown(true);
+            slider.SliderWidth(15);
+            slider.SliderImage(&thumb);
+            slider.SetUpDownImage(&buttons, mask.get(), 40);
+        } else {
+            SliderSettings stored = SliderSettings::readDefaults();
+            stored.TransColor = 1;
+            stored.Max = row.max;
+            slider.ReadProperties(stored);
+        }
+        slider.BackImageCopy(screen.hDC(), 250, y);
+        if (row.refuse) {
+            slider.Value(row.value);
+            slider.ValueChange.subscribe([](std::int32_t&, bool& accept) { accept = false; });
+            slider.Value(5);
+        } else {
+            slider.Value(row.value);
+        }
+        if (row.hoverX >= 0) slider.onMouseMove(0, 0, row.hoverX, 10);
+        sliders.push_back(&slider);
+        y += 60;
+    }
+
+    host::gdi::DeviceContext frame(800, 600);
+    host::ui::Compose(form, frame);
+    toolkit_test::writeLook(frame.bitmap(), "toolkit_sliders.png");
+    EXPECT_EQ(sliders[3]->Value(), 60);
+    EXPECT_EQ(sliders[1]->zone(), ctrGraphicalSlider::RightButton);
 }
 
 } // namespace
