@@ -79,3 +79,75 @@ constexpr std::int16_t periodOf(std::int16_t month) {
     return 0;
 }
 } // namespace tournament
+
+// Status effects: bit numbers of a skill's, a damage record's and a battle
+// item's effect word (bit k has the value 2^(k-1)).
+namespace status_bit {
+inline constexpr std::int16_t kAnger = 1;
+inline constexpr std::int16_t kConfusion = 2;
+inline constexpr std::int16_t kOffenseDown = 3;
+inline constexpr std::int16_t kDefenseDown = 4;
+inline constexpr std::int16_t kOffenseUp = 5;
+inline constexpr std::int16_t kEnergyDown = 6;
+inline constexpr std::int16_t kNotUseSkill = 7;
+inline constexpr std::int16_t kSpeedDown = 8;
+inline constexpr std::int16_t kSpeedUp = 9;
+inline constexpr std::int16_t kEnergyUp = 10;
+inline constexpr std::int16_t kLast = kEnergyUp;
+
+constexpr std::int32_t valueOf(std::int16_t bit) {
+    return std::int32_t{1} << (bit - 1);
+}
+} // namespace status_bit
+
+// The multipliers the status effects give (clsUnitStatus::GetStatusEffect).
+namespace status_multiplier {
+inline constexpr std::int32_t kOffense = 1;
+inline constexpr std::int32_t kDefense = 2;
+inline constexpr std::int32_t kSpeed = 3;
+inline constexpr std::int32_t kEnergy = 4;
+} // namespace status_multiplier
+
+// What a combatant's last skill left pending (clsUnitWait::WaitStatus).
+namespace wait_status {
+inline constexpr std::int32_t kIdle = 1;
+inline constexpr std::int32_t kGuardStance = 2;
+inline constexpr std::int32_t kCounterStance = 3;
+inline constexpr std::int32_t kDelayed = 4;
+} // namespace wait_status
+
+// Who chooses a combatant's skills (clsUnit::UnitControl).
+namespace unit_control {
+inline constexpr std::int32_t kComputer = 1;
+inline constexpr std::int32_t kPlayer = 2;
+} // namespace unit_control
+
+// The charge at which a computer combatant chooses, and at which a combatant acts.
+namespace charge {
+inline constexpr double kThink = 50;
+inline constexpr double kFull = 100;
+inline constexpr double kEnergyCap = 100;
+} // namespace charge
+
+// How long an effect lasts (clsUnit::GetEffectDuration).
+namespace effect_duration {
+// Effects a combatant gives itself with a self skill.
+inline constexpr std::int16_t kOwn = 1;
+// Effects received from the other side, and the "車懸かり" effect.
+inline constexpr std::int16_t kReceived = 2;
+} // namespace effect_duration
+
+// A battle's time-limit code (clsBattleRegulation::BattleTime) and its ticks.
+namespace battle_time {
+inline constexpr std::int32_t kShort = 1;
+inline constexpr std::int32_t kNormal = 2;
+inline constexpr std::int32_t kLong = 3;
+inline constexpr std::int32_t kEndless = 4;
+
+constexpr std::int32_t ticksOf(std::int32_t code) {
+    if (code == kNormal) return 1500;
+    if (code == kLong) return 3000;
+    if (code == kEndless) return 30000;
+    return 500;
+}
+} // namespace battle_time
