@@ -1,5 +1,8 @@
 #include "grids/column_kinds.h"
 #include "grids/ctr_graphical_grid_ver2.h"
+#include "grids/grid_settings.h"
+
+#include "host/gdi/fill.h"
 
 #include <benchmark/benchmark.h>
 
@@ -79,3 +82,65 @@ static void BM_GridFillAndSort200(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GridFillAndSort200)->Arg(2)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// A grid of the stored look filling 800 x 400: a check column, a name, twelve
+// numbers, two status pictures and a text, 20 rows in 19 data slots (so it
+// scrolls), over a picture of the screen.
+class RepaintScene {
+  public:
+    RepaintScene() {
+        host::gdi::FillRect(check_, {0, 0, 10, 20}, host::gdi::Brush{host::gdi::RGB(40, 36, 48)});
+        host::gdi::FillRect(status_, {4, 4, 16, 96}, host::gdi::Brush{host::gdi::RGB(90, 200, 120)});
+        clsGGVer2Headers registry;
+        std::int16_t index = 0;
+        const auto add = [&](std::int32_t kind, std::int16_t width, host::gdi::DeviceContext* picture) {
+            const bool check = kind == kColumnCheckMark;
+            registry.Add("生徒", "能力", kind, ++index, width, "", check ? 10 : 20, check ? 20 : 20, picture,
+                         picture ? &mask_ : nullptr);
+        };
+        add(kColumnCheckMark, 25, &check_);
+        add(kColumnTextCentred, 120, nullptr);
+        for (int i = 0; i < 12; ++i)
+            add(kColumnTextRight, 40, nullptr);
+        add(kColumnPicture, 35, &status_);
+        add(kColumnPicture, 35, &status_);
+        add(kColumnTextCentred, 85, nullptr);
+        columns_ = registry.GetHeaders("生徒");
+        host::gdi::FillRect(screen_, {0, 0, 800, 600}, host::gdi::Brush{host::gdi::RGB(100, 150, 200)});
+        grid.ReadProperties(*storedGridSettings("GGSchool"));
+        grid.SetBackImage(screen_, 0, 100);
+        grid.SetGrid(columns_, 20, 19, 16, 20);
+        for (std::int16_t r = 0; r < 20; ++r) {
+            grid.Row(r);
+            for (std::int16_t c = 0; c <= 16; ++c) {
+                grid.Col(c);
+                grid.Value(c == 0   ? "0"
+                           : c == 1 ? "生徒" + std::to_string(r)
+                                    : std::to_string((r * 7 + c) % 5));
+            }
+        }
+    }
+
+    ctrGraphicalGridVer2 grid;
+
+  private:
+    host::gdi::DeviceContext screen_{800, 600};
+    host::gdi::DeviceContext check_{10, 20};
+    host::gdi::DeviceContext status_{20, 100};
+    host::gdi::DeviceContext mask_{20, 100};
+    std::shared_ptr<const GGVer2HeaderCollection> columns_;
+};
+
+} // namespace
+
+// One full repaint: the background washed, lines, header, track and every cell.
+static void BM_GridRepaint800x400(benchmark::State& state) {
+    RepaintScene scene;
+    for (auto _ : state) {
+        scene.grid.Paint(-1, 0);
+        benchmark::DoNotOptimize(scene.grid.Disp().hDC().bitmap().pixel(400, 200));
+    }
+}
+BENCHMARK(BM_GridRepaint800x400)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,9 @@
 #include "grids/ctr_graphical_grid_ver2.h"
 
 #include "grids/column_kinds.h"
+#include "grids/flag_scope.h"
 
+#include "host/gdi/blit.h"
 #include "host/runtime/convert.h"
 #include "host/runtime/rounding.h"
 
@@ -19,31 +21,19 @@ std::int16_t roundedHalf(double value) {
     return host::runtime::CInt(value);
 }
 
-// Resets the busy flag however SetGrid ends.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-  private:
-    bool& busy_;
-};
-
 } // namespace
 
 void ctrGraphicalGridVer2::SetGrid(std::shared_ptr<const GGVer2HeaderCollection> HeaderCollection,
                                    std::int16_t VisibleRows, std::int16_t DataRows, std::int16_t DataCols,
                                    std::int16_t RowHeight) {
-    BusyScope busy(busy_);
-    const std::int16_t rowHeightBefore = rowHeight_;
+    FlagScope busy(busy_);
+    const std::int16_t rowHeightBefore = settings.RowHeight;
     if (RowHeight != 0) this->RowHeight(RowHeight);
     Layout layout;
     try {
         layout = layOut(*HeaderCollection, VisibleRows, DataRows < 0 ? -1 : DataRows);
     } catch (...) {
-        rowHeight_ = rowHeightBefore;
+        settings.RowHeight = rowHeightBefore;
         throw;
     }
     dataRows_ = DataRows < 0 ? -1 : DataRows;
@@ -51,11 +41,15 @@ void ctrGraphicalGridVer2::SetGrid(std::shared_ptr<const GGVer2HeaderCollection>
     cells_.assign(static_cast<std::size_t>(dataRows_ + 1),
                   std::vector<std::string>(static_cast<std::size_t>(dataCols_ + 1)));
     checkedRow_ = -1;
+    mouseSlot_ = -1;
+    hoveredRow_ = -1;
     row_ = 0;
     col_ = 0;
     topRow_ = 0;
+    lastDrawnTopRow_ = 0;
     layout_ = std::move(layout);
     headers_ = std::move(HeaderCollection);
+    if (!layout_.scrollBarShown) scroll_.setVisible(false);
 }
 
 ctrGraphicalGridVer2::Layout ctrGraphicalGridVer2::layOut(const GGVer2HeaderCollection& headers,
@@ -79,7 +73,8 @@ ctrGraphicalGridVer2::Layout ctrGraphicalGridVer2::layOut(const GGVer2HeaderColl
             layout.checkMark.width = header.MinorImageWidth();
             layout.checkMark.halfHeight = roundedHalf(header.MaxorImageHeight() / 2.0);
             layout.checkMark.xOffset = roundedHalf((header.Width() - header.MinorImageWidth()) / 2.0);
-            layout.checkMark.yOffset = roundedHalf((rowHeight_ - header.MaxorImageHeight() / 2.0) / 2.0);
+            layout.checkMark.yOffset =
+                roundedHalf((settings.RowHeight - header.MaxorImageHeight() / 2.0) / 2.0);
         }
         layout.widths.push_back(header.Width());
         layout.totalWidth += header.Width();
@@ -89,7 +84,7 @@ ctrGraphicalGridVer2::Layout ctrGraphicalGridVer2::layOut(const GGVer2HeaderColl
         std::vector<host::gdi::Rect> slot;
         int x = 0;
         for (std::int16_t width : layout.widths) {
-            slot.push_back({x + 1, d * rowHeight_ + 1, x + width, (d + 1) * rowHeight_});
+            slot.push_back({x + 1, d * settings.RowHeight + 1, x + width, (d + 1) * settings.RowHeight});
             x += width;
         }
         layout.slotRects.push_back(std::move(slot));
@@ -129,17 +124,23 @@ bool ctrGraphicalGridVer2::Checked(std::int16_t pRow) const {
 
 void ctrGraphicalGridVer2::Checked(std::int16_t pRow, bool value) {
     if (!layout_.hasCheckColumn || !inGrid(pRow, 0)) return;
-    if (multiSelect_) {
+    if (settings.MultiSelect) {
         cell(pRow, 0) = value ? kCheckedCell : kUncheckedCell;
-        return;
+    } else {
+        const bool wasChecked = pRow == checkedRow_;
+        if (checkedRow_ >= 0) {
+            cell(checkedRow_, 0) = kUncheckedCell;
+            redrawCheckMark(checkedRow_);
+        }
+        checkedRow_ = -1;
+        if (value && !wasChecked) {
+            cell(pRow, 0) = kCheckedCell;
+            checkedRow_ = pRow;
+        }
     }
-    const bool wasChecked = pRow == checkedRow_;
-    if (checkedRow_ >= 0) cell(checkedRow_, 0) = kUncheckedCell;
-    checkedRow_ = -1;
-    if (value && !wasChecked) {
-        cell(pRow, 0) = kCheckedCell;
-        checkedRow_ = pRow;
-    }
+    if (!onScreen(pRow)) return;
+    redrawCheckMark(pRow);
+    Disp().Refresh();
 }
 
 void ctrGraphicalGridVer2::SetValue(std::int16_t pRow, std::int16_t pCol, std::string text) {
@@ -147,11 +148,24 @@ void ctrGraphicalGridVer2::SetValue(std::int16_t pRow, std::int16_t pCol, std::s
     const std::int32_t kind = headerAt(*headers_, pCol + 1).TextAlign();
     if (kind == kColumnBar || kind == kColumnEnd || kind == kColumnCheckMark) return;
     cell(pRow, pCol) = std::move(text);
+    if (!onScreen(pRow) || pCol > LastShownColumn()) return;
+    // The cell's inside, back to the background, then the cell again.
+    const std::int16_t slot = slotOf(pRow);
+    const host::gdi::Rect rect = SlotRect(slot, pCol);
+    host::gdi::BitBlt(Disp().hDC(), rect.left, slot * settings.RowHeight + 1, rect.right - rect.left - 2,
+                      rect.bottom - rect.top - 1, backImage_, rect.left, slot * settings.RowHeight + 1,
+                      host::gdi::SRCCOPY);
+    drawCell(pCol, slot, pRow);
+    Disp().Refresh();
 }
 
 std::int16_t ctrGraphicalGridVer2::ColumnWidth(std::int16_t c) const {
     if (c < 0 || c >= static_cast<std::int16_t>(layout_.widths.size())) return 0;
     return layout_.widths[static_cast<std::size_t>(c)];
+}
+
+const clsGGVer2Header& ctrGraphicalGridVer2::header(std::int16_t c) const {
+    return headerAt(*headers_, c + 1);
 }
 
 host::gdi::Rect ctrGraphicalGridVer2::SlotRect(std::int16_t d, std::int16_t c) const {

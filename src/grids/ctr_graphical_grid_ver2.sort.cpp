@@ -53,7 +53,7 @@ int ctrGraphicalGridVer2::CompareGridCells(std::int16_t r, const std::vector<Sor
 
 void ctrGraphicalGridVer2::SwapGridRows(std::int16_t r) {
     cells_[static_cast<std::size_t>(r)].swap(cells_[static_cast<std::size_t>(r + 1)]);
-    if (!layout_.hasCheckColumn || multiSelect_) return;
+    if (!layout_.hasCheckColumn || settings.MultiSelect) return;
     if (checkedRow_ == r)
         checkedRow_ = static_cast<std::int16_t>(r + 1);
     else if (checkedRow_ == r + 1)

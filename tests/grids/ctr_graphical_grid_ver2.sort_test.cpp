@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,11 +76,13 @@ TEST(GridSortKeys, NumbersAreWholeNumbersRoundedHalfToEven) {
 }
 
 // A grid of rows with the given cells (column 0 a check column when check).
-ctrGraphicalGridVer2 gridOf(const std::vector<std::vector<std::string>>& rows, bool check = false) {
+std::unique_ptr<ctrGraphicalGridVer2> gridOf(const std::vector<std::vector<std::string>>& rows,
+                                             bool check = false) {
     std::vector<gridtest::ColumnShape> shapes;
     for (std::size_t c = 0; c < rows.front().size(); ++c)
         shapes.push_back(check && c == 0 ? kCheck : gridtest::ColumnShape{kColumnTextLeft, 40});
-    ctrGraphicalGridVer2 grid;
+    auto made = std::make_unique<ctrGraphicalGridVer2>();
+    ctrGraphicalGridVer2& grid = *made;
     grid.SetGrid(columns(shapes), 10, static_cast<std::int16_t>(rows.size() - 1),
                  static_cast<std::int16_t>(shapes.size() - 1), 20);
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -89,7 +92,7 @@ ctrGraphicalGridVer2 gridOf(const std::vector<std::vector<std::string>>& rows, b
             grid.Value(rows[r][c]);
         }
     }
-    return grid;
+    return made;
 }
 
 // Column `col` of every row, joined with spaces.
@@ -183,7 +186,8 @@ TEST(GridSort, RowsAreOrderedByTheirKeys) {
          .order = "c a b d"},
     };
     for (const Case& c : cases) {
-        ctrGraphicalGridVer2 grid = gridOf(c.rows);
+        const auto owned = gridOf(c.rows);
+        ctrGraphicalGridVer2& grid = *owned;
         grid.SortFromStart(c.sortCol, c.sortType);
         for (std::int16_t click : c.clicks) {
             grid.AddSortKey(click);
@@ -195,12 +199,13 @@ TEST(GridSort, RowsAreOrderedByTheirKeys) {
 
 TEST(GridSort, TheCheckedRowFollowsItsData) {
     for (bool multi : {false, true}) {
-        ctrGraphicalGridVer2 grid = gridOf({{"0", "e", "hidden e"},
-                                            {"0", "d", "hidden d"},
-                                            {"0", "c", "hidden c"},
-                                            {"0", "b", "hidden b"},
-                                            {"0", "a", "hidden a"}},
-                                           true);
+        const auto owned = gridOf({{"0", "e", "hidden e"},
+                                   {"0", "d", "hidden d"},
+                                   {"0", "c", "hidden c"},
+                                   {"0", "b", "hidden b"},
+                                   {"0", "a", "hidden a"}},
+                                  true);
+        ctrGraphicalGridVer2& grid = *owned;
         grid.MultiSelect(multi);
         grid.Checked(1, true);
         grid.SortFromStart(1, 0);
@@ -212,7 +217,8 @@ TEST(GridSort, TheCheckedRowFollowsItsData) {
 }
 
 TEST(GridSort, AKeyOutsideTheRowsOrNoKeyIsAnError) {
-    ctrGraphicalGridVer2 grid = gridOf({{"b"}, {"a"}});
+    const auto owned = gridOf({{"b"}, {"a"}});
+    ctrGraphicalGridVer2& grid = *owned;
     EXPECT_EQ(errorOf([&] { grid.SortGridRows(); }), ErrorNumber::InvalidCall);
     grid.AddSortKey(3);
     EXPECT_EQ(errorOf([&] { grid.SortGridRows(); }), ErrorNumber::SubscriptOutOfRange);
