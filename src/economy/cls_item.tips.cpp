@@ -30,30 +30,28 @@ std::string lines(std::initializer_list<std::string> parts) {
 } // namespace
 
 std::string clsItem::GetItemTips(ClassItemClassProvider& lessons) const {
-    std::string text;
+    std::string body;
     switch (ItemType_) {
     case item_type::kMaterial:
-        text = lines({"素材アイテム", Tips_});
+    case item_type::kTicket:
+        body = Tips_;
         break;
     case item_type::kConsumable:
-        text = lines({"消費アイテム", ConsumeTipsText()});
+        body = ConsumeTipsText();
         break;
     case item_type::kBattle:
-        text = lines({"戦闘用アイテム", BattleTipsText()});
+        body = BattleTipsText();
         break;
     case item_type::kLesson:
-        text = lines({"授業用アイテム", ClassTipsText(lessons)});
+        body = ClassTipsText(lessons);
         break;
     case item_type::kBuilding:
-        text = lines({"建物用アイテム", ConstructTipsText()});
-        break;
-    case item_type::kTicket:
-        text = lines({"チケット", Tips_});
+        body = ConstructTipsText();
         break;
     default:
-        break;
+        return "\r\n売却価格:" + CStr(Price_);
     }
-    return text + "\r\n売却価格:" + CStr(Price_);
+    return lines({itemTypeName(ItemType_), body, "売却価格:" + CStr(Price_)});
 }
 
 std::string clsItem::ConsumeEffectText(std::int32_t word) {
@@ -85,24 +83,10 @@ std::string clsItem::ClassTipsText(ClassItemClassProvider& lessons) const {
 }
 
 std::string clsItem::ConstructTipsText() const {
-    const char* building = "";
-    switch (Category_) {
-    case building_item::kMuseum:
-        building = "美術館に設置";
-        break;
-    case building_item::kLibrary:
-        building = "図書館に配本";
-        break;
-    case building_item::kChapel:
-        building = "礼拝堂に設置";
-        break;
-    default:
-        break;
-    }
-    static constexpr std::array<const char*, 5> kInfluenceWords = {"影響力極小", "影響力小", "影響力中",
-                                                                   "影響力大", "影響力極大"};
-    std::string influence;
-    for (std::size_t i = 0; i < building_item::kInfluences.size(); ++i)
-        if (Effect2_ == building_item::kInfluences[i]) influence = kInfluenceWords[i];
+    const std::string name = buildingName(Category_);
+    std::string building;
+    if (!name.empty()) building = name + (Category_ == building_item::kLibrary ? "に配本" : "に設置");
+    const std::string word = influenceWord(Effect2_);
+    const std::string influence = word.empty() ? "" : "影響力" + word;
     return lines({building, influence, Tips_});
 }

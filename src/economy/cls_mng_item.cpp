@@ -38,15 +38,28 @@ std::int32_t clsMngItem::MaxItem(const std::string& ItemName, std::int32_t lngMo
     return static_cast<std::int32_t>(std::min(affordable, room));
 }
 
+void clsMngItem::addRow(Rows& rows, std::initializer_list<std::string> cells) {
+    clsGetGridData row;
+    row.SetCols(static_cast<std::int16_t>(cells.size() - 1));
+    std::int16_t index = 0;
+    for (const std::string& cell : cells)
+        row.Data(index++, cell);
+    rows.add(std::move(row));
+}
+
+bool clsMngItem::HasItemCount(const std::string& ItemName, std::int16_t n) const {
+    return ItemName.empty() || ItemStorage(ItemName) >= n;
+}
+
+std::int16_t clsMngItem::materialLimit(const clsRecipe& recipe) const {
+    if (recipe.Material1() == recipe.Material2()) return ItemStorage(recipe.Material1()) / 2;
+    if (recipe.Material2().empty()) return ItemStorage(recipe.Material1());
+    return std::min(ItemStorage(recipe.Material1()), ItemStorage(recipe.Material2()));
+}
+
 std::int16_t clsMngItem::MaxItemMixture(const std::string& RecipeName, std::int32_t lngMoney) const {
     const clsRecipe& recipe = Recipes.item(RecipeName);
-    std::int64_t materials;
-    if (recipe.Material1() == recipe.Material2())
-        materials = ItemStorage(recipe.Material1()) / 2;
-    else if (recipe.Material2().empty())
-        materials = ItemStorage(recipe.Material1());
-    else
-        materials = std::min(ItemStorage(recipe.Material1()), ItemStorage(recipe.Material2()));
+    const std::int64_t materials = materialLimit(recipe);
     std::int64_t n = 0;
     if (lngMoney >= recipe.Money()) n = std::min(materials, host::runtime::IntDiv(lngMoney, recipe.Money()));
     const std::int64_t held = ItemStorage(recipe.RecipeItem());

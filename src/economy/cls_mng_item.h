@@ -1,14 +1,19 @@
 #pragma once
 
 #include "economy/class_item_class_provider.h"
+#include "economy/cls_battle_item.h"
 #include "economy/cls_item.h"
 #include "economy/cls_item_shop.h"
 #include "economy/cls_recipe.h"
 #include "economy/cls_ticket.h"
 #include "host/runtime/collection.h"
 #include "host/runtime/event.h"
+#include "platform/records/cls_get_grid_data.h"
+#include "students/student/cls_use_consume_item.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,8 +35,102 @@ class clsMngItem {
     host::runtime::Event<std::int32_t, std::int32_t> MoveMoney;
     host::runtime::Event<std::string> SoundPlay;
 
+    using Rows = host::runtime::Collection<clsGetGridData>;
+    // Unit IDs as text, as the screens pass them.
+    using UnitIds = host::runtime::Collection<std::string>;
+
     // The kind most recently worn (a blank kind before the first wear).
     clsItem& cEventItem() { return *eventItem_; }
+
+    // Buildings. Rows: cell 0 a building, cell 1 the item placed in it ("" for
+    // none); cell 2 receives the item's influence, "0" when none is held.
+    void SetConstructItemEffect(Rows& rows) const;
+    // True when a held building item belongs in the building (museum 1, library 2, chapel 3).
+    bool CheckConstructItem(std::int32_t building) const;
+    // "0", name, influence word of each held building item of the building.
+    Rows GetConstructItem(std::int32_t building) const;
+    // True when a unit is held; false for "".
+    bool CheckItem(const std::string& ItemName) const;
+
+    // Lessons. Booked rows name in cell 0 the lesson items already booked.
+    std::int32_t GetClassItemClassEffect(const std::string& ItemName) const;
+    std::int32_t GetClassItemClassRisk(const std::string& ItemName) const;
+    // One single-cell row per held lesson item.
+    Rows GetClassItemName() const;
+    // "0", name, effect, risk word, wear word of each held lesson item of the
+    // kind that no booked row names.
+    Rows GetClassItemData(std::int32_t kind, const Rows& booked) const;
+    bool CheckClassItem(std::int32_t kind, const Rows& booked) const;
+    std::int32_t GetClassItemCheck(const std::string& ItemName) const;
+
+    // Consumables and held items.
+    std::string GetConsumeItemTips(const std::string& ItemName) const;
+    // Takes the oldest unit and answers its effects; nothing when none is
+    // held, so that nothing is applied to the student.
+    std::optional<clsUseConsumeItem> GetConsumeItem(const std::string& ItemName);
+    // "0", name, risk word, units held of each held consumable.
+    Rows GetConsumeItemData() const;
+    bool GetIsConsumeItem() const;
+    bool CheckItemData() const;
+    // "0", price after wear (unrounded), ID of each held unit.
+    Rows GetItemStorageData(const std::string& ItemName) const;
+    // True for the kinds sold by count: materials, consumables and tickets.
+    bool GetIsItemMaterial(const std::string& ItemName) const;
+
+    // Battles. Carried rows: cell 0 a battle item, cell 1 how many units of it
+    // the quest teams carry.
+    // The item's decoded effects; "" gives an empty record (no item).
+    clsBattleItem GetBattleItem(const std::string& ItemName) const;
+    bool GetBattleItemCheck() const;
+    // The battle-item rows (cells 0..13) of the held battle items not all carried.
+    Rows GetBattleItemData(const Rows& carried) const;
+    bool CheckBattleItem(const Rows& carried) const;
+    std::string GetBattleItemDataTips(const std::string& ItemName) const;
+    // Every battle item of the catalogue, held or not.
+    host::runtime::Collection<std::string> GetBattleItemName() const;
+
+    // The shop.
+    std::int32_t GetShopItemPrice(const std::string& ItemName) const;
+    // The sale price of one unworn unit.
+    std::int32_t GetSellItemPrice(const std::string& ItemName) const;
+    // "0", name, shop price, room left under the cap, of each shop row whose
+    // bit is set in the shop word.
+    Rows GetItemShopData(std::int32_t SponsorFLG) const;
+    // Type word, name, sale price, units held of each held kind.
+    Rows GetHoldItemData() const;
+    // "0", name, sale price, units held of each held kind.
+    Rows GetItemSellData() const;
+    // Sells by count: removes the oldest count units, lowers count to the
+    // number removed and answers the money due for exactly those.
+    std::int32_t sellByCount(const std::string& ItemName, std::int16_t& count);
+    // The sale prices after wear of the units; 0 for an ID not held.
+    std::int32_t GetItemSellPriceAsID(const std::string& ItemName, const UnitIds& IDs) const;
+    // Removes the units, all or none: an ID not held (or given twice) raises
+    // the missing-key error and removes nothing.
+    void SetItemSellAsID(const std::string& ItemName, const UnitIds& IDs);
+
+    // Processing.
+    std::int32_t GetProcessPrice(const std::string& RecipeName) const;
+    // "0", product, fee, product held, material 1, material 2 of each recipe
+    // offered at the school rank.
+    Rows GetProcessItem(std::int16_t rank) const;
+    // The same rows, only for the recipes whose materials are held.
+    Rows GetEnableProcessItem(std::int16_t rank) const;
+    // Makes count products from count sets of materials and answers the
+    // products held; a unit beyond the cap is sold. More than the materials
+    // allow raises the invalid-call error before anything changes.
+    std::int16_t SetProcessItem(const std::string& RecipeName, std::int16_t& count);
+    // The materials with their held counts, then the product's tip.
+    std::string GetProcessItemTips(const std::string& RecipeName) const;
+
+    // Tickets.
+    // "0", name, units held of every ticket of the catalogue.
+    Rows GetTicketItem() const;
+    // Draws a prize for each ticket, at most the tickets held (count is
+    // lowered to the number drawn), waiting between draws; answers the
+    // tickets still held. A ticket without its 50 prizes raises the
+    // missing-key error before anything is drawn.
+    std::int16_t DrawTicket(const std::string& TicketName, std::int16_t& count);
 
     std::string GetItemTips(const std::string& ItemName) const;
     std::int16_t ItemStorage(const std::string& ItemName) const;
@@ -61,6 +160,11 @@ class clsMngItem {
     void SetTicket(std::string_view text);
 
   private:
+    static void addRow(Rows& rows, std::initializer_list<std::string> cells);
+    bool HasItemCount(const std::string& ItemName, std::int16_t n) const;
+    // How many times the materials allow the recipe to be processed.
+    std::int16_t materialLimit(const clsRecipe& recipe) const;
+    Rows recipeRows(std::int16_t rank, bool onlyWithMaterials) const;
     void ClearAllItems();
     void watch(clsItem& item);
     // The next unit ID, passing over IDs still held once the counter has wrapped.

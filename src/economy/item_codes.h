@@ -68,3 +68,13 @@ inline constexpr std::int32_t kUnitIdWrapAbove = 2140000000;
 inline constexpr const char* kBreakSound = "puu79_a";
 
 } // namespace item_rule
+
+// The ticket exchange.
+namespace ticket_rule {
+
+// Prize rows of each ticket, drawn by numbers 1..kPrizeRows.
+inline constexpr std::int16_t kPrizeRows = 50;
+// The pause before each draw, in milliseconds.
+inline constexpr double kDrawWaitMs = 500;
+
+} // namespace ticket_rule
