@@ -3,6 +3,7 @@
 #include "grids/grid_settings.h"
 
 #include "host/gdi/fill.h"
+#include "host/ui/window_procedure.h"
 
 #include <benchmark/benchmark.h>
 
@@ -144,3 +145,20 @@ static void BM_GridRepaint800x400(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GridRepaint800x400)->Unit(benchmark::kMicrosecond);
+
+// One wheel step over the same grid: the background copied back and every
+// row drawn again from the next top row, with the hover frame.
+static void BM_GridWheelStep800x400(benchmark::State& state) {
+    RepaintScene scene;
+    scene.grid.Paint(-1, 0);
+    scene.grid.onMouseMove(0, 0, 300, 50);
+    const std::int32_t down = host::ui::wheelWParam(-host::ui::WHEEL_DELTA);
+    const std::int32_t up = host::ui::wheelWParam(host::ui::WHEEL_DELTA);
+    bool toward = true;
+    for (auto _ : state) {
+        scene.grid.WindowProc(scene.grid.hWnd(), host::ui::WM_MOUSEWHEEL, toward ? down : up, 0);
+        toward = !toward;
+        benchmark::DoNotOptimize(scene.grid.TopRow());
+    }
+}
+BENCHMARK(BM_GridWheelStep800x400)->Unit(benchmark::kMicrosecond);

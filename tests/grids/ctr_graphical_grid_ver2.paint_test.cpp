@@ -2,6 +2,9 @@
 
 #include "grid_paint_fixture.h"
 
+#include "platform/drawing/copy_back_image.h"
+#include "platform/formcontrols/form_controls.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -104,6 +107,29 @@ TEST_F(GridPaint, TheThumbTakesTheShareOfTheRowsShown) {
     show(kCheckNameStatus, 5, rowsOf(4));
     EXPECT_FALSE(grid.Scroll().Visible());
     EXPECT_EQ(grid.Width(), 160);
+}
+
+TEST_F(GridPaint, TheThumbShowsItsPictureFromTheCornerOrStretched) {
+    constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+    host::gdi::DeviceContext picture(18, 4);
+    host::gdi::FillRect(picture, {0, 0, 18, 2}, host::gdi::Brush{kRed});
+    host::gdi::FillRect(picture, {0, 2, 18, 4}, host::gdi::Brush{kBlue});
+    struct Case {
+        bool stretch;
+        COLORREF row1, row3, row30;
+    };
+    const Case cases[] = {
+        {.stretch = false, .row1 = kRed, .row3 = kBlue, .row30 = kThumb},
+        {.stretch = true, .row1 = kRed, .row3 = kRed, .row30 = kBlue},
+    };
+    for (const Case& c : cases) {
+        grid.SetScrollBarImage(picture, c.stretch);
+        show(kCheckNameStatus, 5, rowsOf(9));
+        const host::gdi::Bitmap& thumb = grid.Scroll().hDC().bitmap();
+        EXPECT_EQ(thumb.pixel(5, 1), c.row1) << c.stretch;
+        EXPECT_EQ(thumb.pixel(5, 3), c.row3) << c.stretch;
+        EXPECT_EQ(thumb.pixel(5, 30), c.row30) << c.stretch;
+    }
 }
 
 TEST_F(GridPaint, ABarCoversItsShareOfTheCellLessTheLine) {
@@ -247,6 +273,14 @@ TEST_F(GridPaint, TheCompositeShowsTheGridWithItsThumb) {
     EXPECT_EQ(composite->bitmap().pixel(170, 30), kThumb);
     EXPECT_EQ(at(170, 30), kWashed); // the surface itself has only the track
     grid.HDCDelete();
+
+    // Another control's see-through copy of the screen takes it so.
+    FormControls controls(form);
+    host::gdi::DeviceContext copy(200, 100);
+    CopyBackImage("picScreen", copy, grid.Left(), grid.Top(), 200, 100, controls.list());
+    EXPECT_EQ(copy.bitmap().pixel(30, 30), kWashed);
+    EXPECT_EQ(copy.bitmap().pixel(170, 30), kThumb);
+    EXPECT_EQ(copy.bitmap().pixel(190, 30), kWhite);
 }
 
 } // namespace

@@ -167,3 +167,47 @@ TEST_F(GridLooks, RendersAGridOfEveryColumnSet) {
 }
 
 } // namespace
+
+namespace {
+
+// The kinds no registered set uses, left-aligned text and bars, in a grid
+// that scrolls, with its thumb picture stretched; written to
+// looks/grids_bars.png.
+TEST_F(GridLooks, RendersBarsAndLeftAlignedText) {
+    toolkit_test::paintScene(screen.hDC().bitmap());
+    const gridtest::MaskedPicture check = gridtest::checkPicture();
+    const gridtest::MaskedPicture status = gridtest::statusPicture();
+    host::gdi::DeviceContext thumb(16, 40);
+    host::gdi::FillRect(thumb, {0, 0, 16, 40}, host::gdi::Brush{host::gdi::RGB(70, 90, 140)});
+    host::gdi::FillRect(thumb, {2, 2, 14, 38}, host::gdi::Brush{host::gdi::RGB(150, 176, 220)});
+    auto& grid = place<ctrGraphicalGridVer2>(screen, 60, 80, 10, 10);
+    grid.ReadProperties(*storedGridSettings("GGShop"));
+    grid.SetBackImage(screen.hDC(), 60, 80);
+    grid.SetScrollBarImage(thumb, true);
+    grid.SetGrid(gridtest::pictureColumns({gridtest::kCheck,
+                                           {kColumnTextLeft, 140},
+                                           {kColumnBar, 160, 0, 100},
+                                           {kColumnBar, 120, 0, 50},
+                                           gridtest::kStatus},
+                                          check, status),
+                 8, 11, 4, 22);
+    const char* const names[] = {"アレン", "セシリア", "ガルド", "ミーナ", "ユリウス", "リタ",
+                                 "トマス", "エマ",     "ロイド", "マルタ", "ジーク",   "オルガ"};
+    for (std::int16_t r = 0; r < 12; ++r) {
+        grid.Row(r);
+        const std::string cells[] = {r == 2 ? "1" : "0", names[r], std::to_string((r * 29) % 101),
+                                     std::to_string((r * 13) % 60), std::to_string(r % 5)};
+        for (std::int16_t c = 0; c < 5; ++c) {
+            grid.Col(c);
+            grid.Value(cells[c]);
+        }
+    }
+    grid.Paint(2, 1);
+    send(host::ui::InputEvent::move(grid.Left() + 100, grid.Top() + 70));
+    host::gdi::DeviceContext frame(800, 600);
+    host::ui::Compose(form, frame);
+    toolkit_test::writeLook(frame.bitmap(), "grids_bars.png");
+    EXPECT_EQ(grid.GetData(0, 2), "88");
+}
+
+} // namespace
