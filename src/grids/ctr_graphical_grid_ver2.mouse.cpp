@@ -22,9 +22,10 @@ constexpr std::int32_t kSortSound = 4;
 // Hover: the pointer in the data area holds the capture and moves the frame
 // from slot to slot; leaving the data area lets it go and clears the frame.
 void ctrGraphicalGridVer2::onMouseMove(int, int, int x, int y) {
-    if (busy_) return;
-    const int tw = layout_.totalWidth;
     const int rh = settings.RowHeight;
+    // A stored row height of 0 lays out no slots to point at.
+    if (busy_ || rh <= 0) return;
+    const int tw = layout_.totalWidth;
     const int hdr = HeaderRows();
     const bool inside = x >= 0 && x < tw && y >= rh * hdr && y < Disp().height();
     if (inside) {

@@ -99,6 +99,13 @@ TEST_F(GridProps, LoadingTakesStoredValuesAsTheyComeExceptThroughTheSetters) {
     move(60, 30);
     wheel(-1);
     EXPECT_EQ(grid.TopRow(), 1);
+    // A stored row height of 0 gives a grid without slots, which the pointer cannot reach into.
+    stored.RowHeight = 0;
+    grid.ReadProperties(stored);
+    show(kCheckName, 5, rowsOf(3));
+    EXPECT_EQ(grid.Height(), 0);
+    grid.onMouseMove(0, 0, 10, 10);
+    EXPECT_EQ(grid.MouseSlot(), -1);
 }
 
 TEST_F(GridProps, TheSixGridsOfTheMainFormDifferOnlyInTheirWash) {
