@@ -4,8 +4,9 @@
 
 namespace testsupport {
 
-// The draw r that makes RandomInt(lo, hi) give value.
+// The draw r that makes RandomInt(lo, hi) give value; any draw does when lo is hi.
 inline float drawFor(int lo, int hi, int value) {
+    if (hi == lo) return 0.0f;
     return static_cast<float>(value - lo) / static_cast<float>(hi - lo);
 }
 

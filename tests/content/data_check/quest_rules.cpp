@@ -1,5 +1,6 @@
 // Rules for the quests and the monsters they meet.
 #include "content/data_check/data_check.h"
+#include "content/data_check/no_school_hooks.h"
 
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
@@ -26,16 +27,6 @@ std::optional<long> numberOf(const std::string& field, int bits) {
         return std::nullopt;
     }
 }
-
-// Asks nothing of the world around the school.
-class NoHooks : public SystemHooks {
-  public:
-    std::int16_t GetRankUpCondition() override { return 0; }
-    bool CheckItem(const std::string&) override { return false; }
-    host::runtime::Collection<std::string> GetConstructClass(const std::string&) override {
-        return host::runtime::Collection<std::string>();
-    }
-};
 
 // A school of the highest rank that takes every request it is offered, once
 // a day, for three years; the quests it was offered at least once.
