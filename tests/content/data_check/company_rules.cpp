@@ -2,8 +2,8 @@
 // company manager, item manager and school.
 #include "content/data_check/data_check.h"
 #include "content/data_check/no_school_hooks.h"
+#include "content/data_check/played_items.h"
 
-#include "economy/class_item_class_provider.h"
 #include "economy/cls_mng_item.h"
 #include "economy/companies/cls_mng_company.h"
 #include "economy/companies/company_codes.h"
@@ -32,13 +32,6 @@ std::unique_ptr<clsMngCompany> companiesOf(const MasterData& data, Findings& fin
     }
     return companies;
 }
-
-class NoLessons : public ClassItemClassProvider {
-  public:
-    host::runtime::Collection<std::string> GetClassItemClass(std::int32_t) override {
-        return host::runtime::Collection<std::string>();
-    }
-};
 
 // The permits of one type in the permit section.
 long permitsOf(const MasterData& data, std::int32_t type) {
@@ -179,47 +172,43 @@ QUORVEL_DATA_RULE("a school can meet every sponsor condition, and a new school s
                                        " sponsor conditions");
                   });
 
-QUORVEL_DATA_RULE("every shareholder item exists and a full holding's benefit can be given",
+QUORVEL_DATA_RULE(
+    "every shareholder item exists and a full holding's benefit can be given",
+    [](const MasterData& data, Findings& findings) {
+        const auto companies = companiesOf(data, findings);
+        if (!companies) return;
+        playOnItems(data, findings, [&](clsMngItem& items, SilentServices&) {
+            for (const clsCompany& c : companies->Companies()) {
+                if (c.StockTreatmentItem().empty()) continue;
+                if (c.StockTreatmentNeed() < 1 || c.StockTreatmentNeed() > share_rule::kHoldCap ||
+                    c.StockTreatmentItemNumber() < 1) {
+                    findings.add(c.CompanyName() + ": a benefit a holding of 100 shares never gives");
+                    continue;
+                }
+                const auto units = static_cast<std::int16_t>(share_rule::kHoldCap / c.StockTreatmentNeed() *
+                                                             c.StockTreatmentItemNumber());
+                items.SetDataInit();
+                items.ItemAdd(c.StockTreatmentItem(), units);
+                if (items.ItemStorage(c.StockTreatmentItem()) != std::min<std::int16_t>(units, 100))
+                    findings.add(c.CompanyName() + ": " + c.StockTreatmentItem() +
+                                 " is not held after it is given");
+            }
+        });
+    });
+
+QUORVEL_DATA_RULE("a shop sponsor's contract opens shop rows beyond the permanent stock",
                   [](const MasterData& data, Findings& findings) {
                       const auto companies = companiesOf(data, findings);
                       if (!companies) return;
-                      NoLessons lessons;
-                      clsMngItem items{lessons};
-                      items.SetItemData(data.sections.section[GameDataSection::Items]);
-                      for (const clsCompany& c : companies->Companies()) {
-                          if (c.StockTreatmentItem().empty()) continue;
-                          if (c.StockTreatmentNeed() < 1 || c.StockTreatmentNeed() > share_rule::kHoldCap ||
-                              c.StockTreatmentItemNumber() < 1) {
-                              findings.add(c.CompanyName() +
-                                           ": a benefit a holding of 100 shares never gives");
-                              continue;
+                      playOnItems(data, findings, [&](clsMngItem& items, SilentServices&) {
+                          const long permanent = items.GetItemShopData(companies->GetItemShopFLG()).count();
+                          for (const clsCompany& c : companies->Companies()) {
+                              if (c.SponsorMerit() != sponsor_merit::kShopItems) continue;
+                              companies->SetDataInit();
+                              companies->SponsorContract(c.CompanyName());
+                              if (items.GetItemShopData(companies->GetItemShopFLG()).count() <= permanent)
+                                  findings.add(c.CompanyName() + ": shop code " +
+                                               std::to_string(c.SponsorData()) + " opens no shop row");
                           }
-                          const auto units = static_cast<std::int16_t>(
-                              share_rule::kHoldCap / c.StockTreatmentNeed() * c.StockTreatmentItemNumber());
-                          try {
-                              items.SetDataInit();
-                              items.ItemAdd(c.StockTreatmentItem(), units);
-                              if (items.ItemStorage(c.StockTreatmentItem()) !=
-                                  std::min<std::int16_t>(units, 100))
-                                  findings.add(c.CompanyName() + ": " + c.StockTreatmentItem() +
-                                               " is not held after it is given");
-                          } catch (const std::exception& e) {
-                              findings.add(c.CompanyName() + ": " + c.StockTreatmentItem() +
-                                           " cannot be given: " + e.what());
-                          }
-                      }
+                      });
                   });
-
-QUORVEL_DATA_RULE("the item shop stocks every sponsor's shop code", [](const MasterData& data,
-                                                                       Findings& findings) {
-    // The shop section is authored apart; until it exists there is nothing to check against.
-    const auto shop = data.rows(GameDataSection::ItemShop);
-    if (shop.empty()) return;
-    std::set<long> stocked;
-    for (const auto& row : shop)
-        stocked.insert(numberOf(row[0]).value_or(0));
-    for (const auto& row : data.rows(GameDataSection::Companies))
-        if (row.size() == 10 && numberOf(row[8]) == sponsor_merit::kShopItems &&
-            !stocked.contains(numberOf(row[9]).value_or(0)))
-            findings.add(host::text::toWide(row[0]) + ": the shop has no row for code " + row[9]);
-});
