@@ -78,7 +78,55 @@ constexpr std::int16_t periodOf(std::int16_t month) {
     if (month == kMarch) return 3;
     return 0;
 }
+
+// The season index of the rival schools' strength draw: 0 June, 1 October, 2 otherwise.
+constexpr std::int16_t seasonOf(std::int16_t month) {
+    if (month == kJune) return 0;
+    if (month == kOctober) return 1;
+    return 2;
+}
+
+// Rival schools: at rank kLargeFieldRank or above 7 drawn among the first
+// 10 of the rank, below it 3 among the first 4.
+inline constexpr std::int16_t kLargeFieldRank = 3;
+inline constexpr int kLargeField = 7;
+inline constexpr std::int16_t kLargePool = 10;
+inline constexpr int kSmallField = 3;
+inline constexpr std::int16_t kSmallPool = 4;
 } // namespace tournament
+
+// Quest fights.
+namespace quest_battle {
+// Quests of a rank above this fight long battles, the others normal ones.
+inline constexpr std::int16_t kLongAboveRank = 4;
+// Defeats of a monster after which the battle screen shows its values.
+inline constexpr std::int16_t kSeePhysical = 10;
+inline constexpr std::int16_t kSeeEnergy = 15;
+inline constexpr std::int16_t kSeeCT = 20;
+inline constexpr std::int16_t kSeeSkills = 25;
+// The monsters whose fights play the rare music.
+inline constexpr std::array<std::string_view, 3> kRareMonsters = {"ドラゴンロード", "アークエンジェル",
+                                                                  "グランガチ"};
+inline constexpr std::string_view kRareBGM = "レア";
+inline constexpr std::string_view kUsualBGM = "通常";
+} // namespace quest_battle
+
+// The team strength calculation.
+namespace team_strength {
+// The understanding at which the formation bonus is full.
+inline constexpr double kFullBonusUnderstanding = 25;
+// The speed and energy curve: angle = understanding / 180 x 3.14.
+inline constexpr double kCurvePi = 3.14;
+// Each bold heart adds, each faint heart takes, this much critical chance; the sum stays within the limit.
+inline constexpr std::int16_t kCriticalStep = 10;
+inline constexpr std::int16_t kCriticalLimit = 20;
+// The best battle condition.
+inline constexpr std::int32_t kBestCondition = 5;
+// A monster's battle condition.
+inline constexpr std::int32_t kMonsterCondition = 3;
+// The lowest speed of a calculated team.
+inline constexpr double kMinSpeed = 1;
+} // namespace team_strength
 
 // Status effects: bit numbers of a skill's, a damage record's and a battle
 // item's effect word (bit k has the value 2^(k-1)).

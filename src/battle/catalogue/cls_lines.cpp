@@ -17,6 +17,10 @@ bool clsLines::sameLineName(const std::string& a, const std::string& b) {
            host::runtime::foldKey(KeyFold::IgnoreCaseAndWidth, b);
 }
 
+std::string clsLines::positionKey(std::int16_t number) {
+    return "Number" + host::runtime::CStr(number);
+}
+
 const clsMonster& clsLines::monster(const std::string& MonsterName) const {
     return clMonster.item(MonsterName);
 }
@@ -36,8 +40,7 @@ std::string clsLines::GetMonsterRheaItem(const std::string& MonsterName) const {
 Collection<const clsLineData*> clsLines::GetLineData(const std::string& LineName) const {
     Collection<const clsLineData*> positions;
     for (std::int16_t number = 1; number <= battle_limit::kPositions; ++number) {
-        const std::string suffix = host::runtime::CStr(number);
-        positions.add(&clLineData.item(LineName + suffix), "Number" + suffix);
+        positions.add(&clLineData.item(LineName + host::runtime::CStr(number)), positionKey(number));
     }
     return positions;
 }

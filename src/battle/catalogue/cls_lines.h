@@ -1,5 +1,9 @@
 #pragma once
 
+#include "battle/combat/cls_base_unit.h"
+#include "battle/combat/cls_battle_regulation.h"
+#include "battle/combat/cls_fix_unit_data.h"
+#include "battle/combat/cls_unit.h"
 #include "battle/records/cls_line.h"
 #include "battle/records/cls_line_data.h"
 #include "battle/records/cls_line_skill.h"
@@ -8,10 +12,14 @@
 #include "battle/records/cls_regulation.h"
 #include "battle/records/cls_school.h"
 #include "battle/records/cls_skill_data.h"
+#include "economy/cls_battle_item.h"
 #include "host/runtime/collection.h"
 #include "platform/records/cls_get_grid_data.h"
+#include "students/roster/cls_unit_data.h"
+#include "students/student/cls_student.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -65,6 +73,46 @@ class clsLines {
     host::runtime::Collection<const clsSkillData*> GetLineSkillList(const std::string& LineName) const;
     host::runtime::Collection<const clsSkillData*> GetMonsterSkillList(const std::string& MonsterName) const;
 
+    // Team strength. The sheet of a saved team from its formation, its
+    // members (keyed by name) and its battle item; of a rival school from its
+    // formation, understanding and base points, drawn stronger for a later
+    // season (TimeCount 0, 1, 2); of a monster from its row. Arithmetic
+    // stored into 16-bit values is held at their range.
+    std::shared_ptr<clsFixUnitData>
+    GetUnitLineCalc(const clsUnitData& cUnitData,
+                    const host::runtime::Collection<const clsStudent*>& clStudent,
+                    const clsBattleItem& BattleItem) const;
+    std::shared_ptr<clsFixUnitData> SchoolUnitCalc(const std::string& LineName, std::int16_t Understanding,
+                                                   std::int16_t Base, const clsBattleItem& BattleItem,
+                                                   std::int16_t TimeCount) const;
+    std::shared_ptr<clsFixUnitData> GetMonsterFixUnitData(const std::string& MonsterName) const;
+    // Equips a core that holds its sheet: a formation's skills, positions
+    // and type; a monster's skills.
+    void GetHumanUnitData(const std::string& pLineName, clsBaseUnit& pcHumanUnit) const;
+    void GetMonsterUnitData(const std::string& pMonsterName, clsBaseUnit& pcMonsterUnit) const;
+    // The formations of a type in catalogue order; every formation for an empty type.
+    host::runtime::Collection<std::string> GetLineName(const std::string& LineType) const;
+
+    // Battle set-up. The music of a quest fight: "レア" for the rare monsters, "通常" otherwise.
+    static std::string GetBattleBGMName(const std::string& MonsterName);
+    // Whether a battle item may be carried into the month's tournament.
+    bool CheckBattleItem(std::int16_t Month, std::int16_t Rank) const;
+    // The prize of a tournament won at the rank: money and kingdom points;
+    // "0" and "0" when no prize row has the rank.
+    clsGetGridData GetBattleVictory(std::int16_t Rank) const;
+    // The rule set of the month's tournament; Recover receives its recovery
+    // percentage. Without a rule row: a fresh rule set, Recover unchanged.
+    clsBattleRegulation GetBattleRegulation(std::int16_t Month, std::int16_t Rank,
+                                            std::int16_t& Recover) const;
+    // Adds the rival schools drawn for the tournament to clUnit under their names.
+    void SetSchoolUnit(std::int16_t Rank, host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
+                       std::int16_t Month) const;
+    // The team's formation type and the unit types of its positions 1..5.
+    clsGetGridData GetQuestMemberLineData(const clsUnitData& cUData) const;
+    // The rule set of a quest fight: its length by the quest's rank, what is
+    // shown of the monster by the academy's defeats of it.
+    clsBattleRegulation GetRegulation(const std::string& MonsterName, std::int16_t Rank) const;
+
     // Loaders, one per master-data section (half-width text, CR LF between
     // rows; empty rows are skipped). A row that does not convert, a name
     // already held, or a seventh skill of one formation or monster raises
@@ -82,6 +130,8 @@ class clsLines {
   private:
     // Formation names match with the catalogue's folding wherever they meet.
     static bool sameLineName(const std::string& a, const std::string& b);
+    // The key of position number in GetLineData: "Number1".."Number5".
+    static std::string positionKey(std::int16_t number);
     const clsMonster& monster(const std::string& MonsterName) const;
     const clsRegulation* regulationFor(std::int16_t Month, std::int16_t Rank) const;
     static std::string GetBattleTimeWord(std::int32_t BattleTime);

@@ -16,18 +16,18 @@ using combattest::Core;
 using combattest::drawFor;
 using combattest::kFail;
 using combattest::kPass;
-using combattest::SheetSpec;
-using combattest::SkillSpec;
+using combattest::SheetValues;
+using combattest::SkillRow;
 using Messages = std::vector<std::string>;
 
 // One action of one blow by an attacker of offence 100.
 struct BlowCase {
     const char* name = {};
-    SheetSpec sheet = {};
+    SheetValues sheet = {};
     // The physical strength left, for "背水".
     std::int16_t current = 100;
     // No skill: the basic attack.
-    std::optional<SkillSpec> skill = {};
+    std::optional<SkillRow> skill = {};
     std::string defenderType = "攻撃";
     std::vector<float> draws = {};
     bool blows = true;
@@ -39,7 +39,7 @@ struct BlowCase {
     Messages messages = {};
 };
 
-SkillSpec named(std::string name, float physical = 1.0f) {
+SkillRow named(std::string name, float physical = 1.0f) {
     return {.name = std::move(name), .hit = 90, .physical = physical};
 }
 
@@ -67,7 +67,7 @@ TEST(BaseUnit, TheDamageOfOneBlow) {
          .physical = 110,
          .messages = {"甲の攻撃"}},
         {.name = "skill",
-         .skill = SkillSpec{.name = "連撃", .count = 3, .physical = 0.7f, .energy = 0.5f, .direct = true},
+         .skill = SkillRow{.name = "連撃", .count = 3, .physical = 0.7f, .energy = 0.5f, .direct = true},
          .draws = {kPass, kFail},
          .counter = 3,
          .physical = 70,
@@ -75,7 +75,7 @@ TEST(BaseUnit, TheDamageOfOneBlow) {
          .direct = true,
          .messages = {"甲の攻撃", "連撃を発動"}},
         {.name = "skill critical",
-         .skill = SkillSpec{.name = "連撃", .physical = 0.7f},
+         .skill = SkillRow{.name = "連撃", .physical = 0.7f},
          .defenderType = "奇襲",
          .draws = {kPass, kPass},
          .physical = 168,
@@ -86,7 +86,7 @@ TEST(BaseUnit, TheDamageOfOneBlow) {
          .hit = false,
          .messages = {"甲の攻撃", "連撃を発動", "miss"}},
         {.name = "random blows",
-         .skill = SkillSpec{.name = "乱打", .count = 3, .random = true},
+         .skill = SkillRow{.name = "乱打", .count = 3, .random = true},
          .draws = {drawFor(1, 3, 2), kPass, kFail},
          .counter = 2,
          .physical = 100,
@@ -131,7 +131,7 @@ TEST(BaseUnit, TheDamageOfOneBlow) {
         SCOPED_TRACE(c.name);
         ScopedSilentServices services;
         services->scriptDraws(c.draws);
-        std::vector<SkillSpec> skills = {};
+        std::vector<SkillRow> skills = {};
         if (c.skill) skills.push_back(*c.skill);
         Core core(c.sheet, skills);
         core.core->LetPhysical(c.current);
@@ -153,7 +153,7 @@ TEST(BaseUnit, TheDamageOfOneBlow) {
 TEST(BaseUnit, TheSwallowReturnsFirstBlowDecidesTheRest) {
     ScopedSilentServices services;
     Core core(
-        {}, {SkillSpec{
+        {}, {SkillRow{
                 .name = "ツバメ返し", .count = 3, .hit = 90, .physical = 0.5f, .effect = 8, .image = true}});
     clsDamage damage;
     services->scriptDraws({kFail, kFail, kPass, kFail});
@@ -173,7 +173,7 @@ TEST(BaseUnit, TheSwallowReturnsFirstBlowDecidesTheRest) {
               (Messages{"甲の攻撃", "ツバメ返しを発動", "miss", "クリティカル!", "クリティカル!"}));
     EXPECT_EQ(core.effects, (Messages{"ツバメ返し/ツバメ返し", "ツバメ返し/ツバメ返し"}));
 
-    Core hits({}, {SkillSpec{.name = "ツバメ返し", .count = 2, .hit = 90, .physical = 0.5f}});
+    Core hits({}, {SkillRow{.name = "ツバメ返し", .count = 2, .hit = 90, .physical = 0.5f}});
     clsDamage second;
     services->scriptDraws({kPass, kFail, kFail});
     ASSERT_TRUE(hits.core->PreAttack("ツバメ返し", second));
@@ -187,7 +187,7 @@ TEST(BaseUnit, TheSwallowReturnsFirstBlowDecidesTheRest) {
 TEST(BaseUnit, EachSkillLeavesItsWaitRecord) {
     const struct {
         const char* name = {};
-        SkillSpec skill = {};
+        SkillRow skill = {};
         std::vector<float> draws = {};
         bool blows = {};
         std::int32_t waitStatus = {};
@@ -264,7 +264,7 @@ TEST(BaseUnit, ASelfSkillRecoversWithoutBlows) {
     ScopedSilentServices services;
     Core core(
         {.offense = 85},
-        {SkillSpec{
+        {SkillRow{
             .name = "瞑想", .target = skill_kind::kSelf, .physical = 0.5f, .effect = 512, .image = true}});
     std::vector<std::pair<int, int>> recovered;
     core.core->Recover.subscribe([&](std::int16_t& amount, std::int32_t& effect) {

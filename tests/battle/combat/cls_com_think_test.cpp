@@ -12,7 +12,7 @@ namespace {
 
 using combattest::drawFor;
 using combattest::SkillBook;
-using combattest::SkillSpec;
+using combattest::SkillRow;
 
 float think(int value) {
     return drawFor(0, 100, value);
@@ -24,22 +24,22 @@ float countOf(int value) {
     return drawFor(0, 10, value);
 }
 
-SkillSpec blow(std::string name, float physical, std::int16_t cost = 0) {
+SkillRow blow(std::string name, float physical, std::int16_t cost = 0) {
     return {.name = std::move(name), .cost = cost, .physical = physical};
 }
-SkillSpec stance(std::string name, std::int32_t target, float physical, std::int16_t cost = 0) {
+SkillRow stance(std::string name, std::int32_t target, float physical, std::int16_t cost = 0) {
     return {.name = std::move(name), .cost = cost, .target = target, .physical = physical};
 }
-SkillSpec ailment(std::string name, std::int32_t effect, std::int16_t cost = 0) {
+SkillRow ailment(std::string name, std::int32_t effect, std::int16_t cost = 0) {
     return {.name = std::move(name), .cost = cost, .physical = 0, .effect = effect};
 }
 
 TEST(ComThink, ChoosesByFormationTypeWithScriptedDraws) {
-    const std::vector<SkillSpec> blows = {blow("一", 1.0f), blow("二", 1.5f), blow("三", 1.2f)};
+    const std::vector<SkillRow> blows = {blow("一", 1.0f), blow("二", 1.5f), blow("三", 1.2f)};
     const struct {
         const char* name = {};
         std::string_view type = {};
-        std::vector<SkillSpec> skills = {};
+        std::vector<SkillRow> skills = {};
         std::int16_t energy = {};
         std::vector<float> draws = {};
         // Empty: nothing chosen.

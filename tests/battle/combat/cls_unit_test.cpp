@@ -16,8 +16,8 @@ using combattest::Fighter;
 using combattest::kFail;
 using combattest::kPass;
 using combattest::rateOf;
-using combattest::SheetSpec;
-using combattest::SkillSpec;
+using combattest::SheetValues;
+using combattest::SkillRow;
 using Messages = std::vector<std::string>;
 
 void ticks(clsUnit& unit, int n) {
@@ -51,7 +51,7 @@ TEST(Unit, ChargesBySpeedActsAbove100AndKeepsTheExcess) {
 
 TEST(Unit, AComputerChoosesOncePerCharge) {
     ScopedSilentServices services;
-    Fighter fighter({.type = "攻撃", .speed = 50}, {SkillSpec{.name = "斬"}}, unit_control::kComputer);
+    Fighter fighter({.type = "攻撃", .speed = 50}, {SkillRow{.name = "斬"}}, unit_control::kComputer);
     services->scriptDraws({drawFor(0, 100, 0), drawFor(0, 2, 0)});
     ticks(fighter.unit, 9);
     EXPECT_TRUE(fighter.reserved.empty());
@@ -66,7 +66,7 @@ TEST(Unit, AComputerChoosesOncePerCharge) {
 
 TEST(Unit, UnitInitLetsAComputerThatChoseThinkAgain) {
     ScopedSilentServices services;
-    Fighter fighter({.type = "攻撃", .speed = 50}, {SkillSpec{.name = "斬"}}, unit_control::kComputer);
+    Fighter fighter({.type = "攻撃", .speed = 50}, {SkillRow{.name = "斬"}}, unit_control::kComputer);
     services->scriptDraws({drawFor(0, 100, 100), drawFor(0, 100, 0), drawFor(0, 2, 0)});
     ticks(fighter.unit, 10);
     fighter.unit.UnitInit(0);
@@ -76,10 +76,10 @@ TEST(Unit, UnitInitLetsAComputerThatChoseThinkAgain) {
 
 TEST(Unit, AConfusedCombatantNeitherChargesNorActs) {
     ScopedSilentServices services;
-    Fighter fighter({.speed = 50}, {SkillSpec{.name = "乱心",
-                                              .target = skill_kind::kSelf,
-                                              .physical = 0,
-                                              .effect = status_bit::valueOf(status_bit::kConfusion)}});
+    Fighter fighter({.speed = 50}, {SkillRow{.name = "乱心",
+                                             .target = skill_kind::kSelf,
+                                             .physical = 0,
+                                             .effect = status_bit::valueOf(status_bit::kConfusion)}});
     services->scriptDraws({drawFor(1, 10, 1)});
     use(fighter, "乱心");
     ticks(fighter.unit, 84);
@@ -96,11 +96,11 @@ TEST(Unit, AConfusedCombatantNeitherChargesNorActs) {
 TEST(Unit, AReservedSkillItCannotUseTurnsIntoAFreeBasicAttack) {
     ScopedSilentServices services;
     Fighter fighter({.speed = 100, .energy = 100},
-                    {SkillSpec{.name = "大技", .cost = 30},
-                     SkillSpec{.name = "封印",
-                               .target = skill_kind::kSelf,
-                               .physical = 0,
-                               .effect = status_bit::valueOf(status_bit::kNotUseSkill)}});
+                    {SkillRow{.name = "大技", .cost = 30},
+                     SkillRow{.name = "封印",
+                              .target = skill_kind::kSelf,
+                              .physical = 0,
+                              .effect = status_bit::valueOf(status_bit::kNotUseSkill)}});
     ticks(fighter.unit, 2);
     EXPECT_FALSE(fighter.unit.GetUseSkill("大技"));
     EXPECT_FALSE(fighter.unit.GetUseSkill(""));
@@ -136,7 +136,7 @@ struct DamageCase {
     const char* name = {};
     std::int16_t defense = 0;
     // A stance or delayed action left pending first, with the draws it needs.
-    std::optional<SkillSpec> pending = {};
+    std::optional<SkillRow> pending = {};
     std::vector<float> pendingDraws = {};
     std::int16_t physical = 0;
     std::int16_t energy = 0;
@@ -151,19 +151,19 @@ struct DamageCase {
 };
 
 TEST(Unit, TakingABlow) {
-    const SkillSpec parry{.name = "受け流し",
-                          .hit = 80,
-                          .critical = 10,
-                          .target = skill_kind::kGuardStance,
-                          .physical = 0.5f,
-                          .energy = 0.2f,
-                          .effect = 4};
-    SkillSpec riposte = parry;
+    const SkillRow parry{.name = "受け流し",
+                         .hit = 80,
+                         .critical = 10,
+                         .target = skill_kind::kGuardStance,
+                         .physical = 0.5f,
+                         .energy = 0.2f,
+                         .effect = 4};
+    SkillRow riposte = parry;
     riposte.name = "返し";
     riposte.target = skill_kind::kCounterStance;
     riposte.image = true;
-    const SkillSpec wall{.name = "鉄壁", .target = skill_kind::kGuardStance};
-    const SkillSpec woodpecker{.name = "きつつき"};
+    const SkillRow wall{.name = "鉄壁", .target = skill_kind::kGuardStance};
+    const SkillRow woodpecker{.name = "きつつき"};
 
     const DamageCase cases[] = {
         {.name = "above the defence",
@@ -257,7 +257,7 @@ TEST(Unit, TakingABlow) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedSilentServices services;
-        std::vector<SkillSpec> skills = {};
+        std::vector<SkillRow> skills = {};
         if (c.pending) skills.push_back(*c.pending);
         Fighter defender({.name = "乙", .defense = c.defense}, skills);
         if (c.pending) {
@@ -288,7 +288,7 @@ TEST(Unit, TakingABlow) {
 
 TEST(Unit, TheIronWallBlocksEveryBlowUntilItsNextAction) {
     ScopedSilentServices services;
-    Fighter defender({.name = "乙"}, {SkillSpec{.name = "鉄壁", .target = skill_kind::kGuardStance}});
+    Fighter defender({.name = "乙"}, {SkillRow{.name = "鉄壁", .target = skill_kind::kGuardStance}});
     use(defender, "鉄壁");
     for (int i = 0; i < 3; ++i) {
         clsDamage damage;
@@ -310,7 +310,7 @@ TEST(Unit, TheIronWallBlocksEveryBlowUntilItsNextAction) {
 TEST(Unit, DelayedActionsFireAtTheNextTick) {
     ScopedSilentServices services;
     Fighter charger({.physical = 12, .offense = 100},
-                    {SkillSpec{.name = "突撃"}, SkillSpec{.name = "切り込み"}});
+                    {SkillRow{.name = "突撃"}, SkillRow{.name = "切り込み"}});
     use(charger, "突撃");
     services->scriptDraws({drawFor(10, 20, 12)});
     ticks(charger.unit, 1);
@@ -328,7 +328,7 @@ TEST(Unit, DelayedActionsFireAtTheNextTick) {
     EXPECT_EQ(charger.unit.GetPhysical(), 7);
 
     Fighter wheel({.understanding = 10},
-                  {SkillSpec{.name = "車懸かり", .effect = status_bit::valueOf(status_bit::kSpeedUp)}});
+                  {SkillRow{.name = "車懸かり", .effect = status_bit::valueOf(status_bit::kSpeedUp)}});
     use(wheel, "車懸かり");
     services->scriptDraws({drawFor(1, 30, 1)});
     ticks(wheel.unit, 1);
@@ -338,12 +338,12 @@ TEST(Unit, DelayedActionsFireAtTheNextTick) {
 
 TEST(Unit, TheWoodpeckerStrikesFromBehindWhenTheChargeReachesItsCount) {
     ScopedSilentServices services;
-    Fighter lurker({.offense = 80, .speed = 10, .condition = 3}, {SkillSpec{.name = "きつつき",
-                                                                            .physical = 1.5f,
-                                                                            .energy = 0.25f,
-                                                                            .effect = 8,
-                                                                            .image = true,
-                                                                            .imageName = "嘴"}});
+    Fighter lurker({.offense = 80, .speed = 10, .condition = 3}, {SkillRow{.name = "きつつき",
+                                                                           .physical = 1.5f,
+                                                                           .energy = 0.25f,
+                                                                           .effect = 8,
+                                                                           .image = true,
+                                                                           .imageName = "嘴"}});
     services->scriptDraws({drawFor(10, 40, 15)});
     use(lurker, "きつつき");
     std::vector<clsDamage> strikes = {};
@@ -365,7 +365,7 @@ TEST(Unit, TheWoodpeckerStrikesFromBehindWhenTheChargeReachesItsCount) {
 
 TEST(Unit, AStrikeReceivedWhileLurkingCatchesTheWoodpecker) {
     ScopedSilentServices services;
-    Fighter lurker({.defense = 40}, {SkillSpec{.name = "きつつき"}});
+    Fighter lurker({.defense = 40}, {SkillRow{.name = "きつつき"}});
     services->scriptDraws({drawFor(10, 40, 10)});
     use(lurker, "きつつき");
     clsDamage strike;
@@ -378,10 +378,10 @@ TEST(Unit, AStrikeReceivedWhileLurkingCatchesTheWoodpecker) {
 TEST(Unit, ASelfSkillHealsUpToTheMaximumAndLastsByUnderstanding) {
     ScopedSilentServices services;
     Fighter healer({.physical = 100, .offense = 60, .speed = 1, .understanding = 5},
-                   {SkillSpec{.name = "瞑想",
-                              .target = skill_kind::kSelf,
-                              .physical = 0.5f,
-                              .effect = status_bit::valueOf(status_bit::kSpeedUp)}});
+                   {SkillRow{.name = "瞑想",
+                             .target = skill_kind::kSelf,
+                             .physical = 0.5f,
+                             .effect = status_bit::valueOf(status_bit::kSpeedUp)}});
     clsDamage blow;
     blow.Physical(20);
     blow.DirectAttack(true);

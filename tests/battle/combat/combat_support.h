@@ -29,7 +29,7 @@ inline float rateOf(int percent) {
     return drawFor(80, 120, percent);
 }
 
-struct SkillSpec {
+struct SkillRow {
     std::string name = {};
     std::int16_t cost = 0;
     std::int16_t count = 1;
@@ -48,24 +48,24 @@ struct SkillSpec {
 // Skills kept alive for the combatants made from them.
 class SkillBook {
   public:
-    clsBaseUnit::Skills collection(const std::vector<SkillSpec>& specs) {
+    clsBaseUnit::Skills collection(const std::vector<SkillRow>& rows) {
         clsBaseUnit::Skills skills(host::runtime::KeyFold::IgnoreCaseAndWidth);
-        for (const auto& spec : specs) {
+        for (const auto& row : rows) {
             auto skill = std::make_unique<clsSkillData>();
-            skill->Name(spec.name);
-            skill->UseEnegry(spec.cost);
-            skill->Count(spec.count);
-            skill->Hit(spec.hit);
-            skill->Critical(spec.critical);
-            skill->Target(spec.target);
-            skill->Random(spec.random);
-            skill->Physical(spec.physical);
-            skill->Enegry(spec.energy);
-            skill->Effect(spec.effect);
-            skill->DirectAttack(spec.direct);
-            skill->Image(spec.image);
-            skill->ImageName(spec.imageName);
-            skills.add(skill.get(), spec.name);
+            skill->Name(row.name);
+            skill->UseEnegry(row.cost);
+            skill->Count(row.count);
+            skill->Hit(row.hit);
+            skill->Critical(row.critical);
+            skill->Target(row.target);
+            skill->Random(row.random);
+            skill->Physical(row.physical);
+            skill->Enegry(row.energy);
+            skill->Effect(row.effect);
+            skill->DirectAttack(row.direct);
+            skill->Image(row.image);
+            skill->ImageName(row.imageName);
+            skills.add(skill.get(), row.name);
             owned_.push_back(std::move(skill));
         }
         return skills;
@@ -75,7 +75,7 @@ class SkillBook {
     std::vector<std::unique_ptr<clsSkillData>> owned_;
 };
 
-struct SheetSpec {
+struct SheetValues {
     std::string name = "甲";
     std::string type = "攻撃";
     std::int16_t physical = 100;
@@ -88,18 +88,18 @@ struct SheetSpec {
     std::int16_t critical = 0;
 };
 
-inline std::shared_ptr<clsFixUnitData> makeSheet(const SheetSpec& spec) {
+inline std::shared_ptr<clsFixUnitData> makeSheet(const SheetValues& values) {
     auto sheet = std::make_shared<clsFixUnitData>();
-    sheet->UnitName(spec.name);
-    sheet->UnitType(spec.type);
-    sheet->Physical(spec.physical);
-    sheet->Offensive(spec.offense);
-    sheet->Defense(spec.defense);
-    sheet->Speed(spec.speed);
-    sheet->Energy(spec.energy);
-    sheet->Understanding(spec.understanding);
-    sheet->Condition(spec.condition);
-    sheet->Critical(spec.critical);
+    sheet->UnitName(values.name);
+    sheet->UnitType(values.type);
+    sheet->Physical(values.physical);
+    sheet->Offensive(values.offense);
+    sheet->Defense(values.defense);
+    sheet->Speed(values.speed);
+    sheet->Energy(values.energy);
+    sheet->Understanding(values.understanding);
+    sheet->Condition(values.condition);
+    sheet->Critical(values.critical);
     return sheet;
 }
 
@@ -110,7 +110,7 @@ struct Core {
     std::vector<std::string> messages;
     std::vector<std::string> effects;
 
-    explicit Core(const SheetSpec& sheet, const std::vector<SkillSpec>& skills = {}) {
+    explicit Core(const SheetValues& sheet, const std::vector<SkillRow>& skills = {}) {
         core->SetFixUnitData(makeSheet(sheet));
         core->SetUnitSkills(book.collection(skills));
         core->Notification.subscribe([this](std::string& text) { messages.push_back(text); });
@@ -128,7 +128,7 @@ struct Fighter {
     std::vector<std::string> reserved;
     int attacks = 0;
 
-    Fighter(const SheetSpec& sheet, const std::vector<SkillSpec>& skills = {},
+    Fighter(const SheetValues& sheet, const std::vector<SkillRow>& skills = {},
             std::int32_t control = unit_control::kPlayer) {
         auto core = std::make_shared<clsBaseUnit>();
         core->SetFixUnitData(makeSheet(sheet));

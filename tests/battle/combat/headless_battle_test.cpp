@@ -14,8 +14,8 @@ using combattest::drawFor;
 using combattest::Fighter;
 using combattest::kFail;
 using combattest::rateOf;
-using combattest::SheetSpec;
-using combattest::SkillSpec;
+using combattest::SheetValues;
+using combattest::SkillRow;
 
 clsBattleRegulation rulesOf(std::int32_t battleTime) {
     clsBattleRegulation rules;
@@ -35,14 +35,14 @@ TEST(HeadlessBattle, TheSideThatGivesUpLoses) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedSilentServices services;
-        const SheetSpec strong{.physical = 500, .offense = 60, .defense = 10, .speed = 40};
-        const SheetSpec weak{.physical = 40, .offense = 5, .defense = 0, .speed = 30};
-        SheetSpec left = c.leftStrong ? strong : weak;
-        SheetSpec right = c.leftStrong ? weak : strong;
+        const SheetValues strong{.physical = 500, .offense = 60, .defense = 10, .speed = 40};
+        const SheetValues weak{.physical = 40, .offense = 5, .defense = 0, .speed = 30};
+        SheetValues left = c.leftStrong ? strong : weak;
+        SheetValues right = c.leftStrong ? weak : strong;
         left.name = "東校";
         right.name = "西校";
-        Fighter east(left, {SkillSpec{.name = "斬", .cost = 20, .hit = 80}}, unit_control::kComputer);
-        Fighter west(right, {SkillSpec{.name = "突", .cost = 20, .hit = 80}}, unit_control::kComputer);
+        Fighter east(left, {SkillRow{.name = "斬", .cost = 20, .hit = 80}}, unit_control::kComputer);
+        Fighter west(right, {SkillRow{.name = "突", .cost = 20, .hit = 80}}, unit_control::kComputer);
         const clsBattleRegulation rules = rulesOf(battle_time::kLong);
         HeadlessBattle battle(rules);
         battle.run(east.unit, west.unit);
@@ -106,11 +106,11 @@ TEST(HeadlessBattle, BothGivingUpInOneTickIsADraw) {
     ScopedSilentServices services;
     // Both charge 101 and gain 50 energy a tick, reserve "突撃", pay 20 for it
     // and miss; the recoil of the next tick takes the last of both.
-    const SkillSpec charge{.name = "突撃", .cost = 20, .hit = 90};
-    const SheetSpec sheet{.physical = 10, .offense = 100, .speed = 1010, .energy = 500};
-    SheetSpec left = sheet;
+    const SkillRow charge{.name = "突撃", .cost = 20, .hit = 90};
+    const SheetValues sheet{.physical = 10, .offense = 100, .speed = 1010, .energy = 500};
+    SheetValues left = sheet;
     left.name = "東校";
-    SheetSpec right = sheet;
+    SheetValues right = sheet;
     right.name = "西校";
     Fighter east(left, {charge}, unit_control::kComputer);
     Fighter west(right, {charge}, unit_control::kComputer);
@@ -136,7 +136,7 @@ TEST(HeadlessBattle, BothGivingUpInOneTickIsADraw) {
 
 TEST(HeadlessBattle, ASeededBattleOfComputerFormationsReachesAJudgement) {
     ScopedSilentServices services;
-    const std::vector<SkillSpec> skills = {
+    const std::vector<SkillRow> skills = {
         {.name = "連撃", .cost = 25, .count = 3, .hit = 80, .critical = 5, .random = true, .physical = 0.7f},
         {.name = "ツバメ返し",
          .cost = 45,
