@@ -146,6 +146,21 @@ TEST_F(SetupTest, SevenRivalsOfTheFirstTenAtRank3OrMore) {
     EXPECT_EQ(services->drawCount(), static_cast<int>(draws.size()));
 }
 
+TEST_F(SetupTest, TheFirstAndTheTenthSchoolComeUpHalfAsOftenAsTheOthers) {
+    // RandomInt(1, 10) rounds 9r + 1: the first school only for r below 1/18, the tenth only from 17/18.
+    host::runtime::Collection<std::shared_ptr<clsUnit>> entrants;
+    std::vector<float> draws = {
+        0.05f, 0.06f, 0.94f, 0.95f, drawFor(1, 10, 3), drawFor(1, 10, 4), drawFor(1, 10, 5)};
+    for (int school = 0; school < 7; ++school) {
+        draws.push_back(0.5f);
+        draws.push_back(0.5f);
+    }
+    services->scriptDraws(draws);
+    lines.SetSchoolUnit(3, entrants, 10);
+    EXPECT_EQ(namesOf(entrants), (std::vector<std::string>{"三校甲", "三校乙", "三校壬", "三校癸", "三校丙",
+                                                           "三校丁", "三校戊"}));
+}
+
 TEST_F(SetupTest, ThreeRivalsOfTheFirstFourBelowRank3AndAMissingSchoolAddsNobody) {
     host::runtime::Collection<std::shared_ptr<clsUnit>> entrants;
     services->scriptDraws({drawFor(1, 4, 4), drawFor(1, 4, 2), drawFor(1, 4, 1), 0.5f, 0.5f, 0.5f, 0.5f});

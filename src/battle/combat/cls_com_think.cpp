@@ -32,7 +32,7 @@ const Preference kSurprise{
     55, [](const clsSkillData& s) { return s.Effect() > 0; },
     [](const clsSkillData& a, const clsSkillData& b) { return a.Effect() > b.Effect(); }};
 
-// ChooseDefenseSkill, ChooseAttackSkill and ChooseSurpriseSkill.
+// The choice shared by the three formation types.
 bool choose(const Preference& preference, std::string& SkillName, std::int16_t Energy,
             std::span<const clsSkillData* const> Skills) {
     if (RandomInt(0, 100) > preference.threshold) return false;
@@ -71,13 +71,27 @@ bool choose(const Preference& preference, std::string& SkillName, std::int16_t E
     return true;
 }
 
+using SkillList = std::span<const clsSkillData* const>;
+
+bool ChooseDefenseSkill(std::string& SkillName, std::int16_t Energy, SkillList Skills) {
+    return choose(kDefense, SkillName, Energy, Skills);
+}
+
+bool ChooseAttackSkill(std::string& SkillName, std::int16_t Energy, SkillList Skills) {
+    return choose(kAttack, SkillName, Energy, Skills);
+}
+
+bool ChooseSurpriseSkill(std::string& SkillName, std::int16_t Energy, SkillList Skills) {
+    return choose(kSurprise, SkillName, Energy, Skills);
+}
+
 } // namespace
 
 bool clsComThink::DesideHumanSkill(std::string& SkillName, std::int16_t Energy, std::string_view LineType,
                                    std::span<const clsSkillData* const> Skills) const {
     if (Skills.empty()) return false;
-    if (LineType == formation_type::kSurprise) return choose(kSurprise, SkillName, Energy, Skills);
-    if (LineType == formation_type::kAttack) return choose(kAttack, SkillName, Energy, Skills);
-    if (LineType == formation_type::kDefense) return choose(kDefense, SkillName, Energy, Skills);
+    if (LineType == formation_type::kSurprise) return ChooseSurpriseSkill(SkillName, Energy, Skills);
+    if (LineType == formation_type::kAttack) return ChooseAttackSkill(SkillName, Energy, Skills);
+    if (LineType == formation_type::kDefense) return ChooseDefenseSkill(SkillName, Energy, Skills);
     return false;
 }

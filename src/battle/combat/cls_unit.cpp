@@ -15,7 +15,7 @@ std::int16_t truncated(double value) {
 
 } // namespace
 
-clsUnit::clsUnit() : core_(std::make_shared<clsBaseUnit>()) {
+clsUnit::clsUnit() : cBaseUnit(std::make_shared<clsBaseUnit>()) {
     cUnitStatus.ReportEffect.subscribe([this](std::string& text) { ReportUnitMessage(text); });
     cUnitStatus.AfterAttack.subscribe([this](std::string& skill) { onDelayedAction(skill); });
     bindCore();
@@ -27,29 +27,29 @@ clsUnit::~clsUnit() {
 
 void clsUnit::bindCore() {
     coreTokens_ = {
-        core_->Notification.subscribe([this](std::string& message) { Notification.raise(message); }),
-        core_->ExceptionSkill.subscribe(
+        cBaseUnit->Notification.subscribe([this](std::string& message) { Notification.raise(message); }),
+        cBaseUnit->ExceptionSkill.subscribe(
             [this](std::shared_ptr<clsUnitWait>& wait) { cUnitStatus.SetUnitWait(wait); }),
-        core_->Recover.subscribe(
+        cBaseUnit->Recover.subscribe(
             [this](std::int16_t& amount, std::int32_t& effect) { onRecover(amount, effect); }),
-        core_->AttackEffect.subscribe(
+        cBaseUnit->AttackEffect.subscribe(
             [this](std::string& skill, std::string& effect) { AttackEffect.raise(skill, effect); }),
     };
 }
 
 void clsUnit::unbindCore() {
-    core_->Notification.unsubscribe(coreTokens_[0]);
-    core_->ExceptionSkill.unsubscribe(coreTokens_[1]);
-    core_->Recover.unsubscribe(coreTokens_[2]);
-    core_->AttackEffect.unsubscribe(coreTokens_[3]);
+    cBaseUnit->Notification.unsubscribe(coreTokens_[0]);
+    cBaseUnit->ExceptionSkill.unsubscribe(coreTokens_[1]);
+    cBaseUnit->Recover.unsubscribe(coreTokens_[2]);
+    cBaseUnit->AttackEffect.unsubscribe(coreTokens_[3]);
 }
 
 void clsUnit::setUnit(std::shared_ptr<clsBaseUnit> core, std::int32_t control) {
     unbindCore();
-    core_ = std::move(core);
+    cBaseUnit = std::move(core);
     bindCore();
-    UnitName = core_->GetUnitName();
-    Physical = core_->GetPhysical();
+    UnitName = cBaseUnit->GetUnitName();
+    Physical = cBaseUnit->GetPhysical();
     Energy = 0;
     Count = 0;
     UnitControl = control;
@@ -70,7 +70,7 @@ void clsUnit::UnitInit(std::int16_t PhysicalRecover) {
     GiveUp = false;
     AttackFLG = false;
     ThinkDone = false;
-    const std::int16_t maximum = core_->GetPhysical();
+    const std::int16_t maximum = cBaseUnit->GetPhysical();
     std::int16_t recovered = saturate16(static_cast<double>(maximum) / 100 * PhysicalRecover);
     Physical = saturate16(std::int64_t{Physical} + recovered);
     if (Physical > maximum) Physical = maximum;
@@ -79,15 +79,15 @@ void clsUnit::UnitInit(std::int16_t PhysicalRecover) {
 
 void clsUnit::CounterAdd() {
     cUnitStatus.Count(truncated(Count));
-    core_->LetPhysical(Physical);
+    cBaseUnit->LetPhysical(Physical);
     if (cUnitStatus.GetStatusConfusion()) return;
 
-    Count += cUnitStatus.GetStatusEffect(status_multiplier::kSpeed) * core_->GetSpeed();
-    Energy += cUnitStatus.GetStatusEffect(status_multiplier::kEnergy) * core_->GetEnergy();
+    Count += cUnitStatus.GetStatusEffect(status_multiplier::kSpeed) * cBaseUnit->GetSpeed();
+    Energy += cUnitStatus.GetStatusEffect(status_multiplier::kEnergy) * cBaseUnit->GetEnergy();
 
     if (Count >= charge::kThink && UnitControl == unit_control::kComputer && !ThinkDone) {
         std::string name;
-        if (!cUnitStatus.GetStatusNotUseSkill() && core_->GetComSkill(truncated(Energy), name) &&
+        if (!cUnitStatus.GetStatusNotUseSkill() && cBaseUnit->GetComSkill(truncated(Energy), name) &&
             !name.empty())
             ComSetSkill.raise(name);
         ThinkDone = true;
@@ -101,14 +101,14 @@ void clsUnit::CounterAdd() {
 }
 
 std::int16_t clsUnit::GetNowPerMaxPhysical() const {
-    if (Physical == 0 || core_->GetPhysical() == 0) return 0;
-    return truncated(static_cast<double>(Physical) / core_->GetPhysical() * 100);
+    if (Physical == 0 || cBaseUnit->GetPhysical() == 0) return 0;
+    return truncated(static_cast<double>(Physical) / cBaseUnit->GetPhysical() * 100);
 }
 
 bool clsUnit::GetUseSkill(const std::string& Skill) const {
     if (cUnitStatus.GetStatusNotUseSkill()) return false;
     std::int16_t cost = 0;
-    return core_->GetUseSkill(Skill, truncated(Energy), cost);
+    return cBaseUnit->GetUseSkill(Skill, truncated(Energy), cost);
 }
 
 bool clsUnit::PreAttack(clsUseSkill& cUseSkill, clsDamage& cDamage) {
@@ -116,16 +116,16 @@ bool clsUnit::PreAttack(clsUseSkill& cUseSkill, clsDamage& cDamage) {
     cUnitStatus.ClearUnitWait();
     AttackFLG = false;
     std::int16_t cost = 0;
-    bool usable = core_->GetUseSkill(cUseSkill.UseSkill(), truncated(Energy), cost);
+    bool usable = cBaseUnit->GetUseSkill(cUseSkill.UseSkill(), truncated(Energy), cost);
     if (!cUnitStatus.GetStatusNotUseSkill() && usable)
         Energy -= cost;
     else
         cUseSkill.UseSkill("");
-    return core_->PreAttack(cUseSkill.UseSkill(), cDamage);
+    return cBaseUnit->PreAttack(cUseSkill.UseSkill(), cDamage);
 }
 
 bool clsUnit::Attack(const std::string& SkillName, std::string_view DefenseType, clsDamage& cDamage) {
-    bool hit = core_->Attack(SkillName, DefenseType, cDamage);
+    bool hit = cBaseUnit->Attack(SkillName, DefenseType, cDamage);
     double rate = mdlZRDFunc::RandomRate(80, 120);
     cDamage.Physical(saturate16(cDamage.Physical() * rate));
     return hit;
@@ -138,11 +138,11 @@ void clsUnit::ReportUnitMessage(const std::string& text) {
 
 void clsUnit::HealPhysical(std::int16_t amount) {
     Physical = saturate16(std::int64_t{Physical} + amount);
-    if (Physical > core_->GetPhysical()) Physical = core_->GetPhysical();
+    if (Physical > cBaseUnit->GetPhysical()) Physical = cBaseUnit->GetPhysical();
 }
 
 std::int16_t clsUnit::GetEffectDuration(std::int16_t kind) const {
-    const std::int64_t understanding = core_->GetUnderstanding();
+    const std::int64_t understanding = cBaseUnit->GetUnderstanding();
     std::int16_t ticks = 0;
     if (kind == effect_duration::kOwn)
         ticks = mdlZRDFunc::RandomInt(1, saturate16(understanding + 10));

@@ -26,7 +26,7 @@ bool clsUnit::Damage(clsDamage& cDamage) {
 }
 
 clsUnit::StanceAnswer clsUnit::RespondWithStance(clsDamage& cDamage, std::int32_t status) {
-    const clsSkillData& stance = core_->GetSkill(cUnitStatus.GetUnitWaitSkill());
+    const clsSkillData& stance = cBaseUnit->GetSkill(cUnitStatus.GetUnitWaitSkill());
     if (status == wait_status::kCounterStance) {
         if (cDamage.DirectAttack() || (cDamage.Physical() == 0 && cDamage.Energy() == 0)) return {};
         bool countered = RollCounter(cDamage, stance);
@@ -63,15 +63,15 @@ bool clsUnit::RollCounter(clsDamage& cDamage, const clsSkillData& stance) {
         cDamage.Physical(saturate16(incoming * stance.Physical()));
     }
     cDamage.Energy(
-        saturate16(static_cast<double>(static_cast<float>(core_->GetOffense())) * stance.Enegry()));
+        saturate16(static_cast<double>(static_cast<float>(cBaseUnit->GetOffense())) * stance.Enegry()));
     cDamage.Effect(stance.Effect());
     cDamage.DirectAttack(stance.DirectAttack());
-    cDamage.Physical(mdlZRDFunc::CalcConditionValue(core_->GetCondition(), cDamage.Physical()));
+    cDamage.Physical(mdlZRDFunc::CalcConditionValue(cBaseUnit->GetCondition(), cDamage.Physical()));
     return true;
 }
 
 std::int16_t clsUnit::GetEffectiveDefense() {
-    std::int16_t defense = core_->GetDefense();
+    std::int16_t defense = cBaseUnit->GetDefense();
     double multiplier = cUnitStatus.GetStatusEffect(status_multiplier::kDefense);
     return saturate16(defense * multiplier);
 }
@@ -93,7 +93,7 @@ void clsUnit::TakeDamage(clsDamage& cDamage) {
     }
 
     if (cDamage.Effect() > 0) {
-        core_->CheckEffect(cDamage);
+        cBaseUnit->CheckEffect(cDamage);
         std::int16_t duration = GetEffectDuration(effect_duration::kReceived);
         cUnitStatus.SufferEffect(cDamage.Effect(), duration);
     }
@@ -115,18 +115,18 @@ void clsUnit::TakeDamage(clsDamage& cDamage) {
 
 void clsUnit::onDelayedAction(const std::string& SkillName) {
     if (SkillName == special_skill::kWheel) {
-        const clsSkillData& skill = core_->GetSkill(SkillName);
+        const clsSkillData& skill = cBaseUnit->GetSkill(SkillName);
         std::int16_t duration = GetEffectDuration(effect_duration::kReceived);
         cUnitStatus.SufferEffect(skill.Effect(), duration);
     } else if (SkillName == special_skill::kWoodpecker) {
-        const clsSkillData& skill = core_->GetSkill(SkillName);
-        const double offence = static_cast<float>(core_->GetOffense());
+        const clsSkillData& skill = cBaseUnit->GetSkill(SkillName);
+        const double offence = static_cast<float>(cBaseUnit->GetOffense());
         clsDamage strike;
         strike.Physical(saturate16(offence * skill.Physical()));
         strike.Energy(saturate16(offence * skill.Enegry()));
         strike.Effect(skill.Effect());
         strike.DirectAttack(true);
-        strike.Physical(mdlZRDFunc::CalcConditionValue(core_->GetCondition(), strike.Physical()));
+        strike.Physical(mdlZRDFunc::CalcConditionValue(cBaseUnit->GetCondition(), strike.Physical()));
         ReportUnitMessage("背後から現れた");
         std::string name = skill.Name();
         std::string image = skill.ImageName();
@@ -141,7 +141,7 @@ void clsUnit::onDelayedAction(const std::string& SkillName) {
 
 void clsUnit::takeRecoil(double rate) {
     clsDamage recoil;
-    recoil.Physical(saturate16(Fix(core_->GetOffense() * rate)));
+    recoil.Physical(saturate16(Fix(cBaseUnit->GetOffense() * rate)));
     recoil.DirectAttack(true);
     TakeDamage(recoil);
 }

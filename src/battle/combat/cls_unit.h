@@ -37,11 +37,11 @@ class clsUnit {
     // Prepares a battle or the next match: nothing pending, no effects, no
     // charge or energy, and PhysicalRecover percent of the maximum back.
     void UnitInit(std::int16_t PhysicalRecover);
-    bool GetVisiblePhysical() const { return core_->GetVisiblePhysical(); }
-    bool GetVisibleEnergy() const { return core_->GetVisibleEnergy(); }
-    bool GetVisibleCT() const { return core_->GetVisibleCT(); }
-    bool GetVisibleSkill() const { return core_->GetVisibleSkill(); }
-    std::int16_t GetMonsterSize() const { return core_->GetImageSize(); }
+    bool GetVisiblePhysical() const { return cBaseUnit->GetVisiblePhysical(); }
+    bool GetVisibleEnergy() const { return cBaseUnit->GetVisibleEnergy(); }
+    bool GetVisibleCT() const { return cBaseUnit->GetVisibleCT(); }
+    bool GetVisibleSkill() const { return cBaseUnit->GetVisibleSkill(); }
+    std::int16_t GetMonsterSize() const { return cBaseUnit->GetImageSize(); }
     // The core fights at full strength; UnitControl is unit_control.
     void SetMonsterUnit(std::shared_ptr<clsBaseUnit> pMonster, std::int32_t UnitControl);
     void SetHumanUnit(std::shared_ptr<clsBaseUnit> pHuman, std::int32_t pBattleControl);
@@ -52,22 +52,22 @@ class clsUnit {
     std::int16_t GetNowPerMaxPhysical() const;
     double GetEnergy() const { return Energy; }
     double GetCount() const { return Count; }
-    bool GetIsMonster() const { return core_->GetIsMonster(); }
-    const std::string& GetLineType() const { return core_->GetLineType(); }
+    bool GetIsMonster() const { return cBaseUnit->GetIsMonster(); }
+    const std::string& GetLineType() const { return cBaseUnit->GetLineType(); }
     bool GetGiveUp() const { return GiveUp; }
     const std::string& GetUnitName() const { return UnitName; }
     std::int32_t GetUnitControl() const { return UnitControl; }
-    std::int16_t GetMaxPhysical() const { return core_->GetPhysical(); }
-    std::int16_t GetDataOffence() const { return core_->GetOffense(); }
-    std::int16_t GetDataDefense() const { return core_->GetDefense(); }
-    double GetDataSpeed() const { return core_->GetSpeed(); }
-    double GetDataEnergy() const { return core_->GetEnergy(); }
-    std::int16_t GetDataUnderstanding() const { return core_->GetUnderstanding(); }
-    std::vector<std::string> GetSkills() const { return core_->GetSkillsName(); }
-    std::int16_t GetSkillCount() const { return core_->GetSkillCount(); }
+    std::int16_t GetMaxPhysical() const { return cBaseUnit->GetPhysical(); }
+    std::int16_t GetDataOffence() const { return cBaseUnit->GetOffense(); }
+    std::int16_t GetDataDefense() const { return cBaseUnit->GetDefense(); }
+    double GetDataSpeed() const { return cBaseUnit->GetSpeed(); }
+    double GetDataEnergy() const { return cBaseUnit->GetEnergy(); }
+    std::int16_t GetDataUnderstanding() const { return cBaseUnit->GetUnderstanding(); }
+    std::vector<std::string> GetSkills() const { return cBaseUnit->GetSkillsName(); }
+    std::int16_t GetSkillCount() const { return cBaseUnit->GetSkillCount(); }
     // Whether the skill can be used now: not barred and paid by the truncated energy.
     bool GetUseSkill(const std::string& Skill) const;
-    const clsBaseUnit::LineDatas& GetLineDatas() const { return core_->GetLineDatas(); }
+    const clsBaseUnit::LineDatas& GetLineDatas() const { return cBaseUnit->GetLineDatas(); }
     // Starts this combatant's action with its reservation (emptied when the
     // skill cannot be used now); True when blows follow.
     bool PreAttack(clsUseSkill& cUseSkill, clsDamage& cDamage);
@@ -105,7 +105,7 @@ class clsUnit {
     bool AttackFLG = false;
     bool GiveUp = false;
     std::int32_t UnitControl = 0;
-    std::shared_ptr<clsBaseUnit> core_;
+    std::shared_ptr<clsBaseUnit> cBaseUnit;
     clsUnitStatus cUnitStatus;
     bool ThinkDone = false;
     std::vector<host::runtime::Event<>::Token> coreTokens_;

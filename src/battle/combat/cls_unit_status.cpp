@@ -25,6 +25,11 @@ void countDown(std::int16_t& counter) {
     if (counter > 0) --counter;
 }
 
+// 1 for a counter still running.
+int active(std::int16_t counter) {
+    return counter > 0 ? 1 : 0;
+}
+
 } // namespace
 
 clsUnitStatus::clsUnitStatus() : UnitWait(std::make_shared<clsUnitWait>()) {}
@@ -33,9 +38,12 @@ void clsUnitStatus::InitEffect() {
     ClearUnitWait();
     AngerCount = 0;
     ConfusionCount = 0;
-    OffenseDown = {};
-    DefenseDown = {};
-    SpeedDown = {};
+    OffenseDownCount1 = 0;
+    OffenseDownCount2 = 0;
+    DefenseDownCount1 = 0;
+    DefenseDownCount2 = 0;
+    SpeedDownCount1 = 0;
+    SpeedDownCount2 = 0;
     OffenseUpCount = 0;
     NotUseSkillCount = 0;
     EnergyDownCount = 0;
@@ -86,7 +94,7 @@ double clsUnitStatus::GetStatusMultiplier(int level) {
 }
 
 int clsUnitStatus::GetOffenseLevel() const {
-    return (OffenseUpCount > 0 ? 1 : 0) - OffenseDown.active();
+    return active(OffenseUpCount) - active(OffenseDownCount1) - active(OffenseDownCount2);
 }
 
 int clsUnitStatus::GetDefenseLevel() {
@@ -96,15 +104,15 @@ int clsUnitStatus::GetDefenseLevel() {
         report("きつつきに失敗");
         return -2;
     }
-    return -DefenseDown.active();
+    return -active(DefenseDownCount1) - active(DefenseDownCount2);
 }
 
 int clsUnitStatus::GetSpeedLevel() const {
-    return (SpeedUpCount > 0 ? 1 : 0) - SpeedDown.active();
+    return active(SpeedUpCount) - active(SpeedDownCount1) - active(SpeedDownCount2);
 }
 
 int clsUnitStatus::GetEnergyLevel() const {
-    return (EnergyUpCount > 0 ? 1 : 0) - (EnergyDownCount > 0 ? 1 : 0);
+    return active(EnergyUpCount) - active(EnergyDownCount);
 }
 
 void clsUnitStatus::SufferEffect(std::int32_t EffectStatus, std::int16_t Count) {
@@ -146,10 +154,14 @@ void clsUnitStatus::SetSingleEffect(std::int16_t bit, std::int16_t duration) {
     if (bit == status_bit::kAnger || bit == status_bit::kConfusion) ClearUnitWait();
 }
 
+clsUnitStatus::DownSlots clsUnitStatus::downSlots(std::int16_t bit) {
+    if (bit == status_bit::kOffenseDown) return {OffenseDownCount1, OffenseDownCount2};
+    if (bit == status_bit::kDefenseDown) return {DefenseDownCount1, DefenseDownCount2};
+    return {SpeedDownCount1, SpeedDownCount2};
+}
+
 void clsUnitStatus::StackDownEffect(std::int16_t bit, std::int16_t duration) {
-    TwoSlots& slots = bit == status_bit::kOffenseDown   ? OffenseDown
-                      : bit == status_bit::kDefenseDown ? DefenseDown
-                                                        : SpeedDown;
+    DownSlots slots = downSlots(bit);
     report(kTakesHold[bit]);
     if (duration < slots.first && duration < slots.second) return;
     if (slots.first == slots.second) {
@@ -170,10 +182,9 @@ void clsUnitStatus::Count(std::int16_t CT) {
         --ConfusionCount;
         if (ConfusionCount == 0) report("混乱から立ち直った");
     }
-    for (std::int16_t* counter :
-         {&DefenseDown.first, &DefenseDown.second, &EnergyDownCount, &OffenseDown.first, &OffenseDown.second,
-          &SpeedDown.first, &SpeedDown.second, &NotUseSkillCount, &EnergyUpCount, &OffenseUpCount,
-          &SpeedUpCount})
+    for (std::int16_t* counter : {&DefenseDownCount1, &DefenseDownCount2, &EnergyDownCount,
+                                  &OffenseDownCount1, &OffenseDownCount2, &SpeedDownCount1, &SpeedDownCount2,
+                                  &NotUseSkillCount, &EnergyUpCount, &OffenseUpCount, &SpeedUpCount})
         countDown(*counter);
     if (UnitWait->WaitStatus() == wait_status::kDelayed && UnitWait->Count() <= CT) {
         std::string skill = UnitWait->SkillName();

@@ -38,11 +38,10 @@ class clsUnitStatus {
     std::string GetUnitWaitSkill() const;
 
   private:
-    // The two slots of an effect that can hold twice.
-    struct TwoSlots {
-        std::int16_t first = 0;
-        std::int16_t second = 0;
-        int active() const { return (first > 0 ? 1 : 0) + (second > 0 ? 1 : 0); }
+    // The two counters of an effect that can hold twice.
+    struct DownSlots {
+        std::int16_t& first;
+        std::int16_t& second;
     };
 
     static double GetStatusMultiplier(int level);
@@ -52,14 +51,18 @@ class clsUnitStatus {
     int GetEnergyLevel() const;
     void StackDownEffect(std::int16_t bit, std::int16_t duration);
     void SetSingleEffect(std::int16_t bit, std::int16_t duration);
+    DownSlots downSlots(std::int16_t bit);
     std::int16_t* singleCounter(std::int16_t bit);
     void report(const char* text);
 
     std::int16_t AngerCount = 0;
     std::int16_t ConfusionCount = 0;
-    TwoSlots OffenseDown;
-    TwoSlots DefenseDown;
-    TwoSlots SpeedDown;
+    std::int16_t OffenseDownCount1 = 0;
+    std::int16_t OffenseDownCount2 = 0;
+    std::int16_t DefenseDownCount1 = 0;
+    std::int16_t DefenseDownCount2 = 0;
+    std::int16_t SpeedDownCount1 = 0;
+    std::int16_t SpeedDownCount2 = 0;
     std::int16_t OffenseUpCount = 0;
     std::int16_t NotUseSkillCount = 0;
     std::int16_t EnergyDownCount = 0;

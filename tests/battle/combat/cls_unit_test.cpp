@@ -286,6 +286,71 @@ TEST(Unit, TakingABlow) {
     }
 }
 
+TEST(Unit, TheImmunitiesOfItsBattleItemFilterTheBlowsOwnRecord) {
+    ScopedSilentServices services;
+    auto sheet = combattest::makeSheet({.name = "乙"});
+    sheet->SetAngerPrevent();
+    sheet->SetConfusePrevent();
+    auto core = std::make_shared<clsBaseUnit>();
+    core->SetFixUnitData(sheet);
+    clsUnit defender;
+    defender.SetHumanUnit(core, unit_control::kPlayer);
+    Messages messages;
+    defender.Notification.subscribe([&](std::string& text) { messages.push_back(text); });
+    clsDamage damage;
+    damage.Effect(status_bit::valueOf(status_bit::kAnger) | status_bit::valueOf(status_bit::kConfusion) |
+                  status_bit::valueOf(status_bit::kDefenseDown) |
+                  status_bit::valueOf(status_bit::kSpeedDown));
+    services->scriptDraws({drawFor(1, 40, 1)});
+    EXPECT_FALSE(defender.Damage(damage));
+    EXPECT_EQ(messages, Messages{"乙は速度が落ちた"});
+    // The attacker's later blows go on with what is left.
+    EXPECT_EQ(damage.Effect(), status_bit::valueOf(status_bit::kSpeedDown));
+    defender.CounterAdd();
+    EXPECT_GT(defender.GetCount(), 0);
+}
+
+TEST(Unit, OffenceUpOrDownAndAngerChangeNoBlow) {
+    // They take hold and are reported, but no step of an attack reads them.
+    const std::int32_t up = status_bit::valueOf(status_bit::kOffenseUp);
+    const std::int32_t down = status_bit::valueOf(status_bit::kOffenseDown);
+    const std::int32_t anger = status_bit::valueOf(status_bit::kAnger);
+    const struct {
+        const char* name = {};
+        std::vector<std::int32_t> effects = {};
+        Messages taken = {};
+    } cases[] = {
+        {.name = "none"},
+        {.name = "offence up", .effects = {up}, .taken = {"甲は攻撃力が上がった"}},
+        {.name = "two offence downs",
+         .effects = {down, down},
+         .taken = {"甲は攻撃力が落ちた", "甲は攻撃力が落ちた"}},
+        {.name = "anger with offence up",
+         .effects = {anger | up},
+         .taken = {"甲は怒り状態になった", "甲は攻撃力が上がった"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedSilentServices services;
+        Fighter attacker({.offense = 100}, {SkillRow{.name = "連撃", .physical = 0.7f}});
+        for (std::int32_t effect : c.effects) {
+            clsDamage received;
+            received.Effect(effect);
+            services->scriptDraws({drawFor(1, 40, 40)});
+            attacker.unit.SecondDamage(received);
+        }
+        EXPECT_EQ(attacker.messages, c.taken);
+        clsDamage basic;
+        services->scriptDraws({kFail, rateOf(100)});
+        EXPECT_TRUE(attacker.unit.Attack("", "攻撃", basic));
+        EXPECT_EQ(basic.Physical(), 100);
+        clsDamage skill;
+        services->scriptDraws({kPass, kFail, rateOf(100)});
+        EXPECT_TRUE(attacker.unit.Attack("連撃", "攻撃", skill));
+        EXPECT_EQ(skill.Physical(), 70);
+    }
+}
+
 TEST(Unit, TheIronWallBlocksEveryBlowUntilItsNextAction) {
     ScopedSilentServices services;
     Fighter defender({.name = "乙"}, {SkillRow{.name = "鉄壁", .target = skill_kind::kGuardStance}});

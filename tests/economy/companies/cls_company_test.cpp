@@ -120,6 +120,16 @@ TEST_F(Company, APriceMovesByTheCycleTheCompanyAndThePullBackAndIsClamped) {
     EXPECT_TRUE(reports.empty());
 }
 
+TEST_F(Company, AnUnstableCompanyInABoomDrawsFromAReversedRangeAndRisesFurther) {
+    // Stability 1: from p = 2 + 1 the boom takes off r(0, 3 - 6 + 1) = r(0, -2), which adds.
+    clsCompany unstable;
+    unstable.SetCompanyData("ｱﾔｳｲ商会,1,1,3,,0,0,1000,1,3");
+    services->scriptDraws(drawsFor({{0, -2, -1}, {1, 100, 2}, {0, 2, 0}}));
+    unstable.SetFluctuation(2, "好景気");
+    EXPECT_EQ(services->drawCount(), 3);
+    EXPECT_EQ(unstable.StockPrice(), 1040);
+}
+
 TEST_F(Company, APriceUnderTheLineMayGoBankruptOnlyInARecessionOrAPanic) {
     // With stability 3 the recession line is 300 and the panic line 700.
     struct Case {
