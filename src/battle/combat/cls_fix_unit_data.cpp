@@ -36,20 +36,22 @@ double clsFixUnitData::Energy() const {
 bool clsFixUnitData::SetSaveData(const std::string& UnitName, std::string_view strData) {
     auto fields = host::runtime::Split(strData, "/");
     if (fields.size() != kSaveFields) return false;
-    unitName_ = UnitName;
-    physical_ = CInt(fields[0]);
-    offensive_ = CInt(fields[1]);
-    defense_ = CInt(fields[2]);
-    speed_ = CDbl(fields[3]);
-    energy_ = CDbl(fields[4]);
-    understanding_ = CInt(fields[5]);
-    condition_ = CInt(fields[6]);
-    critical_ = CInt(fields[7]);
-    preventAnger_ = CBool(fields[8]);
-    preventConfuse_ = CBool(fields[9]);
-    preventNotUseSkill_ = CBool(fields[10]);
-    visibleAll_ = CBool(fields[11]);
-    visibleParam_ = CBool(fields[12]);
+    clsFixUnitData read = *this;
+    read.unitName_ = UnitName;
+    read.physical_ = CInt(fields[0]);
+    read.offensive_ = CInt(fields[1]);
+    read.defense_ = CInt(fields[2]);
+    read.speed_ = CDbl(fields[3]);
+    read.energy_ = CDbl(fields[4]);
+    read.understanding_ = CInt(fields[5]);
+    read.condition_ = CInt(fields[6]);
+    read.critical_ = CInt(fields[7]);
+    read.preventAnger_ = CBool(fields[8]);
+    read.preventConfuse_ = CBool(fields[9]);
+    read.preventNotUseSkill_ = CBool(fields[10]);
+    read.visibleAll_ = CBool(fields[11]);
+    read.visibleParam_ = CBool(fields[12]);
+    *this = std::move(read);
     return true;
 }
 

@@ -15,7 +15,7 @@ class clsFixUnitData {
     // confusion and no-skill immunities and the full and partial sights.
     // SetSaveData stores the name and the fields when the text has exactly 13
     // of them; otherwise it answers False and changes nothing. A field that
-    // does not convert raises the runtime's error.
+    // does not convert raises the runtime's error and changes nothing either.
     bool SetSaveData(const std::string& UnitName, std::string_view strData);
     std::string GetSaveData() const;
 

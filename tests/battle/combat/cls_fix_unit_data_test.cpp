@@ -83,6 +83,8 @@ TEST(FixUnitData, TheSaveTextReadsBackWholeOrNotAtAll) {
               ErrorNumber::Overflow);
     EXPECT_EQ(errorOf([&] { sheet.SetSaveData("x", "1/0/0/0/0/0/0/0/maybe/False/False/False/False"); }),
               ErrorNumber::TypeMismatch);
+    EXPECT_EQ(sheet.UnitName(), "東校");
+    EXPECT_EQ(sheet.GetSaveData(), text);
 }
 
 TEST(FixUnitData, ImmunitiesFilterTheIncomingStatusBits) {
