@@ -13,8 +13,8 @@ GameDataSections SplitGameData(std::span<const std::uint8_t> bytes) {
     auto parts = host::runtime::Split(host::text::toNarrow(host::text::utf16leToUtf8(bytes)), ";");
     if (parts.size() < static_cast<std::size_t>(GameDataSections::kCount))
         throw host::runtime::RuntimeError(host::runtime::ErrorNumber::SubscriptOutOfRange,
-                                          "master data has " + std::to_string(parts.size()) +
-                                              " sections, 32 are needed");
+                                          "master data: section " + std::to_string(parts.size()) +
+                                              " is missing (32 sections are needed)");
     GameDataSections sections;
     for (int i = 0; i < GameDataSections::kCount; ++i)
         sections.section[i] = std::move(parts[i]);

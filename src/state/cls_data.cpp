@@ -1,0 +1,79 @@
+#include "state/cls_data.h"
+
+namespace {
+
+constexpr const char* kNewGameBoom = "5:5:6";
+
+} // namespace
+
+clsData::clsData(GameHost& host) : Host(host) {
+    cTrade = std::make_unique<clsTrade>();
+    cTrade->CreateBoom(kNewGameBoom);
+    cLines = std::make_unique<clsLines>();
+    cSystem = std::make_unique<clsSystem>(*this);
+    cMngStudent = std::make_unique<clsMngStudent>();
+    cFixTeacherData = std::make_unique<clsFixTeacherData>();
+    cMngScout = std::make_unique<clsMngScout>();
+    cMngCountry = std::make_unique<clsMngCountry>();
+    cMngArbeit = std::make_unique<clsMngArbeit>();
+    cMngTeacher = std::make_unique<clsMngTeacher>();
+    cMngClass = std::make_unique<clsMngClass>();
+    cMngCompany = std::make_unique<clsMngCompany>();
+    cMngItem = std::make_unique<clsMngItem>(*this);
+    cMenu = std::make_unique<clsMenu>();
+    subscribeRelays();
+}
+
+// Released in the order of creation.
+clsData::~clsData() {
+    cTrade.reset();
+    cLines.reset();
+    cSystem.reset();
+    cMngStudent.reset();
+    cFixTeacherData.reset();
+    cMngScout.reset();
+    cMngCountry.reset();
+    cMngArbeit.reset();
+    cMngTeacher.reset();
+    cMngClass.reset();
+    cMngCompany.reset();
+    cMngItem.reset();
+    cMenu.reset();
+}
+
+// The managers' events that reach the main form unchanged, as the facade's own.
+void clsData::subscribeRelays() {
+    auto report = [this](std::string& MSG) { Report.raise(MSG); };
+    cMngScout->Report.subscribe(report);
+    cMngTeacher->Report.subscribe(report);
+    cMngItem->ItemBroken.subscribe(report);
+    cMngItem->Report.subscribe(report);
+    cSystem->DateChenge.subscribe([this](clsDateDetails& DateDetails) { DateChenge.raise(DateDetails); });
+    cSystem->Report.subscribe(report);
+    cSystem->NewYear.subscribe([this] { NewYear.raise(); });
+    cSystem->SchoolScaleUp.subscribe([this](std::string& ImageName) { SchoolScaleUp.raise(ImageName); });
+    cSystem->StatusRefresh.subscribe([this] { StatusRefresh.raise(); });
+    cSystem->Ending.subscribe([this] { Ending.raise(); });
+    cSystem->Ending2.subscribe([this] { Ending2.raise(); });
+    cMngStudent->Report.subscribe(report);
+    cMngCompany->Report.subscribe(report);
+}
+
+// The order is the order of the save strings.
+void clsData::SetDataInit() {
+    cSystem->SetDataInit();
+    cMngScout->SetDataInit();
+    cTrade->CreateBoom(kNewGameBoom);
+    cMngCompany->SetDataInit();
+    cMngArbeit->SetDataInit();
+    cLines->SetDataInit();
+    cMngTeacher->SetDataInit();
+    cMngItem->SetDataInit();
+    cMngStudent->SetDataInit();
+}
+
+void clsData::TestPlay() {
+    cMngScout->SetNewComer(false);
+    cMngTeacher->SetInitTeacher();
+    cMngTeacher->SetNewComer(false);
+}

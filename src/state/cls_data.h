@@ -1,0 +1,140 @@
+#pragma once
+
+#include "battle/catalogue/cls_lines.h"
+#include "economy/class_item_class_provider.h"
+#include "economy/cls_mng_item.h"
+#include "economy/companies/cls_mng_company.h"
+#include "economy/companies/cls_trade.h"
+#include "host/gdi/device_context.h"
+#include "host/runtime/collection.h"
+#include "host/runtime/event.h"
+#include "platform/masterdata/load_game_data.h"
+#include "school/camps/cls_mng_country.h"
+#include "school/jobs/cls_mng_arbeit.h"
+#include "school/system/cls_date_details.h"
+#include "school/system/cls_system.h"
+#include "school/system/system_hooks.h"
+#include "state/cls_menu.h"
+#include "state/game_host.h"
+#include "students/lessons/cls_mng_class.h"
+#include "students/roster/cls_mng_student.h"
+#include "students/scouts/cls_mng_scout.h"
+#include "students/teachers/cls_fix_teacher_data.h"
+#include "students/teachers/cls_mng_teacher.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The game-state facade: owns every manager of the game state for the whole
+// run, hands each its section of the master data, resets them for a new
+// game, and passes the managers' events on to the main form as its own.
+// Each concern adds its members in its own block below.
+class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public ClassItemClassProvider {
+  public:
+    // --- Object graph, events and master data (cls_data.cpp, cls_data.load.cpp)
+    explicit clsData(GameHost& host);
+    ~clsData() override;
+    clsData(const clsData&) = delete;
+    clsData& operator=(const clsData&) = delete;
+
+    // Events, in declaration order.
+    host::runtime::Event<clsDateDetails> DateChenge;
+    host::runtime::Event<std::string> Report;
+    host::runtime::Event<> ClassEnd;
+    host::runtime::Event<> DayEnd;
+    host::runtime::Event<> ForwordEnd;
+    // A lesson period starts: the lesson's picture.
+    host::runtime::Event<host::gdi::DeviceContext*> ClassImage;
+    host::runtime::Event<> NewYear;
+    host::runtime::Event<std::string> SchoolScaleUp;
+    host::runtime::Event<> StatusRefresh;
+    host::runtime::Event<> Ending;
+    host::runtime::Event<> Ending2;
+
+    // The decrypted master data: UTF-16LE, narrowed as a whole, split into
+    // its 32 sections, each handed to its loader in section order.
+    void SetGameData(const std::vector<std::uint8_t>& arrByt) override;
+    // Resets the game state to the start of a new game; catalogues, the menu
+    // state and the winner text stay.
+    void SetDataInit();
+    // The first offers of a new game: four scouts, the three starting
+    // teachers under contract and four teachers on offer.
+    void TestPlay();
+    clsDateDetails GetDate() const { return cSystem->GetDate(); }
+    // Year, month and day joined by ":".
+    void SetDate(const std::string& strDate) { cSystem->SetDate(strDate); }
+    // The last battle result: a winning unit's name, "draw" or a tournament place.
+    void SetWinnerUnit(const std::string& WinnerUnitName) { WinnerUnit = WinnerUnitName; }
+
+    // Answers the managers ask of the facade.
+    std::int16_t GetRankUpCondition() override { return cMngStudent->RankUpCondition(); }
+    bool CheckItem(const std::string& pData) override { return cMngItem->CheckItem(pData); }
+    host::runtime::Collection<std::string> GetConstructClass(const std::string& pBuildingName) override {
+        return cMngClass->GetConstructClass(pBuildingName);
+    }
+    host::runtime::Collection<std::string> GetClassItemClass(std::int32_t Target) override {
+        return cMngClass->GetClassItemClass(Target);
+    }
+
+    // --- Status, calendar and menu queries (cls_data.status.cpp)
+    std::int32_t GetMoney() const { return cSystem->GetMoney(); }
+    std::int32_t GetKingdomPoint() const { return cSystem->GetKingdomPoint(); }
+    std::string GetRank() const { return cSystem->GetRank(); }
+    std::int16_t GetRankAsNumber() const { return cSystem->GetRankAsNumber(); }
+    std::string GetConstruct() const { return cSystem->GetConstruct(false); }
+    std::string GetSoundName() const { return cSystem->GetSoundName(); }
+    void SetMenu(const std::string& pstrMenu) { cMenu->SetMenu(pstrMenu); }
+    const std::string& GetMenu() const { return cMenu->GetMenu(); }
+    void SetSubMenu(const std::string& pstrSubMenu) { cMenu->SetSubMenu(pstrSubMenu); }
+    const std::string& GetSubMenu() const { return cMenu->GetSubMenu(); }
+    std::string GetGGHeaderName() const { return cMenu->GetGGHeaderName(); }
+    // 0 one period, 1 the next day, 2 to the weekend, 3 the camp.
+    bool CheckDateCommand(std::int16_t Index) const { return cSystem->CheckDateCommand(Index); }
+    bool CheckCamp() const { return cMngCountry->CheckCamp(); }
+    bool CheckStudentCount() const { return cMngStudent->CheckStudentCount(true); }
+    // On day 1 of a month, whether every student's timetable passes its check.
+    bool CheckClassSetting() const;
+    // Whether a school-menu entry is open: Saturdays with students; the
+    // part-time job (6) and the quest (7) exclude each other.
+    bool CheckSchoolMenu(std::int16_t Index) const;
+    std::string GetMSGTips(const std::string& pMenu) const;
+    std::string GetSchoolMenuTips() const;
+
+    // The owned objects, for the shell's own wiring and for tests.
+    clsTrade& trade() { return *cTrade; }
+    clsLines& lines() { return *cLines; }
+    clsSystem& system() { return *cSystem; }
+    clsMngStudent& students() { return *cMngStudent; }
+    clsFixTeacherData& fixTeacherData() { return *cFixTeacherData; }
+    clsMngScout& scouts() { return *cMngScout; }
+    clsMngCountry& countries() { return *cMngCountry; }
+    clsMngArbeit& arbeits() { return *cMngArbeit; }
+    clsMngTeacher& teachers() { return *cMngTeacher; }
+    clsMngClass& classes() { return *cMngClass; }
+    clsMngCompany& companies() { return *cMngCompany; }
+    clsMngItem& items() { return *cMngItem; }
+    clsMenu& menu() { return *cMenu; }
+    const std::string& winnerUnit() const { return WinnerUnit; }
+
+  private:
+    // --- Object graph (cls_data.cpp)
+    void subscribeRelays();
+
+    GameHost& Host;
+    std::unique_ptr<clsTrade> cTrade;
+    std::unique_ptr<clsLines> cLines;
+    std::unique_ptr<clsSystem> cSystem;
+    std::unique_ptr<clsMngStudent> cMngStudent;
+    std::unique_ptr<clsFixTeacherData> cFixTeacherData;
+    std::unique_ptr<clsMngScout> cMngScout;
+    std::unique_ptr<clsMngCountry> cMngCountry;
+    std::unique_ptr<clsMngArbeit> cMngArbeit;
+    std::unique_ptr<clsMngTeacher> cMngTeacher;
+    std::unique_ptr<clsMngClass> cMngClass;
+    std::unique_ptr<clsMngCompany> cMngCompany;
+    std::unique_ptr<clsMngItem> cMngItem;
+    std::unique_ptr<clsMenu> cMenu;
+    std::string WinnerUnit;
+};

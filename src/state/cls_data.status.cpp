@@ -1,0 +1,46 @@
+#include "state/cls_data.h"
+
+#include "host/runtime/convert.h"
+
+namespace {
+
+// The school screen's entries for the part-time job and the quest.
+constexpr std::int16_t kArbeitMenu = 6;
+constexpr std::int16_t kQuestMenu = 7;
+
+} // namespace
+
+bool clsData::CheckClassSetting() const {
+    if (cSystem->GetDay() != 1) return true;
+    return cMngStudent->CheckClass(cSystem->GetClassNum(), cMngTeacher->GetContractTeacherName(),
+                                   cMngItem->GetClassItemName());
+}
+
+bool clsData::CheckSchoolMenu(std::int16_t Index) const {
+    bool open = cSystem->CheckSchoolMenu();
+    if (open) open = cMngStudent->CheckStudentCount(true);
+    if (open && Index == kArbeitMenu) open = !cMngStudent->CheckQuest();
+    if (open && Index == kQuestMenu) open = !cMngArbeit->CheckArbeit();
+    return open;
+}
+
+std::string clsData::GetMSGTips(const std::string& pMenu) const {
+    if (cMenu->GetMenu() == "建物データ") return cSystem->GetSchoolConstructTips();
+    if (pMenu == "授業をする") return host::runtime::CStr(cSystem->GetClassCount()) + "時間目の授業をします";
+    return clsMenu::GetMSGTips(pMenu);
+}
+
+std::string clsData::GetSchoolMenuTips() const {
+    const std::string& menu = cMenu->GetMenu();
+    if (menu == "建物データ") return cSystem->GetSchoolConstructTips();
+    if (menu == "新規スポンサー") return cMngCompany->GetSponsorMenuTips(cSystem->GetSponsorMaxCount());
+    if (menu == "契約") {
+        const std::string& subMenu = cMenu->GetSubMenu();
+        if (subMenu == "教師") return cMngTeacher->GetMenuNewComerTips();
+        if (subMenu == "スカウト") return cMngScout->GetContractScoutTips();
+        return "";
+    }
+    if (menu == "教師を見る") return cMngTeacher->GetMenuNewComerTips();
+    if (menu == "アルバイト") return cMngArbeit->GetArbeitTips();
+    return cMenu->GetSchoolMenuTips();
+}

@@ -1,0 +1,90 @@
+#include "state/cls_data.h"
+
+#include "host/runtime/runtime_error.h"
+#include "host/runtime/strings.h"
+#include "host/text/utf.h"
+#include "state/state_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using statetest::FakeHost;
+using statetest::LoadedFacade;
+using statetest::masterBytes;
+using statetest::packedMasterData;
+
+std::vector<std::string> sectionsOfRealData() {
+    return host::runtime::Split(host::text::utf16leToUtf8(packedMasterData()), ";");
+}
+
+std::string joinSections(const std::vector<std::string>& sections, std::size_t count) {
+    return host::runtime::Join(std::vector<std::string>(sections.begin(), sections.begin() + count), ";");
+}
+
+// Field n of the school's save record.
+std::string systemField(clsData& data, std::size_t n) {
+    return host::runtime::Split(data.system().GetSaveData(), "/").at(n);
+}
+
+TEST(FacadeMasterData, ShortTextFailsNamingTheFirstMissingSection) {
+    const ScopedSilentServices services;
+    FakeHost host;
+    clsData data(host);
+    const auto sections = sectionsOfRealData();
+    for (std::size_t count : {1u, 20u, 31u}) {
+        try {
+            data.SetGameData(masterBytes(joinSections(sections, count)));
+            ADD_FAILURE() << count << " sections loaded";
+        } catch (const host::runtime::RuntimeError& error) {
+            EXPECT_EQ(error.number(), host::runtime::ErrorNumber::SubscriptOutOfRange);
+            EXPECT_NE(std::string(error.what()).find("section " + std::to_string(count) + " "),
+                      std::string::npos)
+                << error.what();
+        }
+    }
+}
+
+TEST(FacadeMasterData, SectionsPastTheThirtySecondAreIgnored) {
+    const ScopedSilentServices services;
+    FakeHost host;
+    clsData data(host);
+    auto sections = sectionsOfRealData();
+    sections.push_back("this,is,no,section");
+    EXPECT_NO_THROW(data.SetGameData(masterBytes(joinSections(sections, sections.size()))));
+    EXPECT_NO_THROW(data.classes().GetClass(host::runtime::Split(sections[10], ",").at(0)));
+}
+
+TEST(FacadeNewGame, SetDataInitResetsThePlayedGameAndKeepsTheCatalogues) {
+    LoadedFacade loaded;
+    clsData& data = loaded.data;
+    data.TestPlay();
+    data.system().AddMoney(5000);
+    data.system().AddBattlePoint(1); // a tournament won
+    data.trade().BoomNext();
+    ASSERT_NE(systemField(data, 5), "0");
+    ASSERT_EQ(data.teachers().GetContractTeacherCount(), 3);
+
+    data.SetDataInit();
+
+    EXPECT_EQ(data.GetMoney(), 0);
+    EXPECT_EQ(systemField(data, 5), "0") << "battle points";
+    EXPECT_EQ(data.teachers().GetContractTeacherCount(), 0);
+    EXPECT_EQ(data.trade().BoomIndex(), 0);
+    EXPECT_EQ(data.trade().PrevBoomLevel(), 6);
+    const auto lessons = host::runtime::Split(sectionsOfRealData()[10], "\r\n");
+    EXPECT_NO_THROW(data.classes().GetClass(host::runtime::Split(lessons.front(), ",").at(0)));
+}
+
+TEST(FacadeNewGame, TestPlayPutsTheFirstOffersInPlace) {
+    LoadedFacade loaded;
+    loaded.data.TestPlay();
+    EXPECT_EQ(loaded.data.teachers().GetContractTeacherCount(), 3);
+    EXPECT_EQ(loaded.data.teachers().GetNewComer().count(), 4);
+    EXPECT_EQ(loaded.data.scouts().GetScoutData().count(), 4);
+}
+
+} // namespace
