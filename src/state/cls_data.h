@@ -9,6 +9,7 @@
 #include "host/runtime/collection.h"
 #include "host/runtime/event.h"
 #include "platform/masterdata/load_game_data.h"
+#include "platform/records/cls_get_grid_data.h"
 #include "school/camps/cls_mng_country.h"
 #include "school/jobs/cls_mng_arbeit.h"
 #include "school/system/cls_date_details.h"
@@ -16,6 +17,7 @@
 #include "school/system/system_hooks.h"
 #include "state/cls_menu.h"
 #include "state/game_host.h"
+#include "state/save/save_managers.h"
 #include "students/lessons/cls_mng_class.h"
 #include "students/roster/cls_mng_student.h"
 #include "students/scouts/cls_mng_scout.h"
@@ -101,6 +103,26 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckSchoolMenu(std::int16_t Index) const;
     std::string GetMSGTips(const std::string& pMenu) const;
     std::string GetSchoolMenuTips() const;
+
+    // --- Save slots and the save file (cls_data.save.cpp)
+    // The system part of an exported team.
+    std::string GetUnitSaveDataSystem() const;
+    // The slot-list row of slot Index read without the header check (the slot just saved).
+    clsGetGridData GetSaveDataDetail(std::int16_t Index) const;
+    // True when at least one of the 20 slot files exists.
+    bool CheckSaveData() const;
+    // The slot-list rows of slots 1 to 20.
+    host::runtime::Collection<clsGetGridData> GetSaveData() const;
+    // Writes the running game to slot Index. False when it could not be
+    // written: the player has been told and the slot keeps its old file.
+    bool SaveSaveData(std::int16_t Index);
+    // Replaces the running game with slot Index's once all nine parts have
+    // loaded into a staged game; the facade's events stay silent meanwhile and
+    // SchoolScaleUp follows the change. False when the slot cannot be loaded:
+    // the player has been told and the running game goes on unchanged.
+    bool LoadSaveData(std::int16_t Index);
+    // The nine managers a save file holds.
+    SaveManagers saveManagers();
 
     // The owned objects, for the shell's own wiring and for tests.
     clsTrade& trade() { return *cTrade; }

@@ -1,0 +1,121 @@
+#include "state/cls_data.h"
+
+#include "platform/services/game_services.h"
+#include "state/save/save_slots.h"
+
+#include <exception>
+#include <utility>
+
+namespace {
+
+// Holds the facade's events aside while the running game is replaced, so the
+// main form hears of a load only once it is complete.
+class MutedEvents {
+  public:
+    explicit MutedEvents(clsData& data) : data_(data) { swapAll(); }
+    ~MutedEvents() { swapAll(); }
+    MutedEvents(const MutedEvents&) = delete;
+    MutedEvents& operator=(const MutedEvents&) = delete;
+
+  private:
+    void swapAll() {
+        std::swap(data_.DateChenge, held_.DateChenge);
+        std::swap(data_.Report, held_.Report);
+        std::swap(data_.ClassEnd, held_.ClassEnd);
+        std::swap(data_.DayEnd, held_.DayEnd);
+        std::swap(data_.ForwordEnd, held_.ForwordEnd);
+        std::swap(data_.ClassImage, held_.ClassImage);
+        std::swap(data_.NewYear, held_.NewYear);
+        std::swap(data_.SchoolScaleUp, held_.SchoolScaleUp);
+        std::swap(data_.StatusRefresh, held_.StatusRefresh);
+        std::swap(data_.Ending, held_.Ending);
+        std::swap(data_.Ending2, held_.Ending2);
+    }
+
+    clsData& data_;
+    struct {
+        decltype(clsData::DateChenge) DateChenge;
+        decltype(clsData::Report) Report;
+        decltype(clsData::ClassEnd) ClassEnd;
+        decltype(clsData::DayEnd) DayEnd;
+        decltype(clsData::ForwordEnd) ForwordEnd;
+        decltype(clsData::ClassImage) ClassImage;
+        decltype(clsData::NewYear) NewYear;
+        decltype(clsData::SchoolScaleUp) SchoolScaleUp;
+        decltype(clsData::StatusRefresh) StatusRefresh;
+        decltype(clsData::Ending) Ending;
+        decltype(clsData::Ending2) Ending2;
+    } held_;
+};
+
+bool refuseLoad(std::int16_t Index, const std::string& reason) {
+    Services().MsgBox(loadFailureMessage(Index, reason));
+    return false;
+}
+
+} // namespace
+
+SaveManagers clsData::saveManagers() {
+    return {*cSystem, *cMngScout,   *cTrade,   *cMngCompany, *cMngArbeit,
+            *cLines,  *cMngTeacher, *cMngItem, *cMngStudent};
+}
+
+std::string clsData::GetUnitSaveDataSystem() const {
+    return cSystem->GetUnitSaveData();
+}
+
+clsGetGridData clsData::GetSaveDataDetail(std::int16_t Index) const {
+    return saveSlotDetail(Index);
+}
+
+bool clsData::CheckSaveData() const {
+    return anySaveSlot();
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetSaveData() const {
+    return saveSlotRows();
+}
+
+bool clsData::SaveSaveData(std::int16_t Index) {
+    const std::string failed =
+        writeSaveSlot(Index, cSystem->GetSaveDataHeader(), getSaveParts(saveManagers()));
+    if (failed.empty()) return true;
+    Services().MsgBox(saveFailureMessage(Index, failed));
+    return false;
+}
+
+bool clsData::LoadSaveData(std::int16_t Index) {
+    const ReadSaveParts read = readSaveSlot(Index);
+    if (!read.parts) return refuseLoad(Index, read.error);
+
+    // The staged game is built from the master data as the running one was;
+    // nobody listens to its events.
+    {
+        clsData staged(Host);
+        try {
+            if (!mdlQuorvel::LoadGameData(staged))
+                return refuseLoad(Index, std::string(mdlQuorvel::kGameDataPath) + " を読めません");
+        } catch (const std::exception& error) {
+            return refuseLoad(Index, std::string(mdlQuorvel::kGameDataPath) + ": " + error.what());
+        }
+        SaveManagers stagedManagers = staged.saveManagers();
+        const std::string refused = setSaveParts(stagedManagers, *read.parts);
+        if (!refused.empty()) return refuseLoad(Index, refused);
+    }
+
+    // Every part loads: the running game takes them. Should it refuse one
+    // all the same (the master data changed since start-up), it is put back.
+    SaveManagers running = saveManagers();
+    {
+        MutedEvents muted(*this);
+        const SaveParts before = getSaveParts(running);
+        const std::string refused = setSaveParts(running, *read.parts);
+        if (!refused.empty()) {
+            const std::string restored = setSaveParts(running, before);
+            return refuseLoad(Index, restored.empty() ? refused : refused + "\r\n" + restored);
+        }
+    }
+    std::string image = cSystem->GetClassImageName();
+    SchoolScaleUp.raise(image);
+    return true;
+}
