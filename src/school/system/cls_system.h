@@ -165,6 +165,8 @@ class clsSystem {
 
     // --- The system record (cls_system.record.cpp)
     void SetDataInit();
+    // A game starts: its play time counts from zero, from now.
+    void StartPlayTime();
     // Sixteen "/" fields.
     std::string GetSaveData() const;
     // Nothing changes unless every field reads.

@@ -48,6 +48,11 @@ void clsSystem::SetDataInit() {
     SchoolScaleUp.raise(image);
 }
 
+void clsSystem::StartPlayTime() {
+    PlayTime.SetInitTime("0:0:0");
+    PlayStart = host::sys::wallClock().now();
+}
+
 // PlayTime plus the whole seconds played since PlayStart, as "H:M:S".
 std::string clsSystem::playTimeText() const {
     const auto played =

@@ -137,6 +137,20 @@ TEST(SystemRecord, PlayTimeCountsEachStretchOnce) {
     EXPECT_EQ(fieldsOf(f.system.GetSaveData())[3], "0:0:0");
 }
 
+TEST(SystemRecord, PlayTimeOfAGameCountsFromItsStart) {
+    ScopedWallClock clock(kStamp);
+    SchoolFixture f;
+    clock.advance(25min); // loading and the title screen
+    f.system.StartPlayTime();
+    clock.advance(1h + 30s);
+    EXPECT_EQ(fieldsOf(f.system.GetSaveData())[3], "1:0:30");
+
+    clock.advance(2h); // a game played on, then a new one started
+    f.system.StartPlayTime();
+    clock.advance(5s);
+    EXPECT_EQ(fieldsOf(f.system.GetSaveData())[3], "0:0:5");
+}
+
 TEST(SystemRecord, ItemsComeBackFullWidthAndEmptyItemsStayEmpty) {
     SchoolFixture f;
     auto record = fieldsOf(kNewGameRecord);

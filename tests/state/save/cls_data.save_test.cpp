@@ -1,6 +1,10 @@
 #include "state/cls_data.h"
 
 #include "host/runtime/convert.h"
+#include "host/runtime/strings.h"
+#include "host/text/utf.h"
+#include "platform/crypto/bas_enc.h"
+#include "platform/masterdata/game_data_sections.h"
 #include "state/save/row_cells.h"
 #include "state/save/save_file.h"
 #include "state/save/save_slots.h"
@@ -233,4 +237,24 @@ TEST_F(RefusedLoads, FuzzedSavesAreRefusedOrLoadedWhole) {
     EXPECT_GT(refused, 100);
     RecordProperty("refused", refused);
     RecordProperty("loaded", loaded);
+}
+
+// The master data on disk changed since start-up: the staged game takes an
+// item the running game does not know, and the running game, which had taken
+// the parts before the items, is put back.
+TEST_F(RefusedLoads, APartTheRunningGameRefusesAfterStagingIsPutBack) {
+    auto sections = host::runtime::Split(host::text::utf16leToUtf8(statetest::packedMasterData()), ";");
+    sections[GameDataSection::Items] += "\r\n試験のきのこ,1,0,0,0,1,40,試験用のきのこ。";
+    const auto changed =
+        basEnc::EncryptBytes(host::text::utf8ToUtf16le(host::runtime::Join(sections, ";")),
+                             basEnc::MakePassword(basEnc::kPasswordSeed), basEnc::CALG_MD5, basEnc::CALG_RC4);
+    std::filesystem::remove(folder / "Data");
+    std::filesystem::create_directory(folder / "Data");
+    put(folder / "Data" / "Data.kpz", changed);
+
+    SaveParts parts = goodParts;
+    partOf(parts, SavePart::Item) = "試験のきのこ;1:0/1";
+    ASSERT_EQ(writeSaveSlot(2, header, parts), "");
+    EXPECT_TRUE(refusedWithTheGameUnchanged());
+    EXPECT_NE(lastMessage().find("「アイテム」"), std::string::npos) << lastMessage();
 }
