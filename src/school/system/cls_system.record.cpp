@@ -27,14 +27,13 @@ constexpr std::size_t kRecordFields = 16;
 
 void clsSystem::SetDataInit() {
     SetDate(kNewGameDate);
-    PlayStart = host::sys::wallClock().now();
+    StartPlayTime();
     Money = 0;
     KingdomPoint = 0;
     BattlePoint = 0;
     ConstructBits = Method().BitOn(Method().BitOn(0, 1), 3);
     ClassroomBits = Method().BitOn(0, 1);
     FacilitiesBits = 0;
-    PlayTime.SetInitTime("0:0:0");
     ClassCounter = 0;
     LibraryItem.clear();
     MuseumItem.clear();
