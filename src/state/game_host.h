@@ -2,6 +2,7 @@
 
 #include "battle/combat/cls_battle_regulation.h"
 #include "battle/combat/cls_unit.h"
+#include "economy/companies/stock_price_report_setting.h"
 #include "host/runtime/collection.h"
 
 #include <cstdint>
@@ -9,8 +10,9 @@
 #include <string>
 
 // What the game-state facade asks of the main form: the battles a day calls
-// for and one of the player's settings. The shell implements it; tests fake it.
-class GameHost {
+// for, and whether the player wants the prices of held shares reported
+// (GetStockPriceReport). The shell implements it; tests fake it.
+class GameHost : public StockPriceReportSetting {
   public:
     virtual ~GameHost() = default;
 
@@ -27,7 +29,4 @@ class GameHost {
     // name (or "draw") has been handed to clsData::SetWinnerUnit.
     virtual void QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                              const std::string& ImageName) = 0;
-
-    // Whether the player wants the prices of held shares reported.
-    virtual bool GetStockPriceReport() = 0;
 };

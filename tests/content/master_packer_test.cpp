@@ -41,6 +41,11 @@ TEST(MasterPacker, JoinsRowsAndSectionsAsTheGameReadsThem) {
     EXPECT_EQ(std::count(master.missing.begin(), master.missing.end(), 9), 0);
 }
 
+TEST(MasterPacker, TheGamesSourcesHoldEverySection) {
+    const auto master = tools::BuildMasterText(std::filesystem::path(QUORVEL_SOURCE_DIR) / "content/master");
+    EXPECT_TRUE(master.missing.empty());
+}
+
 TEST(MasterPacker, ArchiveDecryptsAndSplitsIntoTheSections) {
     const auto master = tools::BuildMasterText(kFixtures / "valid");
     const auto archive = tools::EncryptMasterText(master.text);

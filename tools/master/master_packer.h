@@ -24,7 +24,8 @@ class MasterDataError : public std::runtime_error {
 struct MasterText {
     // The 32 sections, rows joined by CR LF, sections by ";" (UTF-8).
     std::string text;
-    // The sections that have no source file; they are packed empty.
+    // The sections that have no source file; they would be packed empty, and
+    // pack_master refuses to pack the game's data then.
     std::vector<int> missing;
 };
 

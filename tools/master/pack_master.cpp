@@ -14,12 +14,16 @@ int main(int argc, char** argv) {
     }
     try {
         const tools::MasterText master = tools::BuildMasterText(argv[1]);
+        if (!master.missing.empty()) {
+            std::cerr << "pack_master: refused: no source file for section";
+            for (int section : master.missing)
+                std::cerr << " " << section;
+            std::cerr << "\n";
+            return 1;
+        }
         if (!host::sys::replaceFile(argv[2], tools::EncryptMasterText(master.text))) {
             std::cerr << "pack_master: cannot write " << argv[2] << "\n";
             return 1;
-        }
-        if (!master.missing.empty()) {
-            std::cout << "pack_master: " << master.missing.size() << " of 32 sections have no source yet\n";
         }
         return 0;
     } catch (const std::exception& error) {

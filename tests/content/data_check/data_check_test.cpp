@@ -23,8 +23,8 @@ class Receiver : public mdlQuorvel::GameDataReceiver {
 MasterData loadPackedMasterData() {
     const host::runtime::ScopedInstall file(gFile, std::make_unique<clsFile>());
     Receiver receiver;
-    const bool loaded = mdlQuorvel::LoadGameData(receiver);
-    if (!loaded || !receiver.data) throw std::runtime_error("Data/Data.kpz cannot be read");
+    mdlQuorvel::LoadGameData(receiver);
+    if (!receiver.data) throw std::runtime_error("Data/Data.kpz cannot be read");
     return *receiver.data;
 }
 

@@ -95,16 +95,46 @@ TEST_F(LoadGameDataTest, DecryptsTheArchiveForTheReceiver) {
     auto password = basEnc::MakePassword(basEnc::kPasswordSeed);
     writeArchive(basEnc::EncryptBytes(plain, password, basEnc::CALG_MD5, basEnc::CALG_RC4));
     Receiver receiver;
-    ASSERT_TRUE(mdlQuorvel::LoadGameData(receiver));
+    mdlQuorvel::LoadGameData(receiver);
     EXPECT_EQ(receiver.calls, 1);
     EXPECT_EQ(receiver.received, plain);
     EXPECT_EQ(SplitGameData(receiver.received).section[31], "s31");
 }
 
-TEST_F(LoadGameDataTest, MissingOrEmptyArchiveIsAnsweredNotHandedOn) {
+namespace {
+
+// The message names the file, for the player to see at start-up.
+std::string loadError(mdlQuorvel::GameDataReceiver& receiver) {
+    try {
+        mdlQuorvel::LoadGameData(receiver);
+    } catch (const mdlQuorvel::GameDataFileError& error) {
+        return error.what();
+    }
+    return "loaded";
+}
+
+} // namespace
+
+TEST_F(LoadGameDataTest, MissingOrEmptyArchiveFailsNamingTheFileAndHandsNothingOn) {
     Receiver receiver;
-    EXPECT_FALSE(mdlQuorvel::LoadGameData(receiver));
+    const std::string file = (folder / "Data/Data.kpz").string();
+    EXPECT_EQ(loadError(receiver), file + ": the master data is missing");
     writeArchive({});
-    EXPECT_FALSE(mdlQuorvel::LoadGameData(receiver));
+    EXPECT_EQ(loadError(receiver), file + ": the master data is missing");
     EXPECT_EQ(receiver.calls, 0);
+}
+
+TEST_F(LoadGameDataTest, ArchiveTheReceiverRefusesFailsNamingTheFileAndTheReason) {
+    class Refusing : public mdlQuorvel::GameDataReceiver {
+      public:
+        void SetGameData(const std::vector<std::uint8_t>& arrByt) override { SplitGameData(arrByt); }
+    } refusing;
+    // A cut archive decrypts to the first sections only.
+    auto plain = host::text::utf8ToUtf16le(sectionsText(12));
+    writeArchive(basEnc::EncryptBytes(plain, basEnc::MakePassword(basEnc::kPasswordSeed), basEnc::CALG_MD5,
+                                      basEnc::CALG_RC4));
+    const std::string message = loadError(refusing);
+    EXPECT_TRUE(message.starts_with((folder / "Data/Data.kpz").string() + ": the master data is damaged ("))
+        << message;
+    EXPECT_NE(message.find("section 12 is missing"), std::string::npos) << message;
 }

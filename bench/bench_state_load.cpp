@@ -1,0 +1,41 @@
+// The master data loaded as at start-up: Data/Data.kpz read and decrypted,
+// the text narrowed and split into its 32 sections, and every loader of the
+// game-state facade run; a new facade each time, as the game has one.
+#include "platform/files/gfile.h"
+#include "platform/masterdata/load_game_data.h"
+#include "platform/services/silent_services.h"
+#include "state/cls_data.h"
+
+#include "host/sys/paths.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+class NoBattles : public GameHost {
+  public:
+    void SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
+                       std::int16_t) override {}
+    void QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) override {}
+    bool GetStockPriceReport() const override { return false; }
+};
+
+void BM_LoadMasterDataThroughTheFacade(benchmark::State& state) {
+    using host::runtime::ScopedInstall;
+    // The benchmarks live in bench/ of the build folder; Data/ is beside the game.
+    ScopedInstall folder(host::sys::installedProgramFolder,
+                         std::make_unique<std::filesystem::path>(host::sys::programFolder().parent_path()));
+    ScopedSilentServices services;
+    ScopedInstall file(gFile, std::make_unique<clsFile>());
+    NoBattles host;
+    for (auto _ : state) {
+        clsData data(host);
+        mdlQuorvel::LoadGameData(data);
+        benchmark::DoNotOptimize(data.GetMoney());
+    }
+}
+BENCHMARK(BM_LoadMasterDataThroughTheFacade)->Unit(benchmark::kMillisecond);
+
+} // namespace
