@@ -93,10 +93,9 @@ bool clsData::LoadSaveData(std::int16_t Index) {
     {
         clsData staged(Host);
         try {
-            if (!mdlQuorvel::LoadGameData(staged))
-                return refuseLoad(Index, std::string(mdlQuorvel::kGameDataPath) + " を読めません");
+            mdlQuorvel::LoadGameData(staged);
         } catch (const std::exception& error) {
-            return refuseLoad(Index, std::string(mdlQuorvel::kGameDataPath) + ": " + error.what());
+            return refuseLoad(Index, error.what());
         }
         SaveManagers stagedManagers = staged.saveManagers();
         const std::string refused = setSaveParts(stagedManagers, *read.parts);
