@@ -23,7 +23,7 @@ class NoBattles : public GameHost {
     void SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
                        std::int16_t) override {}
     void QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) override {}
-    bool GetStockPriceReport() override { return false; }
+    bool GetStockPriceReport() const override { return false; }
 };
 
 // A program folder of its own, with the built Data/ beside it, and a new game.
