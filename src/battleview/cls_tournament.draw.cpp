@@ -1,10 +1,9 @@
 #include "battleview/cls_tournament.h"
 
 #include "platform/drawing/frames.h"
+#include "platform/drawing/graphical_controls_props.h"
 
 #include "host/gdi/draw_text.h"
-#include "host/gdi/font.h"
-#include "host/runtime/rounding.h"
 
 #include <memory>
 
@@ -23,11 +22,8 @@ constexpr std::int32_t kTitleColour = 3;
 
 // Text drawn in a font made for it, with the context's state put back.
 void drawTextIn(DeviceContext& dc, const std::string& text, host::gdi::Rect box, unsigned format,
-                const std::string& face, std::int32_t points, int weight, host::gdi::COLORREF colour) {
-    const host::gdi::LogFont logFont{.height = host::runtime::MulDiv(points, host::gdi::kLogPixelsY, 72),
-                                     .weight = weight,
-                                     .faceName = face};
-    auto previousFont = dc.selectFont(host::gdi::CreateFontIndirect(logFont));
+                const std::string& face, std::int32_t points, bool bold, host::gdi::COLORREF colour) {
+    auto previousFont = dc.selectFont(CreateFontHandle(points, bold, face));
     const host::gdi::COLORREF previousColour = dc.setTextColor(colour);
     const host::gdi::BkMode previousMode = dc.setBkMode(host::gdi::BkMode::Transparent);
     host::gdi::DrawText(dc, text, box, format);
@@ -123,8 +119,8 @@ void clsTournament::drawNames(DeviceContext& dc) {
         const host::gdi::Rect box{boxLeft, entrant.nameHeight - 10, boxLeft + nameWidth_,
                                   entrant.nameHeight - 10 + nameHeight_};
         const unsigned align = left ? host::gdi::DT_RIGHT : host::gdi::DT_LEFT;
-        drawTextIn(dc, entrant.name, box, align | host::gdi::DT_SINGLELINE, face, kNamePoints,
-                   host::gdi::FW_NORMAL, colourOf(kNameColour));
+        drawTextIn(dc, entrant.name, box, align | host::gdi::DT_SINGLELINE, face, kNamePoints, false,
+                   colourOf(kNameColour));
     }
 }
 
@@ -132,7 +128,7 @@ void clsTournament::drawTitle(DeviceContext& dc) const {
     const std::int32_t left = (width_ - kTitleWidth) / 2;
     drawTextIn(dc, title_, {left, kTitleTop, left + kTitleWidth, kTitleBottom},
                host::gdi::DT_CENTER | host::gdi::DT_VCENTER | host::gdi::DT_SINGLELINE, picture().Font().name,
-               kTitlePoints, host::gdi::FW_BOLD, colourOf(kTitleColour));
+               kTitlePoints, true, colourOf(kTitleColour));
 }
 
 void clsTournament::drawWinnerPath(DeviceContext& dc, std::int16_t match, std::int16_t Winner,
