@@ -17,7 +17,10 @@ void clsBattle::BindSkillButton(ctrGraphicalLabelLite& button, SideIndex side, s
     owner.buttons[slot] = &button;
     button.Selected(false);
     button.RePaint("");
-    owner.clickTokens[slot] = button.Click.subscribe([this, side, n] { onSkillClick(side, n); });
+    // The buttons may outlive the driver: a click then reaches nothing.
+    owner.clickTokens[slot] = button.Click.subscribe([this, side, n, alive = std::weak_ptr<bool>(alive_)] {
+        if (alive.lock()) onSkillClick(side, n);
+    });
 }
 
 void clsBattle::SetupSkillButtons(const clsUnit& unit, SideIndex side) {

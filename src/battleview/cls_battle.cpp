@@ -60,11 +60,7 @@ class clsBattle::UnitBinding {
 
 clsBattle::clsBattle(std::function<void()> doEvents) : doEvents_(std::move(doEvents)) {}
 
-clsBattle::~clsBattle() {
-    for (Side& side : sides_)
-        for (std::size_t n = 0; n < side.buttons.size(); ++n)
-            if (side.buttons[n]) side.buttons[n]->Click.unsubscribe(side.clickTokens[n]);
-}
+clsBattle::~clsBattle() = default;
 
 void clsBattle::pumpMessages() {
     if (doEvents_) doEvents_();

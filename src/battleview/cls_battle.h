@@ -130,4 +130,6 @@ class clsBattle {
     bool hiSpeed_ = false;
     std::int16_t msgSpeed_ = 0;
     std::unique_ptr<UnitBinding> unitBinding_;
+    // Expires with the driver, so that the buttons' handlers know it is gone.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

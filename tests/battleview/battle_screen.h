@@ -14,6 +14,7 @@
 #include "host/ui/picture_box.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,18 +22,20 @@ namespace battleview_test {
 
 // The battle screen of a test form: the 800 x 600 battle picture holding
 // the six gauges, the time gauge, the twelve skill buttons and the log,
-// all bound to a driver whose DoEvents is the form's pump.
-class BattleScreen : public ui_test::UiTest {
-  protected:
-    static constexpr COLORREF kField = RGB(70, 110, 70);
-    static constexpr COLORREF kSky = RGB(120, 160, 210);
-
-    BattleScreen() {
+// all bound to the driver.
+class BattleControls {
+  public:
+    BattleControls(host::ui::Control& form, clsBattle& battle)
+        : picture(place<host::ui::PictureBox>(form, 0, 0, 800, 600)),
+          timeGauge(place<ctrGraphicalLabelEX>(picture, 300, 226, 200, 12)),
+          log(place<ctrGraphicalMSG>(picture, 230, 70, 340, 150)) {
         picture.setVisible(false);
         for (int side = 0; side < 2; ++side) {
-            const int left = side == 0 ? 10 : 590;
-            for (int g = 0; g < 3; ++g)
-                gauges[side][g] = &place<ctrGraphicalLabelEX>(picture, left, 8 + 22 * g, 200, 16);
+            for (int g = 0; g < 3; ++g) {
+                gauges[side][g] =
+                    &place<ctrGraphicalLabelEX>(picture, side == 0 ? 10 : 590, 8 + 22 * g, 200, 16);
+                gauges[side][g]->Horizon(side == 0 ? 1 : 0);
+            }
             for (int n = 0; n < 6; ++n) {
                 auto& button =
                     place<ctrGraphicalLabelLite>(picture, (side == 0 ? 5 : 405) + 65 * n, 562, 62, 30);
@@ -43,10 +46,6 @@ class BattleScreen : public ui_test::UiTest {
         }
         timeGauge.FirstSemiTrans(146);
         log.FontSize(12);
-        gauges[1][0]->Horizon(0);
-        gauges[1][1]->Horizon(0);
-        gauges[1][2]->Horizon(0);
-        paintBackground();
         for (int side = 0; side < 2; ++side) {
             const int unit = side == 0 ? 2 : 1;
             for (int g = 0; g < 3; ++g)
@@ -58,15 +57,11 @@ class BattleScreen : public ui_test::UiTest {
         battle.SetGraphicalLabel(log, 6, 3, 0);
         battle.SetGraphicalLabel(picture, 7, 3, 0);
         battle.SetfrmHDC(picture.hDC());
-        battle.SetRegulation(rules);
-        battle.DebugOutPut.subscribe([this](std::string& message) { messages.push_back(message); });
     }
 
-    // The caller's part before a battle: the background on the picture and
-    // the controls' copies of it.
-    void paintBackground() {
-        host::gdi::FillRect(picture.hDC(), {0, 0, 800, 250}, host::gdi::Brush{kSky});
-        host::gdi::FillRect(picture.hDC(), {0, 250, 800, 600}, host::gdi::Brush{kField});
+    // The caller's part before a battle: the controls take their copies of
+    // what the picture shows now.
+    void copyBackground() {
         for (auto& side : gauges)
             for (ctrGraphicalLabelEX* gauge : side)
                 gauge->BackImageCopy(picture, static_cast<std::int16_t>(gauge->Left()),
@@ -75,28 +70,70 @@ class BattleScreen : public ui_test::UiTest {
             for (ctrGraphicalLabelLite* button : side)
                 button->BackImageCopy(picture, static_cast<std::int16_t>(button->Left()),
                                       static_cast<std::int16_t>(button->Top()));
-        timeGauge.BackImageCopy(picture, 300, 226);
-        log.BackImageCopy(picture.hDC(), 230, 70);
+        timeGauge.BackImageCopy(picture, static_cast<std::int16_t>(timeGauge.Left()),
+                                static_cast<std::int16_t>(timeGauge.Top()));
+        log.BackImageCopy(picture.hDC(), static_cast<std::int16_t>(log.Left()),
+                          static_cast<std::int16_t>(log.Top()));
     }
+
+  private:
+    template <class T> T& place(host::ui::Control& container, int left, int top, int width, int height) {
+        auto control = std::make_unique<T>();
+        T& ref = *control;
+        ref.setParent(&container);
+        ref.Move(left, top, width, height);
+        owned_.push_back(std::move(control));
+        return ref;
+    }
+
+    std::vector<std::unique_ptr<host::ui::Control>> owned_;
+
+  public:
+    host::ui::PictureBox& picture;
+    std::array<std::array<ctrGraphicalLabelEX*, 3>, 2> gauges{};
+    std::array<std::array<ctrGraphicalLabelLite*, 6>, 2> buttons{};
+    ctrGraphicalLabelEX& timeGauge;
+    ctrGraphicalMSG& log;
+};
+
+// The battle screen on a form of the null driver, its driver's DoEvents the
+// form's pump; the picture painted sky over field.
+class BattleScreen : public ui_test::UiTest {
+  protected:
+    static constexpr COLORREF kField = RGB(70, 110, 70);
+    static constexpr COLORREF kSky = RGB(120, 160, 210);
+
+    BattleScreen() {
+        paintBackground();
+        battle.SetRegulation(rules);
+        battle.DebugOutPut.subscribe([this](std::string& message) { messages.push_back(message); });
+    }
+
+    void paintBackground() {
+        host::gdi::FillRect(picture.hDC(), {0, 0, 800, 250}, host::gdi::Brush{kSky});
+        host::gdi::FillRect(picture.hDC(), {0, 250, 800, 600}, host::gdi::Brush{kField});
+        copyBackground();
+    }
+    void copyBackground() { controls.copyBackground(); }
 
     // Clicks the side's button n (0 left, 1 right) from inside a wait.
     void press(int side, int n) {
         const ctrGraphicalLabelLite& button = *buttons[side][n];
         click(button.Left() + 10, button.Top() + 10);
-        move(0, 200);
+        send(host::ui::InputEvent::move(0, 200));
     }
-    void move(int x, int y) { send(host::ui::InputEvent::move(x, y)); }
 
-    WatchedServices& watched() { return *services; }
+    const WatchedServices& watched() const { return *services; }
 
     ScopedWatchedServices services;
     clsBattleRegulation rules;
     clsBattle battle{[this] { pump.DoEvents(); }};
-    host::ui::PictureBox& picture = place<host::ui::PictureBox>(form, 0, 0, 800, 600, "picBattle");
-    std::array<std::array<ctrGraphicalLabelEX*, 3>, 2> gauges{};
-    std::array<std::array<ctrGraphicalLabelLite*, 6>, 2> buttons{};
-    ctrGraphicalLabelEX& timeGauge = place<ctrGraphicalLabelEX>(picture, 300, 226, 200, 12);
-    ctrGraphicalMSG& log = place<ctrGraphicalMSG>(picture, 230, 70, 340, 150);
+    BattleControls controls{form, battle};
+    host::ui::PictureBox& picture = controls.picture;
+    std::array<std::array<ctrGraphicalLabelEX*, 3>, 2>& gauges = controls.gauges;
+    std::array<std::array<ctrGraphicalLabelLite*, 6>, 2>& buttons = controls.buttons;
+    ctrGraphicalLabelEX& timeGauge = controls.timeGauge;
+    ctrGraphicalMSG& log = controls.log;
     std::vector<std::string> messages;
 };
 

@@ -42,7 +42,6 @@ class BattleTest : public BattleScreen {
     int ticks() const {
         return static_cast<int>(std::count(watched().waits().begin(), watched().waits().end(), 20.0));
     }
-    const battleview_test::WatchedServices& watched() const { return *services; }
 
     battleview_test::ScopedImages images;
 };
