@@ -48,6 +48,20 @@ class MutedEvents {
     } held_;
 };
 
+// Loads the parts into a staged game, built from the master data as the
+// running one was; nobody listens to its events. Empty when every part
+// loaded, otherwise why not, for the player.
+std::string stagedRefusal(GameHost& host, const SaveParts& parts) {
+    clsData staged(host);
+    try {
+        mdlQuorvel::LoadGameData(staged);
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    SaveManagers managers = staged.saveManagers();
+    return setSaveParts(managers, parts);
+}
+
 bool refuseLoad(std::int16_t Index, const std::string& reason) {
     Services().MsgBox(loadFailureMessage(Index, reason));
     return false;
@@ -88,32 +102,23 @@ bool clsData::LoadSaveData(std::int16_t Index) {
     const ReadSaveParts read = readSaveSlot(Index);
     if (!read.parts) return refuseLoad(Index, read.error);
 
-    // The staged game is built from the master data as the running one was;
-    // nobody listens to its events.
-    {
-        clsData staged(Host);
-        try {
-            mdlQuorvel::LoadGameData(staged);
-        } catch (const std::exception& error) {
-            return refuseLoad(Index, error.what());
-        }
-        SaveManagers stagedManagers = staged.saveManagers();
-        const std::string refused = setSaveParts(stagedManagers, *read.parts);
-        if (!refused.empty()) return refuseLoad(Index, refused);
-    }
+    const std::string refused = stagedRefusal(Host, *read.parts);
+    if (!refused.empty()) return refuseLoad(Index, refused);
 
     // Every part loads: the running game takes them. Should it refuse one
     // all the same (the master data changed since start-up), it is put back.
     SaveManagers running = saveManagers();
+    std::string failed;
     {
         MutedEvents muted(*this);
         const SaveParts before = getSaveParts(running);
-        const std::string refused = setSaveParts(running, *read.parts);
-        if (!refused.empty()) {
+        failed = setSaveParts(running, *read.parts);
+        if (!failed.empty()) {
             const std::string restored = setSaveParts(running, before);
-            return refuseLoad(Index, restored.empty() ? refused : refused + "\r\n" + restored);
+            if (!restored.empty()) failed += "\r\n" + restored;
         }
     }
+    if (!failed.empty()) return refuseLoad(Index, failed);
     std::string image = cSystem->GetClassImageName();
     SchoolScaleUp.raise(image);
     return true;
