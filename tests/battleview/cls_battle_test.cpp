@@ -164,4 +164,58 @@ TEST_F(BattleTest, ATimeOutIsJudgedByPhysicalStrength) {
     EXPECT_EQ(ticks(), 1000);
 }
 
+TEST_F(BattleTest, AComputerLeftUnderHidingRulesShowsNothingOfItself) {
+    rules.BattleTime(battle_time::kShort);
+    // The right strikes at tick 3, the left at tick 4 and wins.
+    Combatant east({.name = "東", .physical = 500, .offense = 300, .speed = 300, .energy = 300}, {},
+                   column(2), unit_control::kComputer);
+    Combatant west({.name = "西", .physical = 100, .offense = 100, .speed = 400, .energy = 300}, {},
+                   column(2), unit_control::kComputer);
+    services->scriptDraws(repeated(0.0f, 200));
+    battle.StartBattle(west.unit, east.unit);
+    ASSERT_EQ(battle.GetResultUnit(), "東");
+    std::vector<std::string> resultsDuringBattle;
+    services->onWait = [&](double) { resultsDuringBattle.push_back(battle.GetResultUnit()); };
+    services->scriptDraws(repeated(0.0f, 200));
+    Combatant east2({.name = "東", .physical = 500, .offense = 300, .speed = 300, .energy = 300}, {},
+                    column(2), unit_control::kComputer);
+    Combatant west2({.name = "西", .physical = 100, .offense = 100, .speed = 400, .energy = 300}, {},
+                    column(2), unit_control::kComputer);
+    battle.StartBattle(east2.unit, west2.unit);
+    services->onWait = nullptr;
+    EXPECT_EQ(battle.GetResult(), "東の勝ち");
+    EXPECT_LT(east2.unit.GetPhysical(), 500);
+    EXPECT_EQ(std::count(resultsDuringBattle.begin(), resultsDuringBattle.end(), ""),
+              static_cast<long>(resultsDuringBattle.size()));
+    // Physical full, energy empty, the charge full since its attack.
+    EXPECT_EQ(gauges[0][0]->FirstValue(), 500);
+    EXPECT_EQ(gauges[0][1]->FirstValue(), 0);
+    EXPECT_EQ(gauges[0][2]->FirstValue(), 99);
+    // The right's hidden values stay as set up: energy full, physical at its maximum though it fell.
+    EXPECT_EQ(gauges[1][1]->FirstValue(), 100);
+    EXPECT_EQ(gauges[1][0]->FirstValue(), 100);
+    EXPECT_EQ(west2.unit.GetPhysical(), 0);
+}
+
+TEST_F(BattleTest, MessagesPauseByTheMessageSpeed) {
+    const struct {
+        std::int16_t speed;
+        double pause;
+    } cases[] = {{.speed = 0, .pause = 100}, {.speed = 3, .pause = 190}, {.speed = 2000, .pause = 32767}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.speed);
+        Combatant east({.name = "東", .speed = 0, .energy = 0}, {}, column(1));
+        Combatant west({.name = "西", .speed = 0, .energy = 0}, {}, column(1));
+        rules.BattleTime(battle_time::kShort);
+        battle.MSGSpeed(c.speed);
+        const std::size_t before = watched().waits().size();
+        battle.StartBattle(east.unit, west.unit);
+        // The opening line and the judgement pause; the ticks wait 20 ms.
+        std::vector<double> pauses;
+        for (std::size_t i = before; i < watched().waits().size(); ++i)
+            if (watched().waits()[i] != 20) pauses.push_back(watched().waits()[i]);
+        EXPECT_EQ(pauses, std::vector<double>(2, c.pause));
+    }
+}
+
 } // namespace
