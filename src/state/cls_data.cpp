@@ -22,6 +22,7 @@ clsData::clsData(GameHost& host) : Host(host) {
     cMngItem = std::make_unique<clsMngItem>(*this);
     cMenu = std::make_unique<clsMenu>();
     subscribeRelays();
+    subscribeDayEngine();
 }
 
 // Released in the order of creation.

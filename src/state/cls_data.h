@@ -19,6 +19,7 @@
 #include "state/game_host.h"
 #include "state/save/save_managers.h"
 #include "students/lessons/cls_mng_class.h"
+#include "students/lessons/study_info_provider.h"
 #include "students/roster/cls_mng_student.h"
 #include "students/scouts/cls_mng_scout.h"
 #include "students/teachers/cls_fix_teacher_data.h"
@@ -26,6 +27,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,9 +142,63 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     clsMenu& menu() { return *cMenu; }
     const std::string& winnerUnit() const { return WinnerUnit; }
 
+    // --- Day engine, day events and battles, lesson parameters and event
+    // relays (cls_data.day.cpp, cls_data.events*.cpp, cls_data.lesson.cpp)
+    // The academy's battle unit: a quest fight is won when the winner bears it.
+    static constexpr const char* AcademyUnitName = "ミルトナ騎士団";
+    // Runs whole days: 1 the next day, 2 up to the next Saturday, 3 up to day
+    // 28 (the camp); DayEnd after each day, ForwordEnd at the end.
+    void DateForword(std::int16_t pDateForword);
+    // Teaches the period the counter names, then ClassEnd.
+    void ClassForword();
+    // This month's newcomers, each under a name no student, newcomer or
+    // graduate bears; fewer when the free names run out.
+    void CreateStudent();
+
   private:
     // --- Object graph (cls_data.cpp)
     void subscribeRelays();
+
+    // --- Day engine, day events and battles, lesson parameters and event relays
+    // Answers the student manager's lesson records.
+    class StudyInfoAnswer : public StudyInfoProvider {
+      public:
+        explicit StudyInfoAnswer(clsData& data) : data_(data) {}
+        void GetStudyInfo(clsClassEffect& cInfo) override { data_.cMngStudent_GetStudyInfo(cInfo); }
+
+      private:
+        clsData& data_;
+    };
+    void subscribeDayEngine();
+    // cls_data.day.cpp
+    void runDay();
+    void RunCampDay();
+    void RunAfterSchool();
+    void RunTeacherDay();
+    // cls_data.events.cpp
+    void ProcessDayEvents();
+    void runPartTimeJob();
+    void runTournament(const clsUnitData& team);
+    void runQuest(const clsUnitData& team);
+    void wearTeamItem(const clsUnitData& team);
+    // cls_data.events.units.cpp
+    std::shared_ptr<clsUnit> CreateSchoolUnit(const clsUnitData& team);
+    std::shared_ptr<clsUnit> CreateMonsterUnit(const std::string& quest);
+    std::optional<std::string> freeStudentName();
+    // cls_data.lesson.cpp
+    void cMngStudent_GetStudyInfo(clsClassEffect& cInfo);
+    void cMngStudent_ClassImage(const std::string& name);
+    // cls_data.events.relays.cpp
+    void cSystem_StockPriceChange();
+    void cSystem_StockDevvy();
+    void cSystem_CourseDecide();
+    void cSystem_GraduateCheck(bool AddAge);
+    void cSystem_NewComer(bool CheckContract);
+    void cMngStudent_UseClassItem(const std::string& item);
+    void cMngItem_MoveMoney(std::int32_t MMethod, std::int32_t Money);
+    void cMngCompany_MoveMoney(std::int32_t MMethod, std::int32_t Money);
+    void cMngCompany_StockItem(const std::string& item, std::int16_t count);
+    StudyInfoAnswer studyInfo_{*this};
 
     GameHost& Host;
     std::unique_ptr<clsTrade> cTrade;

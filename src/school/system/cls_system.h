@@ -178,6 +178,8 @@ class clsSystem {
     void SetName(std::string_view strData);
     // A name drawn from the list; the list must not be empty.
     std::string GetName() const;
+    // The student-name list, in list order.
+    const std::vector<std::string>& studentNames() const { return StudentNames; }
 
     // --- Quests (cls_system.quests.cpp)
     // Loader of the quest section; empty rows are skipped.

@@ -1,0 +1,69 @@
+#include "state/cls_data.h"
+
+#include "battle/battle_codes.h"
+#include "battle/combat/cls_base_unit.h"
+#include "students/newcomers/cls_create_student_data.h"
+
+#include <optional>
+
+namespace {
+
+// Random draws of a newcomer's name before the free names are taken in list order.
+constexpr int kNameDraws = 100;
+
+} // namespace
+
+std::shared_ptr<clsUnit> clsData::CreateSchoolUnit(const clsUnitData& team) {
+    auto base = std::make_shared<clsBaseUnit>();
+    auto unit = std::make_shared<clsUnit>();
+    const host::runtime::Collection<const clsStudent*> members = cMngStudent->GetUnitLineData(team);
+    const clsBattleItem item = cMngItem->GetBattleItem(team.ItemName());
+    std::shared_ptr<clsFixUnitData> sheet = cLines->GetUnitLineCalc(team, members, item);
+    sheet->Condition(cMngStudent->GetQuestMemberMinCondition(team));
+    sheet->Critical(cMngStudent->GetQuestMemberAddCritical(team));
+    sheet->UnitName(AcademyUnitName);
+    base->SetFixUnitData(sheet);
+    cLines->GetHumanUnitData(team.LineName(), *base);
+    unit->SetHumanUnit(base, unit_control::kPlayer);
+    return unit;
+}
+
+std::shared_ptr<clsUnit> clsData::CreateMonsterUnit(const std::string& quest) {
+    auto base = std::make_shared<clsBaseUnit>();
+    auto unit = std::make_shared<clsUnit>();
+    const std::string monster = cSystem->GetMonsterNameFromQuest(quest);
+    // The monster's sheet comes with its condition, 3.
+    base->SetFixUnitData(cLines->GetMonsterFixUnitData(monster));
+    base->LetIsMonster();
+    cLines->GetMonsterUnitData(monster, *base);
+    unit->SetMonsterUnit(base, unit_control::kComputer);
+    return unit;
+}
+
+void clsData::CreateStudent() {
+    clsCreateStudentData record;
+    record.SchoolYear(cSystem->GetSchoolYear());
+    record.Scout(cMngScout->GetScout());
+    record.MiddlePlaceFLG(cSystem->GetMiddlePlaceFLG());
+    record.HiPlaceFLG(cSystem->GetHiPlaceFLG());
+    const std::int16_t count = record.GetNumber();
+    for (std::int16_t n = 0; n < count; ++n) {
+        std::optional<std::string> name = freeStudentName();
+        // Every name is taken: fewer newcomers this month.
+        if (!name) return;
+        record.StudentName(std::move(*name));
+        cMngStudent->CreateStudent(record);
+    }
+}
+
+std::optional<std::string> clsData::freeStudentName() {
+    const std::vector<std::string>& names = cSystem->studentNames();
+    if (names.empty()) return std::nullopt;
+    for (int attempt = 0; attempt < kNameDraws; ++attempt) {
+        std::string name = cSystem->GetName();
+        if (cMngStudent->DoubleName(name)) return name;
+    }
+    for (const std::string& name : names)
+        if (cMngStudent->DoubleName(name)) return name;
+    return std::nullopt;
+}

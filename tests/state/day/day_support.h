@@ -1,0 +1,98 @@
+#pragma once
+
+#include "host/runtime/global.h"
+#include "platform/graphics/cls_images.h"
+#include "platform/masterdata/game_data_sections.h"
+#include "platform/services/silent_services.h"
+#include "state/cls_data.h"
+#include "state/game_host.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace daytest {
+
+// Silent services whose next draws come from a queue, and from the
+// fixed-seed generator once the queue is empty.
+class QueuedDrawServices : public SilentServices {
+  public:
+    void queue(std::initializer_list<float> draws) { queued_.insert(queued_.end(), draws); }
+    float Rnd() override;
+
+  private:
+    std::deque<float> queued_;
+};
+
+// The draw that makes RandomInt(0, 100) give value.
+float percentDraw(int value);
+
+// A picture store with a blank picture for every lesson place of the master
+// data and for "個別授業".
+std::unique_ptr<clsImages> lessonPictures(const GameDataSections& sections);
+
+// A main form that fights nothing: a quest fight's winner and a tournament's
+// place come from the test, and every call is recorded in the game's log.
+class RecordingHost : public GameHost {
+  public:
+    explicit RecordingHost(std::vector<std::string>& log) : log_(log) {}
+    void attach(clsData& data) { data_ = &data; }
+
+    void SetBattleGame(const clsBattleRegulation& cReg, host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
+                       std::int16_t BattleRecover) override;
+    void QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                     const std::string& ImageName) override;
+    bool GetStockPriceReport() override { return false; }
+
+    // The quest fight's winner from the two units; the academy's by default.
+    std::function<std::string(const clsUnit& academy, const clsUnit& monster)> questWinner =
+        [](const clsUnit& academy, const clsUnit&) { return academy.GetUnitName(); };
+    // Called as the quest fight ends, before the day goes on.
+    std::function<void()> afterQuestBattle = [] {};
+    std::string tournamentPlace = "0";
+    // The entrants of the last tournament, the academy first.
+    std::vector<std::string> entrants;
+
+  private:
+    std::vector<std::string>& log_;
+    clsData* data_ = nullptr;
+};
+
+// A facade over master data (the packed one unless given) with the recording
+// main form, silent queued-draw services and blank lesson pictures. The
+// facade's events land in the log in the order raised.
+class DayGame {
+  public:
+    explicit DayGame(const std::vector<std::uint8_t>& master);
+    DayGame();
+
+    clsData& data() { return data_; }
+    RecordingHost& host() { return host_; }
+    QueuedDrawServices& services() { return *services_; }
+    std::vector<std::string>& log() { return log_; }
+    // Position of the first log entry equal to text at or after from; the
+    // log's size when there is none.
+    std::size_t find(const std::string& text, std::size_t from = 0) const;
+    bool logged(const std::string& text) const { return find(text) < log_.size(); }
+
+    // This month's newcomers admitted; their names.
+    std::vector<std::string> admitNewcomers();
+    // A team of the first five students in the first formation, sent on the quest.
+    clsUnitData sendTeam(const std::string& quest, const std::string& item = "");
+
+  private:
+    host::runtime::ScopedInstall<GameServices, QueuedDrawServices> services_;
+    host::runtime::ScopedInstall<clsImages> images_;
+    std::vector<std::string> log_;
+    RecordingHost host_{log_};
+    clsData data_{host_};
+};
+
+// The packed master data with one text replaced; throws when it is not there.
+std::vector<std::uint8_t> masterDataWith(const std::string& from, const std::string& to);
+
+} // namespace daytest
