@@ -49,7 +49,7 @@ void clsData::runPartTimeJob() {
     Report.raise(message);
     const clsGetGridData effect = cMngArbeit->GetArbeitEffect(cSystem->GetMonth());
     cMngStudent->DirectEffect(CInt(effect.Data(0)), CLng(effect.Data(1)), CInt(effect.Data(2)),
-                             CInt(effect.Data(3)));
+                              CInt(effect.Data(3)));
     cSystem->AddMoney(CLng(effect.Data(4)));
     cSystem->AddKingdomPoint(CLng(effect.Data(5)));
     if (mdlZRDFunc::RandomInt(0, 100) < kJobFindBelow) {
@@ -102,8 +102,9 @@ void clsData::runTournament(const clsUnitData& team) {
 
 void clsData::runQuest(const clsUnitData& team) {
     const std::string& quest = team.QuestName();
-    for (std::string line : {team.Lines(1) + "をリーダーとするチームは「" + quest + "」の依頼を実行しています",
-                             std::string("…"), std::string("……"), std::string("………")})
+    for (std::string line :
+         {team.Lines(1) + "をリーダーとするチームは「" + quest + "」の依頼を実行しています", std::string("…"),
+          std::string("……"), std::string("………")})
         Report.raise(line);
 
     const bool battle = cSystem->GetQuestBattle(quest);
@@ -121,8 +122,8 @@ void clsData::runQuest(const clsUnitData& team) {
         won = WinnerUnit == AcademyUnitName;
         if (won && mdlZRDFunc::RandomInt(0, 100) < kDropBelow) {
             const std::int16_t kind = mdlZRDFunc::RandomInt(0, 100);
-            const std::string item =
-                kind > kOrdinaryDropAbove ? cLines->GetMonsterItem(monster) : cLines->GetMonsterRheaItem(monster);
+            const std::string item = kind > kOrdinaryDropAbove ? cLines->GetMonsterItem(monster)
+                                                               : cLines->GetMonsterRheaItem(monster);
             std::string dropped = item + "を敵から一つ手に入れた";
             Report.raise(dropped);
             cMngItem->ItemAdd(item, 1);

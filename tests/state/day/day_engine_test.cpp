@@ -40,13 +40,25 @@ TEST(DayEngine, DateCommandsRunTheirDays) {
     // Day 1 is a Sunday, day 7 a Saturday.
     const Case cases[] = {
         {.name = "the next day", .date = "25:5:3", .command = 1, .days = 1, .lastDate = "DateChenge 5/4"},
-        {.name = "to the weekend from a Saturday", .date = "25:5:7", .command = 2, .days = 7,
+        {.name = "to the weekend from a Saturday",
+         .date = "25:5:7",
+         .command = 2,
+         .days = 7,
          .lastDate = "DateChenge 5/14"},
-        {.name = "to the weekend from a Friday", .date = "25:5:6", .command = 2, .days = 1,
+        {.name = "to the weekend from a Friday",
+         .date = "25:5:6",
+         .command = 2,
+         .days = 1,
          .lastDate = "DateChenge 5/7"},
-        {.name = "to the weekend from a Sunday", .date = "25:5:1", .command = 2, .days = 6,
+        {.name = "to the weekend from a Sunday",
+         .date = "25:5:1",
+         .command = 2,
+         .days = 6,
          .lastDate = "DateChenge 5/7"},
-        {.name = "the camp month from day 1", .date = "25:8:1", .command = 3, .days = 27,
+        {.name = "the camp month from day 1",
+         .date = "25:8:1",
+         .command = 3,
+         .days = 27,
          .lastDate = "DateChenge 8/28"},
         {.name = "no command", .date = "25:5:3", .command = 0, .days = 0, .lastDate = ""},
     };
@@ -97,8 +109,9 @@ TEST(DayEngine, ALessonDayTeachesTheRemainingPeriods) {
 
     game.data().DateForword(1);
     EXPECT_EQ(countOf(game.log(), "ClassImage"), 1) << "period 4 alone";
-    const auto period4 = std::find_if(game.log().begin(), game.log().end(),
-                                      [](const std::string& entry) { return entry.rfind("4時間目は", 0) == 0; });
+    const auto period4 = std::find_if(game.log().begin(), game.log().end(), [](const std::string& entry) {
+        return entry.rfind("4時間目は", 0) == 0;
+    });
     EXPECT_NE(period4, game.log().end());
     EXPECT_LT(game.find("ClassImage"), game.find("DayEnd"));
     EXPECT_EQ(game.data().system().GetClassCount(), 1) << "a new day starts at period 1";
@@ -146,7 +159,8 @@ TEST(DayEngine, MarchTwentyEighthGraduatesBeforeTheNewYear) {
 
     const std::size_t dayEnd = game.find("DayEnd");
     ASSERT_LT(dayEnd, game.log().size());
-    EXPECT_TRUE(game.data().students().GetStudentData().empty()) << "one school year: every student graduates";
+    EXPECT_TRUE(game.data().students().GetStudentData().empty())
+        << "one school year: every student graduates";
     for (const std::string& name : students)
         EXPECT_LT(game.find(name + "が卒業しました"), dayEnd) << name;
     // April 1 follows in the same day step.
@@ -168,7 +182,8 @@ TEST(DayEngine, TeachersResignOnTheFirstOfTheMonthAfterTheCalendarMoved) {
     std::size_t teacherLines = 0;
     for (std::size_t k = 0; k < game.log().size(); ++k) {
         const std::string& entry = game.log()[k];
-        if (entry.find("退職しました") == std::string::npos && entry.find("不満が高まっています") == std::string::npos)
+        if (entry.find("退職しました") == std::string::npos &&
+            entry.find("不満が高まっています") == std::string::npos)
             continue;
         ++teacherLines;
         EXPECT_GT(k, firstOfJune) << entry;

@@ -105,4 +105,9 @@ std::vector<std::uint8_t> masterDataWith(const std::string& from, const std::str
     return statetest::masterBytes(text);
 }
 
+std::vector<std::uint8_t> masterDataWithNames(const std::vector<std::string>& names) {
+    const std::string text = host::text::utf16leToUtf8(statetest::packedMasterData());
+    return statetest::masterBytes(host::runtime::Join(names, "\r\n") + text.substr(text.find(';')));
+}
+
 } // namespace daytest

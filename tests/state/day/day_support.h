@@ -42,7 +42,8 @@ class RecordingHost : public GameHost {
     explicit RecordingHost(std::vector<std::string>& log) : log_(log) {}
     void attach(clsData& data) { data_ = &data; }
 
-    void SetBattleGame(const clsBattleRegulation& cReg, host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
+    void SetBattleGame(const clsBattleRegulation& cReg,
+                       host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
                        std::int16_t BattleRecover) override;
     void QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                      const std::string& ImageName) override;
@@ -94,5 +95,7 @@ class DayGame {
 
 // The packed master data with one text replaced; throws when it is not there.
 std::vector<std::uint8_t> masterDataWith(const std::string& from, const std::string& to);
+// The packed master data with another student-name list (section 0).
+std::vector<std::uint8_t> masterDataWithNames(const std::vector<std::string>& names);
 
 } // namespace daytest
