@@ -1,25 +1,8 @@
 #include "state/cls_data.h"
 
+#include "economy/companies/company_codes.h"
 #include "economy/companies/share_price_day.h"
 #include "platform/services/game_services.h"
-
-namespace {
-
-// clsMngCompany::MoveMoney: the school receives, or pays.
-constexpr std::int32_t kMoneyIn = 1;
-constexpr std::int32_t kMoneyOut = 2;
-
-// The player's price-report setting, asked of the main form.
-class HostReportSetting : public StockPriceReportSetting {
-  public:
-    explicit HostReportSetting(GameHost& host) : host_(host) {}
-    bool GetStockPriceReport() const override { return host_.GetStockPriceReport(); }
-
-  private:
-    GameHost& host_;
-};
-
-} // namespace
 
 void clsData::subscribeDayEngine() {
     cMngStudent->setStudyInfoProvider(&studyInfo_);
@@ -44,8 +27,7 @@ void clsData::subscribeDayEngine() {
 void clsData::cSystem_StockPriceChange() {
     std::string message = "株価が変動しています";
     Report.raise(message);
-    const HostReportSetting setting(Host);
-    runSharePriceDay(*cTrade, *cMngCompany, setting);
+    runSharePriceDay(*cTrade, *cMngCompany, Host);
 }
 
 void clsData::cSystem_StockDevvy() {
@@ -78,8 +60,8 @@ void clsData::cMngItem_MoveMoney(std::int32_t, std::int32_t Money) {
 }
 
 void clsData::cMngCompany_MoveMoney(std::int32_t MMethod, std::int32_t Money) {
-    if (MMethod == kMoneyIn) cSystem->AddMoney(Money);
-    if (MMethod == kMoneyOut) cSystem->SubMoney(Money);
+    if (MMethod == money_method::kReceive) cSystem->AddMoney(Money);
+    if (MMethod == money_method::kPay) cSystem->SubMoney(Money);
     Services().SoundPlay("coin05");
 }
 

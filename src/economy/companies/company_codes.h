@@ -62,3 +62,9 @@ inline constexpr long kMostOffers = 4;
 inline constexpr std::int32_t kTotalValueCap = 99999999;
 
 } // namespace share_rule
+
+// The direction of clsMngCompany::MoveMoney.
+namespace money_method {
+inline constexpr std::int32_t kReceive = 1; // shares sold
+inline constexpr std::int32_t kPay = 2;     // shares bought
+} // namespace money_method

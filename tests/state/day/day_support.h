@@ -47,7 +47,7 @@ class RecordingHost : public GameHost {
                        std::int16_t BattleRecover) override;
     void QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                      const std::string& ImageName) override;
-    bool GetStockPriceReport() override { return false; }
+    bool GetStockPriceReport() const override { return false; }
 
     // The quest fight's winner from the two units; the academy's by default.
     std::function<std::string(const clsUnit& academy, const clsUnit& monster)> questWinner =
