@@ -74,14 +74,14 @@ std::size_t DayGame::find(const std::string& text, std::size_t from) const {
     return log_.size();
 }
 
-std::vector<std::string> DayGame::admitNewcomers() {
-    data_.students().ClearNewComer();
-    data_.CreateStudent();
+std::vector<std::string> admitNewcomers(clsData& data) {
+    data.students().ClearNewComer();
+    data.CreateStudent();
     std::vector<std::string> names;
-    for (const clsGetGridData& row : data_.students().GetNewComer())
+    for (const clsGetGridData& row : data.students().GetNewComer())
         names.push_back(row.Data(1));
     for (const std::string& name : names)
-        data_.students().SetNewStudent(name);
+        data.students().SetNewStudent(name);
     return names;
 }
 

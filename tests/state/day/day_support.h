@@ -63,6 +63,9 @@ class RecordingHost : public GameHost {
     clsData* data_ = nullptr;
 };
 
+// This month's newcomers made and admitted, as the newcomer list does; their names.
+std::vector<std::string> admitNewcomers(clsData& data);
+
 // A facade over master data (the packed one unless given) with the recording
 // main form, silent queued-draw services and blank lesson pictures. The
 // facade's events land in the log in the order raised.
@@ -80,8 +83,7 @@ class DayGame {
     std::size_t find(const std::string& text, std::size_t from = 0) const;
     bool logged(const std::string& text) const { return find(text) < log_.size(); }
 
-    // This month's newcomers admitted; their names.
-    std::vector<std::string> admitNewcomers();
+    std::vector<std::string> admitNewcomers() { return daytest::admitNewcomers(data_); }
     // A team of the first five students in the first formation, sent on the quest.
     clsUnitData sendTeam(const std::string& quest, const std::string& item = "");
 
