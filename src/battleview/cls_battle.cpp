@@ -3,6 +3,7 @@
 #include "platform/services/game_services.h"
 
 #include "battle/battle_codes.h"
+#include "battle/combat/battle_judgement.h"
 
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/saturate.h"
@@ -178,23 +179,10 @@ void clsBattle::StartBattle(clsUnit& cParty1, clsUnit& cParty2) {
 
 void clsBattle::JudgeBattle(clsUnit& left, clsUnit& right) {
     AddBattleMessage(kClearLog);
-    const bool leftGaveUp = left.GetGiveUp();
-    const bool rightGaveUp = right.GetGiveUp();
-    std::string text;
-    std::string winner;
-    if (leftGaveUp && rightGaveUp) {
-        text = "相打ち";
-        winner = "draw";
-    } else if (leftGaveUp || rightGaveUp) {
-        winner = (leftGaveUp ? right : left).GetUnitName();
-        text = winner + "の勝ち";
-    } else {
-        winner = (left.GetPhysical() < right.GetPhysical() ? right : left).GetUnitName();
-        text = "判定で" + winner + "の勝ち";
-    }
-    AddBattleMessage(text);
-    result_ = text;
-    resultUnit_ = winner;
+    const BattleJudgement judgement = judgeBattle(left, right);
+    AddBattleMessage(judgement.result);
+    result_ = judgement.result;
+    resultUnit_ = judgement.winner;
 }
 
 void clsBattle::AddBattleMessage(const std::string& message) {

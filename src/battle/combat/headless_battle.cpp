@@ -1,6 +1,7 @@
 #include "battle/combat/headless_battle.h"
 
 #include "battle/battle_codes.h"
+#include "battle/combat/battle_judgement.h"
 
 #include <functional>
 
@@ -71,8 +72,7 @@ void HeadlessBattle::runAttack(int attacker) {
     clsUseSkill work;
     work.UseSkill(reservation.UseSkill());
     if (unit.PreAttack(work, damage)) {
-        const std::int16_t blows = damage.BattleCounter();
-        for (std::int16_t k = 1; k <= blows; ++k) {
+        for (std::int16_t k = 1; k <= damage.BattleCounter(); ++k) {
             if (unit.Attack(work.UseSkill(), defender.GetLineType(), damage)) defender.Damage(damage);
         }
     }
@@ -80,17 +80,8 @@ void HeadlessBattle::runAttack(int attacker) {
 }
 
 void HeadlessBattle::judge() {
-    const clsUnit& left = *sides_[0].unit;
-    const clsUnit& right = *sides_[1].unit;
-    if (left.GetGiveUp() && right.GetGiveUp()) {
-        result_ = "相打ち";
-        resultUnit_ = "draw";
-    } else if (left.GetGiveUp() || right.GetGiveUp()) {
-        resultUnit_ = (left.GetGiveUp() ? right : left).GetUnitName();
-        result_ = resultUnit_ + "の勝ち";
-    } else {
-        resultUnit_ = (left.GetPhysical() < right.GetPhysical() ? right : left).GetUnitName();
-        result_ = "判定で" + resultUnit_ + "の勝ち";
-    }
+    const BattleJudgement judgement = judgeBattle(*sides_[0].unit, *sides_[1].unit);
+    result_ = judgement.result;
+    resultUnit_ = judgement.winner;
     log_.push_back(result_);
 }

@@ -36,7 +36,6 @@ class HeadlessBattle {
         clsUseSkill reservation;
     };
 
-    void bind(int side);
     void runAttack(int attacker);
     void judge();
 
