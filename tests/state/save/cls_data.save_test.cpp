@@ -5,6 +5,7 @@
 #include "host/text/utf.h"
 #include "platform/crypto/bas_enc.h"
 #include "platform/masterdata/game_data_sections.h"
+#include "state/day/day_support.h"
 #include "state/save/row_cells.h"
 #include "state/save/save_file.h"
 #include "state/save/save_slots.h"
@@ -47,12 +48,10 @@ std::string freeStudentName(clsData& data) {
     throw std::runtime_error("no free student name");
 }
 
-// A month of play through the managers' own commands: the first offers, a
-// scout under contract and three of its students admitted, a job, items,
-// shares, a monster beaten, money and points, and a month (28 days) of
-// calendar and business cycle.
-void playAMonth(clsData& data) {
-    data.TestPlay();
+// The start of a game with its first offers, through the managers' own
+// commands: a scout under contract and three of its students admitted, a
+// job, items, shares, a monster beaten, money and points.
+void startAGame(clsData& data) {
     data.scouts().ScoutDecide(data.scouts().GetScoutData().item(1).Data(1));
     for (int i = 0; i < 3; ++i) {
         clsCreateStudentData newcomer;
@@ -68,6 +67,13 @@ void playAMonth(clsData& data) {
     data.lines().MonsterWin(data.lines().GetMonsterName().item(1));
     data.system().AddMoney(123456);
     data.system().AddKingdomPoint(789);
+}
+
+// A game started, then a month (28 days) of calendar and business cycle
+// moved on by the managers themselves.
+void playAMonth(clsData& data) {
+    data.TestPlay();
+    startAGame(data);
     for (int day = 0; day < 28; ++day) {
         data.system().DateCount();
         data.trade().BoomNext();
@@ -76,7 +82,7 @@ void playAMonth(clsData& data) {
 
 } // namespace
 
-TEST_F(SavedGames, AGamePlayedForAMonthReloadsAndSavesToTheSameBytes) {
+TEST_F(SavedGames, AMonthOfManagerCommandsReloadsAndSavesToTheSameBytes) {
     LoadedFacade played;
     playAMonth(played.data);
     clock->advance(std::chrono::hours(3) + std::chrono::minutes(7) + std::chrono::seconds(12));
@@ -257,4 +263,19 @@ TEST_F(RefusedLoads, APartTheRunningGameRefusesAfterStagingIsPutBack) {
     ASSERT_EQ(writeSaveSlot(2, header, parts), "");
     EXPECT_TRUE(refusedWithTheGameUnchanged());
     EXPECT_NE(lastMessage().find("「アイテム」"), std::string::npos) << lastMessage();
+}
+
+TEST_F(SavedGames, AMonthOfDaysReloadsAndSavesToTheSameBytes) {
+    daytest::DayGame played;
+    startAGame(played.data());
+    for (int day = 0; day < 28; ++day)
+        played.data().DateForword(1);
+    ASSERT_EQ(played.data().system().GetMonth(), 5);
+    ASSERT_TRUE(played.data().SaveSaveData(1));
+
+    daytest::DayGame reloaded;
+    ASSERT_TRUE(reloaded.data().LoadSaveData(1)) << reloaded.services().messages().back().text;
+    EXPECT_EQ(partsOf(reloaded.data()), partsOf(played.data()));
+    ASSERT_TRUE(reloaded.data().SaveSaveData(2));
+    EXPECT_EQ(bytesOf(slotFile(2)), bytesOf(slotFile(1)));
 }
