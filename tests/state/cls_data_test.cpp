@@ -4,6 +4,7 @@
 #include "host/runtime/strings.h"
 #include "host/text/utf.h"
 #include "state/state_support.h"
+#include "students/newcomers/cls_create_student_data.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,33 @@ TEST(FacadeNewGame, SetDataInitResetsThePlayedGameAndKeepsTheCatalogues) {
     EXPECT_EQ(data.trade().PrevBoomLevel(), 6);
     const auto lessons = host::runtime::Split(sectionsOfRealData()[10], "\r\n");
     EXPECT_NO_THROW(data.classes().GetClass(host::runtime::Split(lessons.front(), ",").at(0)));
+}
+
+TEST(FacadeNewGame, TheSchoolIsResetBeforeTheRestOfTheGame) {
+    LoadedFacade loaded;
+    clsData& data = loaded.data;
+    data.TestPlay();
+    data.trade().BoomNext();
+    clsCreateStudentData newcomer;
+    newcomer.StudentName("テスト");
+    data.students().CreateStudent(newcomer);
+    data.students().SetNewStudent("テスト");
+    // The school's reset shows its picture while the rest of the game is unchanged.
+    struct Seen {
+        std::int16_t teachers = -1;
+        std::int16_t boomIndex = -1;
+        bool students = false;
+    } seen;
+    data.SchoolScaleUp.subscribe([&](std::string&) {
+        seen.teachers = data.teachers().GetContractTeacherCount();
+        seen.boomIndex = data.trade().BoomIndex();
+        seen.students = data.CheckStudentCount();
+    });
+    data.SetDataInit();
+    EXPECT_EQ(seen.teachers, 3);
+    EXPECT_EQ(seen.boomIndex, 1);
+    EXPECT_TRUE(seen.students);
+    EXPECT_FALSE(data.CheckStudentCount());
 }
 
 TEST(FacadeNewGame, TestPlayPutsTheFirstOffersInPlace) {
