@@ -1,5 +1,6 @@
 // Saving the running game to a slot and loading it back: the load builds its
 // staged facade from Data/Data.kpz, as the game does.
+#include "battleview/battle_driver.h"
 #include "host/sys/paths.h"
 #include "platform/files/gfile.h"
 #include "platform/masterdata/load_game_data.h"
@@ -46,6 +47,7 @@ struct Game {
     std::optional<ScopedInstall<fs::path>> programFolder;
     ScopedSilentServices services;
     ScopedInstall<clsFile> file{gFile, std::make_unique<clsFile>()};
+    ScopedInstall<clsBattle> battle{gBattle, std::make_unique<clsBattle>()};
     NoBattles host;
     clsData data{host};
 };

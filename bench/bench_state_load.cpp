@@ -1,6 +1,8 @@
 // The master data loaded as at start-up: Data/Data.kpz read and decrypted,
 // the text narrowed and split into its 32 sections, and every loader of the
-// game-state facade run; a new facade each time, as the game has one.
+// game-state facade and the battle driver run; a new facade and driver each
+// time, as the game has one of each.
+#include "battleview/battle_driver.h"
 #include "platform/files/gfile.h"
 #include "platform/masterdata/load_game_data.h"
 #include "platform/services/silent_services.h"
@@ -31,6 +33,7 @@ void BM_LoadMasterDataThroughTheFacade(benchmark::State& state) {
     ScopedInstall file(gFile, std::make_unique<clsFile>());
     NoBattles host;
     for (auto _ : state) {
+        ScopedInstall battle(gBattle, std::make_unique<clsBattle>());
         clsData data(host);
         mdlQuorvel::LoadGameData(data);
         benchmark::DoNotOptimize(data.GetMoney());

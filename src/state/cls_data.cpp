@@ -6,7 +6,7 @@ constexpr const char* kNewGameBoom = "5:5:6";
 
 } // namespace
 
-clsData::clsData(GameHost& host) : Host(host) {
+clsData::clsData(GameHost& host, Role role) : Host(host), role_(role) {
     cTrade = std::make_unique<clsTrade>();
     cTrade->CreateBoom(kNewGameBoom);
     cLines = std::make_unique<clsLines>();

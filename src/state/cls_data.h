@@ -38,7 +38,11 @@
 class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public ClassItemClassProvider {
   public:
     // --- Object graph, events and master data (cls_data.cpp, cls_data.load.cpp)
-    explicit clsData(GameHost& host);
+    // A staged copy of the game (a save checked before the running game takes
+    // it) loads the master data into its own managers only: the battle
+    // driver's effect table belongs to the running game.
+    enum class Role { Running, Staged };
+    explicit clsData(GameHost& host, Role role = Role::Running);
     ~clsData() override;
     clsData(const clsData&) = delete;
     clsData& operator=(const clsData&) = delete;
@@ -58,7 +62,8 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     host::runtime::Event<> Ending2;
 
     // The decrypted master data: UTF-16LE, narrowed as a whole, split into
-    // its 32 sections, each handed to its loader in section order.
+    // its 32 sections, each handed to its loader in section order (the last,
+    // the battle effects, to the battle driver gBattle).
     void SetGameData(const std::vector<std::uint8_t>& arrByt) override;
     // Resets the game state to the start of a new game; catalogues, the menu
     // state and the winner text stay.
@@ -201,6 +206,7 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     StudyInfoAnswer studyInfo_{*this};
 
     GameHost& Host;
+    Role role_;
     std::unique_ptr<clsTrade> cTrade;
     std::unique_ptr<clsLines> cLines;
     std::unique_ptr<clsSystem> cSystem;

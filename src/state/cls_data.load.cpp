@@ -1,5 +1,6 @@
 #include "state/cls_data.h"
 
+#include "battleview/battle_driver.h"
 #include "platform/masterdata/game_data_sections.h"
 
 void clsData::SetGameData(const std::vector<std::uint8_t>& arrByt) {
@@ -35,4 +36,5 @@ void clsData::SetGameData(const std::vector<std::uint8_t>& arrByt) {
     cMngItem->SetTicket(section[S::TicketPrizes]);
     cLines->SetRegulation(section[S::TournamentRules]);
     cLines->SetPrize(section[S::TournamentPrizes]);
+    if (role_ == Role::Running) Battle().SetEffectData(section[S::BattleEffects]);
 }

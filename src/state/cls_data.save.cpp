@@ -52,7 +52,7 @@ class MutedEvents {
 // running one was; nobody listens to its events. Empty when every part
 // loaded, otherwise why not, for the player.
 std::string stagedRefusal(GameHost& host, const SaveParts& parts) {
-    clsData staged(host);
+    clsData staged(host, clsData::Role::Staged);
     try {
         mdlQuorvel::LoadGameData(staged);
     } catch (const std::exception& error) {

@@ -194,6 +194,12 @@ const std::vector<SectionProbe>& probes() {
                  std::int16_t recover = 0;
                  return found([&] { d.lines().GetBattleRegulation(6, 0, recover); }) && recover > 0;
              }},
+        {.section = S::BattleEffects,
+         .answers =
+             [](clsData&, const Row& row) {
+                 // The driver's table holds the row already: a second one of the name is refused.
+                 return !found([&] { Battle().SetEffectData(host::runtime::Join(row, ",")); });
+             }},
         {.section = S::TournamentPrizes,
          .answers = [](clsData& d,
                        const Row& row) { return d.lines().GetBattleVictory(0).Data(0) == row[2]; }},
@@ -203,6 +209,7 @@ const std::vector<SectionProbe>& probes() {
 
 // Whether the probe is answered after loading these sections; a refused load answers no.
 bool answeredAfterLoading(const std::vector<std::string>& sections, const SectionProbe& probe) {
+    const statetest::BattleDriver battle;
     FakeHost host;
     clsData data(host);
     try {
@@ -238,6 +245,7 @@ TEST(FacadeMasterData, TextArrivesNarrowAndStudentNamesWide) {
     // Names stored half width reach the name list full width.
     const std::string names = "ﾀﾛｳ\r\nｼﾞﾛｳ\r\nﾊﾟｳﾛ";
     sections[GameDataSection::StudentNames] = names;
+    const statetest::BattleDriver battle;
     FakeHost host;
     clsData data(host);
     data.SetGameData(masterBytes(host::runtime::Join(sections, ";")));

@@ -33,6 +33,7 @@ std::string systemField(clsData& data, std::size_t n) {
 
 TEST(FacadeMasterData, ShortTextFailsNamingTheFirstMissingSection) {
     const ScopedSilentServices services;
+    const statetest::BattleDriver battle;
     FakeHost host;
     clsData data(host);
     const auto sections = sectionsOfRealData();
@@ -51,6 +52,7 @@ TEST(FacadeMasterData, ShortTextFailsNamingTheFirstMissingSection) {
 
 TEST(FacadeMasterData, SectionsPastTheThirtySecondAreIgnored) {
     const ScopedSilentServices services;
+    const statetest::BattleDriver battle;
     FakeHost host;
     clsData data(host);
     auto sections = sectionsOfRealData();
@@ -113,6 +115,25 @@ TEST(FacadeNewGame, TestPlayPutsTheFirstOffersInPlace) {
     EXPECT_EQ(loaded.data.teachers().GetContractTeacherCount(), 3);
     EXPECT_EQ(loaded.data.teachers().GetNewComer().count(), 4);
     EXPECT_EQ(loaded.data.scouts().GetScoutData().count(), 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FacadeMasterData, OnlyTheRunningGameLoadsTheBattleDriversEffects) {
+    statetest::LoadedFacade running;
+    FakeHost host;
+    clsData staged(host, clsData::Role::Staged);
+    EXPECT_NO_THROW(staged.SetGameData(packedMasterData()));
+    // The driver already holds the effect table: a second running game's effects are refused.
+    clsData second(host);
+    try {
+        second.SetGameData(packedMasterData());
+        ADD_FAILURE() << "loaded twice";
+    } catch (const host::runtime::RuntimeError& error) {
+        EXPECT_EQ(error.number(), host::runtime::ErrorNumber::DuplicateKey) << error.what();
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "battleview/battle_driver.h"
 #include "host/runtime/global.h"
 #include "host/text/utf.h"
 #include "platform/files/cls_file.h"
@@ -50,9 +51,15 @@ inline std::vector<std::uint8_t> masterBytes(const std::string& text) {
     return host::text::utf8ToUtf16le(text);
 }
 
-// A facade over the real master data, silent, with a fake main form.
+// A battle driver installed for the scope, to take the battle effects.
+struct BattleDriver : host::runtime::ScopedInstall<clsBattle> {
+    BattleDriver() : ScopedInstall(gBattle, std::make_unique<clsBattle>()) {}
+};
+
+// A facade over the real master data, silent, with a fake main form and a battle driver.
 struct LoadedFacade {
     ScopedSilentServices services;
+    BattleDriver battle;
     FakeHost host;
     clsData data{host};
     LoadedFacade() { data.SetGameData(packedMasterData()); }
