@@ -6,6 +6,7 @@
 #include "platform/services/silent_services.h"
 #include "state/cls_data.h"
 #include "state/game_host.h"
+#include "state/state_support.h"
 
 #include <cstdint>
 #include <deque>
@@ -90,6 +91,7 @@ class DayGame {
   private:
     host::runtime::ScopedInstall<GameServices, QueuedDrawServices> services_;
     host::runtime::ScopedInstall<clsImages> images_;
+    statetest::BattleDriver battle_;
     std::vector<std::string> log_;
     RecordingHost host_{log_};
     clsData data_{host_};
