@@ -5,6 +5,7 @@
 #include "platform/services/silent_services.h"
 #include "state/cls_data.h"
 #include "state/day/headless_host.h"
+#include "state/state_support.h"
 
 #include <cstdint>
 #include <map>
@@ -25,6 +26,7 @@ class HeadlessGame {
   private:
     host::runtime::ScopedInstall<GameServices, SilentServices> services_;
     host::runtime::ScopedInstall<clsImages> images_;
+    statetest::BattleDriver battle_;
     HeadlessHost host_;
     clsData data_{host_};
 };
