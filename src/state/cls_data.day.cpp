@@ -3,6 +3,7 @@
 #include "host/runtime/convert.h"
 #include "platform/services/game_services.h"
 #include "school/system/calendar_months.h"
+#include "state/save/save_managers.h"
 #include "students/student/cls_student.h"
 
 namespace {
@@ -13,17 +14,32 @@ constexpr std::int16_t kFirstDay = 1;
 
 } // namespace
 
+void clsData::guardedCommand(const std::function<void()>& command) {
+    SaveManagers managers = saveManagers();
+    const SaveParts before = getSaveParts(managers);
+    try {
+        command();
+    } catch (...) {
+        setSaveParts(managers, before);
+        throw;
+    }
+}
+
 void clsData::DateForword(std::int16_t pDateForword) {
-    const std::int16_t days = cSystem->GetDateForword(pDateForword);
-    for (std::int16_t day = 0; day < days; ++day)
-        runDay();
+    guardedCommand([&] {
+        const std::int16_t days = cSystem->GetDateForword(pDateForword);
+        for (std::int16_t day = 0; day < days; ++day)
+            runDay();
+    });
     ForwordEnd.raise();
 }
 
 void clsData::ClassForword() {
-    cMngStudent->Study(cSystem->GetWeekAsNumber(), cSystem->GetClassCount());
-    cSystem->ClassCount();
-    cMngStudent->PhysicalRecover(clsStudent::CalcAdd, cSystem->GetAfterClass());
+    guardedCommand([&] {
+        cMngStudent->Study(cSystem->GetWeekAsNumber(), cSystem->GetClassCount());
+        cSystem->ClassCount();
+        cMngStudent->PhysicalRecover(clsStudent::CalcAdd, cSystem->GetAfterClass());
+    });
     ClassEnd.raise();
 }
 

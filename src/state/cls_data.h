@@ -26,6 +26,7 @@
 #include "students/teachers/cls_mng_teacher.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -176,6 +177,9 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     };
     void subscribeDayEngine();
     // cls_data.day.cpp
+    // Runs a date command; when it fails, the nine save strings taken before
+    // it are put back and the error goes on, so the game never goes on half-changed.
+    void guardedCommand(const std::function<void()>& command);
     void runDay();
     void RunCampDay();
     void RunAfterSchool();

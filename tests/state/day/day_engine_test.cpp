@@ -1,5 +1,6 @@
 #include "state/day/day_support.h"
 
+#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,26 @@ TEST(DayEngine, TeachersResignOnTheFirstOfTheMonthAfterTheCalendarMoved) {
         EXPECT_GT(k, firstOfJune) << entry;
     }
     EXPECT_EQ(teacherLines, teachers);
+}
+
+TEST(DayEngine, AFailedDayLeavesTheGameAsItWas) {
+    DayGame game;
+    game.admitNewcomers();
+    game.data().SetDate("25:5:7");
+    const std::string job = game.data().arbeits().GetArbeitData(5).item(1).Data(1);
+    game.data().arbeits().SetContractArbeit(job);
+    // The job pays, then the quest of a team that is in no catalogue fails the day.
+    game.sendTeam("どこにもない依頼");
+    const std::int32_t money = game.data().GetMoney();
+    const std::string students = game.data().students().GetSaveData();
+    game.log().clear();
+
+    EXPECT_THROW(game.data().DateForword(1), host::runtime::RuntimeError);
+    EXPECT_TRUE(game.logged(job + "のアルバイトをしました")) << "the day had begun";
+    EXPECT_EQ(game.data().GetMoney(), money);
+    EXPECT_EQ(game.data().arbeits().GetContractArbeit(), job);
+    EXPECT_EQ(game.data().students().GetSaveData(), students);
+    EXPECT_EQ(game.data().GetDate().Day, 7);
 }
 
 } // namespace
