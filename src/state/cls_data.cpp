@@ -74,6 +74,7 @@ void clsData::SetDataInit() {
 }
 
 void clsData::TestPlay() {
+    cSystem->StartPlayTime();
     cMngScout->SetNewComer(false);
     cMngTeacher->SetInitTeacher();
     cMngTeacher->SetNewComer(false);

@@ -2,12 +2,15 @@
 
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
+#include "host/sys/clock.h"
 #include "host/text/utf.h"
 #include "state/state_support.h"
 #include "students/newcomers/cls_create_student_data.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -107,6 +110,20 @@ TEST(FacadeNewGame, TheSchoolIsResetBeforeTheRestOfTheGame) {
     EXPECT_EQ(seen.boomIndex, 1);
     EXPECT_TRUE(seen.students);
     EXPECT_FALSE(data.CheckStudentCount());
+}
+
+TEST(FacadeNewGame, PlayTimeCountsFromTheStartOfTheGameNotOfTheProgram) {
+    using namespace std::chrono_literals;
+    const host::runtime::ScopedInstall<host::sys::WallClock, host::sys::ManualWallClock> clock(
+        host::sys::installedWallClock,
+        std::make_unique<host::sys::ManualWallClock>(std::chrono::system_clock::from_time_t(1'700'000'000)));
+    LoadedFacade loaded;
+    loaded.data.SetDataInit();
+    clock.get()->advance(10min);
+    loaded.data.TestPlay();
+    EXPECT_EQ(systemField(loaded.data, 3), "0:0:0");
+    clock.get()->advance(65s);
+    EXPECT_EQ(systemField(loaded.data, 3), "0:1:5");
 }
 
 TEST(FacadeNewGame, TestPlayPutsTheFirstOffersInPlace) {
