@@ -132,6 +132,24 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // The nine managers a save file holds.
     SaveManagers saveManagers();
 
+    // --- Stocks and sponsors (cls_data.stocks.cpp)
+    // The listed companies' share rows, keyed by name.
+    host::runtime::Collection<clsGetCompany> GetCompanyData() const {
+        return cMngCompany->GetCompanyStockData();
+    }
+    std::string GetStockPrice(const std::string& pData) const { return cMngCompany->CompanyData(pData, 1); }
+    std::int16_t GetHoldStock(const std::string& pData) const;
+    std::int16_t GetSponsorMaxContract() const { return cSystem->GetSponsorMaxCount(); }
+    std::int16_t GetSponsorCurrentContract() const { return cMngCompany->GetSponsorCount(); }
+    // The sponsor money of the running contracts; no money moves.
+    std::int32_t GetSponsorCurrentMoney() const;
+    void SetSponsorContract(const std::string& pData) { cMngCompany->SponsorContract(pData); }
+    // Buys StockNum shares when Excute is "購入", sells them otherwise; the
+    // company manager moves the money (then "coin05").
+    void ChangeHoldStock(const std::string& Excute, const std::string& CompanyName, std::int16_t StockNum);
+    // Pays the sponsor money of every running contract, "coin05" when any came in.
+    void SetSponsorMoney();
+
     // The owned objects, for the shell's own wiring and for tests.
     clsTrade& trade() { return *cTrade; }
     clsLines& lines() { return *cLines; }
