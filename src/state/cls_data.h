@@ -132,6 +132,27 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // The nine managers a save file holds.
     SaveManagers saveManagers();
 
+    // --- School data and tips (cls_data.school.cpp)
+    // By the open menu (and sub-menu): each person's name and ability
+    // Number + 1, keyed by name; none where the list has no abilities.
+    std::optional<host::runtime::Collection<clsGetGridData>> GetAbilityNumber(std::int16_t Number) const;
+    // The ability grid of the person of the open list; none where the list has none.
+    std::optional<clsGetGridData> GetSchoolDetailData(const std::string& pData) const;
+    // The tip of a row of the open list; "" where the list has none.
+    std::string GetSchoolTips(const std::string& pData);
+    host::runtime::Collection<clsGetGridData> GetStudentChara() const {
+        return cMngStudent->GetStudentChara();
+    }
+    clsGetGridData GetExperienceAsNumber(const std::string& pData) const {
+        return cMngStudent->GetExperienceAsNumber(pData);
+    }
+    // One student's list row, with ability AbilityNumber + 1.
+    clsGetGridData GetStudnetIndivisual(const std::string& pData, std::int16_t AbilityNumber) const {
+        return cMngStudent->GetStudentIndividual(pData, AbilityNumber);
+    }
+    std::string GetContractScoutTips() const { return cMngScout->GetContractScoutTips(); }
+    std::string GetSchoolConstructTips() const { return cSystem->GetSchoolConstructTips(); }
+
     // --- Stocks and sponsors (cls_data.stocks.cpp)
     // The listed companies' share rows, keyed by name.
     host::runtime::Collection<clsGetCompany> GetCompanyData() const {
