@@ -153,6 +153,63 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::string GetContractScoutTips() const { return cMngScout->GetContractScoutTips(); }
     std::string GetSchoolConstructTips() const { return cSystem->GetSchoolConstructTips(); }
 
+    // --- Lessons and timetable queries (cls_data.lessons.cpp)
+    // Slots run 0..39; periods 5..8 of a day need the full-time permit.
+    // GetConstructClass and GetClassItemClass are among the answers above.
+    bool CheckClass() const { return cSystem->CheckClass(); }
+    std::string GetClassImageName() const { return cSystem->GetClassImageName(); }
+    std::string GetClassType(std::int16_t Number) const {
+        return cMngStudent->GetClassType(cSystem->GetFullTime(), Number);
+    }
+    bool GetClassEnable(std::int16_t Number) const {
+        return cMngStudent->GetClassEnable(cSystem->GetFullTime(), Number);
+    }
+    std::int32_t GetClassTypeAsNumber(std::int16_t pSlot) const {
+        return cMngStudent->GetClassTypeAsNumber(pSlot);
+    }
+    void SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
+                              const std::string& ClassTeacher, const std::string& UseItem) {
+        cMngStudent->SetClassTypeAsNumber(Number, Target, ClassName, ClassTeacher, UseItem);
+    }
+    // Every student's own timetable from the edited one, keyed "name:slot".
+    void SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData) {
+        cMngStudent->SetStudentSchedule(clData);
+    }
+    clsGetGridData GetStudentName() const { return cMngStudent->GetStudentName(); }
+    std::shared_ptr<clsClassSchedule> GetSchedule(const std::string& pTargetStudent,
+                                                  std::int16_t Number) const {
+        return cMngStudent->GetSchedule(pTargetStudent, Number);
+    }
+    // The student's tip headed by the school-year line.
+    std::string GetClassStudentData(const std::string& pData) const {
+        return cMngStudent->GetStudentTips(pData, cSystem->GetMonth(), true);
+    }
+    std::string GetClassTeacherData(const std::string& pData) const {
+        return cMngTeacher->GetContractTeacherTips(pData);
+    }
+    std::int16_t GetClassNeedAbility(const std::string& pLessonName) const {
+        return cMngClass->GetClassNeedAbility(pLessonName);
+    }
+    // Whether a contracted teacher is still free to pick beside clData.
+    bool CheckClassTeacher(const host::runtime::Collection<clsGetGridData>& clData) const {
+        return cMngTeacher->CheckClassTeacher(clData);
+    }
+    // Whether some student's own timetable books the teacher.
+    bool CheckClassTeacherNow(const std::string& pData) const {
+        return cMngStudent->CheckClassTeacher(pData);
+    }
+    // The pick list Index of a slot (0 lessons, 1 teachers, 2 lesson items)
+    // without the rows already picked; none for another Index.
+    std::optional<host::runtime::Collection<clsGetGridData>>
+    GetClassData(std::int16_t Index, std::int32_t ClassType,
+                 const host::runtime::Collection<clsGetGridData>& clPicked,
+                 const std::string& pLessonName) const;
+    // Whether a held item of the lesson's category is still free to pick beside clData.
+    bool CheckClassItem(const std::string& pLessonName,
+                        const host::runtime::Collection<clsGetGridData>& clData) const;
+    // Whether the lesson uses items of the item's category; False for no item.
+    bool GetClassItemCheck(const std::string& pLessonName, const std::string& pItemName) const;
+
     // --- Stocks and sponsors (cls_data.stocks.cpp)
     // The listed companies' share rows, keyed by name.
     host::runtime::Collection<clsGetCompany> GetCompanyData() const {
