@@ -59,25 +59,48 @@ TEST(FacadeTimetable, LatePeriodsNeedTheFullTimePermit) {
         const char* name;
         std::int16_t slot;
         bool permit;
+        std::int32_t lessonType;
         bool enabled;
-        bool locked;
+        const char* label;
     };
     const Case cases[] = {
-        {.name = "Monday 4th", .slot = 3, .permit = false, .enabled = true, .locked = false},
-        {.name = "Monday 5th", .slot = 4, .permit = false, .enabled = false, .locked = true},
-        {.name = "Friday 8th", .slot = 39, .permit = false, .enabled = false, .locked = true},
-        {.name = "Monday 5th, permit", .slot = 4, .permit = true, .enabled = true, .locked = false},
+        {.name = "Monday 4th",
+         .slot = 3,
+         .permit = false,
+         .lessonType = 2,
+         .enabled = true,
+         .label = "個別授業"},
+        {.name = "Monday 5th",
+         .slot = 4,
+         .permit = false,
+         .lessonType = 2,
+         .enabled = false,
+         .label = "未許可"},
+        {.name = "Friday 8th",
+         .slot = 39,
+         .permit = false,
+         .lessonType = 1,
+         .enabled = false,
+         .label = "未許可"},
+        {.name = "Monday 5th, permit",
+         .slot = 4,
+         .permit = true,
+         .lessonType = 1,
+         .enabled = true,
+         .label = "全体授業"},
+        {.name = "no lesson", .slot = 0, .permit = false, .lessonType = 3, .enabled = true, .label = "休講"},
+        {.name = "unknown type", .slot = 0, .permit = false, .lessonType = 0, .enabled = true, .label = ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Timetable game;
         if (c.permit) game.grantEightPeriods();
         clsData& data = game.data;
-        data.SetClassTypeAsNumber(c.slot, 2, "", "", "");
+        data.SetClassTypeAsNumber(c.slot, c.lessonType, "", "", "");
 
         EXPECT_EQ(data.GetClassEnable(c.slot), c.enabled);
-        EXPECT_EQ(data.GetClassType(c.slot), c.locked ? "未許可" : "個別授業");
-        EXPECT_EQ(data.GetClassTypeAsNumber(c.slot), 2);
+        EXPECT_EQ(data.GetClassType(c.slot), c.label);
+        EXPECT_EQ(data.GetClassTypeAsNumber(c.slot), c.lessonType);
     }
 }
 
