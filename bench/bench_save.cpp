@@ -1,5 +1,7 @@
 // Saving the running game to a slot and loading it back: the load builds its
 // staged facade from Data/Data.kpz, as the game does.
+#include "no_battles_host.h"
+
 #include "battleview/battle_driver.h"
 #include "host/sys/paths.h"
 #include "platform/files/gfile.h"
@@ -18,14 +20,6 @@ namespace {
 
 using host::runtime::ScopedInstall;
 namespace fs = std::filesystem;
-
-class NoBattles : public GameHost {
-  public:
-    void SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
-                       std::int16_t) override {}
-    void QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) override {}
-    bool GetStockPriceReport() const override { return false; }
-};
 
 // A program folder of its own, with the built Data/ beside it, and a new game.
 struct Game {

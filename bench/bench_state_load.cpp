@@ -2,6 +2,8 @@
 // the text narrowed and split into its 32 sections, and every loader of the
 // game-state facade and the battle driver run; a new facade and driver each
 // time, as the game has one of each.
+#include "no_battles_host.h"
+
 #include "battleview/battle_driver.h"
 #include "platform/files/gfile.h"
 #include "platform/masterdata/load_game_data.h"
@@ -15,14 +17,6 @@
 #include <memory>
 
 namespace {
-
-class NoBattles : public GameHost {
-  public:
-    void SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
-                       std::int16_t) override {}
-    void QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) override {}
-    bool GetStockPriceReport() const override { return false; }
-};
 
 void BM_LoadMasterDataThroughTheFacade(benchmark::State& state) {
     using host::runtime::ScopedInstall;
