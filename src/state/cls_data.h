@@ -228,6 +228,14 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // Pays the sponsor money of every running contract, "coin05" when any came in.
     void SetSponsorMoney();
 
+    // --- Grid rows for the screens (cls_data.grid.cpp)
+
+    // --- Units, formations and battle items (cls_data.units.cpp)
+
+    // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
+
+    // --- Contracts, commands and money checks (cls_data.contracts.cpp)
+
     // The owned objects, for the shell's own wiring and for tests.
     clsTrade& trade() { return *cTrade; }
     clsLines& lines() { return *cLines; }
