@@ -229,6 +229,12 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     void SetSponsorMoney();
 
     // --- Grid rows for the screens (cls_data.grid.cpp)
+    // The rows of the open menu's grid, built by the manager that owns them;
+    // pData chooses the view where a menu has several (a tab or the toggle's
+    // caption). None where the menu, sub-menu or key has no grid. "新入生"
+    // makes this month's newcomers anew and "新規スポンサー" draws new offers
+    // on every call.
+    std::optional<host::runtime::Collection<clsGetGridData>> GetGridData(const std::string& pData);
 
     // --- Units, formations and battle items (cls_data.units.cpp)
 
