@@ -8,6 +8,8 @@
 #include "school/permits/cls_school_permit.h"
 #include "school/permits/permit_codes.h"
 #include "state/state_support.h"
+#include "students/careers/cls_graduate.h"
+#include "students/courses.h"
 #include "support/draws.h"
 
 #include <gtest/gtest.h>
@@ -373,6 +375,20 @@ TEST(FacadeGridRows, EachCallOnTheNewcomersReplacesThemWithOneFreshIntake) {
     EXPECT_EQ(tableOf(data.students().GetNewComer()), tableOf(*second)) << "the first intake is gone";
 }
 
+// One graduate in every course, so that the sponsors asking for graduates' careers count them.
+void graduateInEveryCourse(clsData& data) {
+    std::vector<std::string> graduates;
+    for (std::int32_t c = 1; c <= course::kCount; ++c) {
+        clsGraduate graduate;
+        graduate.Name("卒業生" + std::to_string(c));
+        graduate.Course(c);
+        graduates.push_back(graduate.GetSaveData());
+    }
+    auto parts = host::runtime::Split(data.students().GetSaveData(), "/");
+    parts[1] = host::runtime::Join(graduates, "\r\n");
+    data.students().SetSaveData(host::runtime::Join(parts, "/"));
+}
+
 TEST(FacadeGridRows, NewSponsorsAreDrawnAnewOnEveryCall) {
     School school;
     clsData& data = school.data;
@@ -381,6 +397,7 @@ TEST(FacadeGridRows, NewSponsorsAreDrawnAnewOnEveryCall) {
     for (const clsCompany& c : data.companies().Companies())
         if (c.SponsorCondType() == sponsor_condition::kHoldStock)
             data.ChangeHoldStock("購入", c.CompanyName(), static_cast<std::int16_t>(c.SponsorCondValue()));
+    graduateInEveryCourse(data);
     school.open("新規スポンサー");
     // The company manager's own offers for the school's snapshot under the same draws.
     const auto offered = [&](const std::vector<float>& draws) {
@@ -398,6 +415,11 @@ TEST(FacadeGridRows, NewSponsorsAreDrawnAnewOnEveryCall) {
     EXPECT_EQ(listed(first), offered(first));
     EXPECT_EQ(listed(last), offered(last));
     EXPECT_NE(offered(first), offered(last));
+    const Table withGraduates = offered(first);
+    services.scriptDraws(first);
+    const Table withoutGraduates =
+        tableOf(data.companies().GetEnableSponsor(data.system().GetSponsorCondition()));
+    EXPECT_NE(withGraduates, withoutGraduates) << "the graduates do not tell the snapshot";
 
     // Every call draws again, once per offer, and offers at most four.
     for (int call = 0; call < 2; ++call) {
