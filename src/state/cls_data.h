@@ -241,6 +241,58 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
 
     // --- Contracts, commands and money checks (cls_data.contracts.cpp)
+    // The menus' command buttons: whether command Index of the open menu is
+    // open now; pData names the selected student (course guidance).
+    bool CheckCommand(std::int16_t Index, const std::string& pData) const;
+    // A number as text: whether the money covers it (a number beyond any
+    // purse never is). In the stock shop a company name: whether one more of
+    // its shares may be bought (at most 100 held).
+    bool IsEnoughMoney(const std::string& pData) const;
+    // Whether the offered teacher ("教師") or scout ("スカウト") of the open
+    // sub-menu may be taken now; a teacher also needs room under the limit.
+    bool CheckContractMoney(const std::string& pOfferName) const;
+    // The contract money of the offered teacher or scout; 0 on other sub-menus.
+    std::int32_t GetContractMoney(const std::string& pData) const;
+    // Pays the contract money of the offer, contracts it, then "coin05";
+    // nothing on other sub-menus. An offer the manager refuses after the
+    // payment fails with its error and the game is as it was.
+    void SetContract(const std::string& pOfferName);
+    // Pays the bonus, "coin05", then lowers the teacher's dissatisfaction by
+    // the effect word; the teacher's new stage 0..4. A teacher not under
+    // contract fails with the manager's error and the money comes back.
+    std::int16_t SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
+                          const std::string& BonusEffect);
+    // Guidance is open in January to March once the guidance room is built,
+    // for a student without a course in the last school year or aged 20 or more.
+    bool CheckCourse(const std::string& pTargetStudent) const;
+    // Whether the roster reaches 5 students with NewMember newcomers admitted.
+    bool GetEnoughMember(std::int16_t NewMember) const;
+    // Pays the fee as shown, books the destination, then "coin05".
+    void SetCamp(const std::string& pData, std::int32_t lngMoney);
+    // True when a part-time job is chosen, or when no student could work one.
+    bool CheckArbeit() const;
+    bool CheckContractTeacher(const std::string& pData) const {
+        return cMngTeacher->CheckContractTeacher(pData);
+    }
+    bool CheckTeacherCanceled() const { return cMngTeacher->CheckIsMinTeacher(); }
+    // Ends the contract; nothing is paid or refunded.
+    void SetTeacherCanceled(const std::string& pData) { cMngTeacher->SetCanceled(pData); }
+    // The five bonus rows: "0", money, effect word.
+    const host::runtime::Collection<clsGetGridData>& GetBonusData() const {
+        return cMngTeacher->GetBonusData();
+    }
+    // The 14 course rows of the guidance list.
+    const host::runtime::Collection<clsGetGridData>& GetCourse() const { return cMngStudent->GetCourse(); }
+    void SetCourse(const std::string& pTargetStudent, const std::string& Course) {
+        cMngStudent->SetCourse(pTargetStudent, Course);
+    }
+    std::string GetStudentCourse(const std::string& pTargetStudent) const {
+        return cMngStudent->GetStudentCourse(pTargetStudent);
+    }
+    // Admission: the newcomer joins the roster.
+    void SetNewStudent(const std::string& pData) { cMngStudent->SetNewStudent(pData); }
+    // Chooses the part-time job the day's events run.
+    void SetArbeit(const std::string& pData) { cMngArbeit->SetContractArbeit(pData); }
 
     // The owned objects, for the shell's own wiring and for tests.
     clsTrade& trade() { return *cTrade; }

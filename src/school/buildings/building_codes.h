@@ -42,6 +42,7 @@ namespace classroom_bit {
 
 inline constexpr std::int16_t kNurseOffice = 5;
 inline constexpr std::int16_t kRestRoom = 7;
+inline constexpr std::int16_t kGuidanceRoom = 8;
 
 } // namespace classroom_bit
 

@@ -1,6 +1,7 @@
 #include "school/system/cls_system.h"
 
 #include "platform/rules/cls_method.h"
+#include "school/buildings/building_codes.h"
 #include "school/permits/permit_codes.h"
 
 using host::runtime::Collection;
@@ -10,9 +11,6 @@ namespace {
 // From this rank up a rise needs more battle points, and from the next one
 // graduates with rank-up points as well.
 constexpr std::int16_t kSeniorRank = school_rank::kD;
-
-// Classroom bit of the career-guidance room.
-constexpr std::int16_t kGuidanceBit = 8;
 
 struct RankRule {
     std::int16_t riseAt;     // battle points for a rise
@@ -75,7 +73,7 @@ std::int16_t clsSystem::GetSchoolYear() const {
 }
 
 bool clsSystem::CheckCourse() const {
-    return built(ClassroomBits, kGuidanceBit) && KingdomMonth >= 1 && KingdomMonth <= 3;
+    return built(ClassroomBits, classroom_bit::kGuidanceRoom) && KingdomMonth >= 1 && KingdomMonth <= 3;
 }
 
 bool clsSystem::GetMiddlePlaceFLG() const {

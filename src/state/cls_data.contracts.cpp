@@ -1,0 +1,139 @@
+#include "state/cls_data.h"
+
+#include "host/runtime/convert.h"
+#include "host/runtime/runtime_error.h"
+#include "platform/services/game_services.h"
+
+#include <optional>
+#include <string_view>
+
+namespace {
+
+using host::runtime::CLng;
+using host::runtime::ErrorNumber;
+using host::runtime::IsNumeric;
+using host::runtime::RuntimeError;
+
+constexpr std::int16_t kMostSharesBeforeBuying = 99;
+constexpr std::int16_t kFullSchool = 5;
+
+// A numeric text as a 32-bit amount; none when it does not fit.
+std::optional<std::int32_t> amountOf(std::string_view text) {
+    try {
+        return CLng(text);
+    } catch (const RuntimeError& e) {
+        if (e.number() != ErrorNumber::Overflow) throw;
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+bool clsData::CheckCommand(std::int16_t Index, const std::string& pData) const {
+    const std::string& menu = cMenu->GetMenu();
+    if (menu == "建物データ") return Index != 2 || cSystem->CheckDormitory();
+    if (menu == "学園データ") {
+        switch (Index) {
+        case 0:
+            return cMngItem->CheckItemData();
+        case 1:
+            return cMngCompany->CheckCompanyData();
+        case 2:
+            return cMngScout->CheckScout();
+        case 3:
+            return cLines->CheckMonsterData();
+        case 4:
+            return cMngStudent->CheckEnableGraduate();
+        default:
+            return false;
+        }
+    }
+    if (menu == "契約") {
+        if (Index == 0) return cMngScout->CheckNewScout();
+        if (Index == 1) return cMngTeacher->CheckNewTeacher();
+        return false;
+    }
+    if (menu == "生徒を見る") {
+        if (Index == 0) return cMngItem->GetIsConsumeItem();
+        if (Index == 1) return CheckCourse(pData);
+        return false;
+    }
+    return false;
+}
+
+bool clsData::IsEnoughMoney(const std::string& pData) const {
+    const bool numeric = IsNumeric(pData);
+    if (cMenu->GetMenu() == "株屋" && !numeric) {
+        if (GetHoldStock(pData) > kMostSharesBeforeBuying) return false;
+        return cSystem->IsEnough(CLng(GetStockPrice(pData)));
+    }
+    if (!numeric) return false;
+    // Beyond 32 bits: more than any purse holds, or a debt any purse covers.
+    const std::optional<std::int32_t> amount = amountOf(pData);
+    if (!amount) return pData.find('-') != std::string::npos;
+    return cSystem->IsEnough(*amount);
+}
+
+std::int32_t clsData::GetContractMoney(const std::string& pData) const {
+    const std::string& subMenu = cMenu->GetSubMenu();
+    if (subMenu == "教師") return cMngTeacher->GetContractMoney(pData);
+    if (subMenu == "スカウト") return cMngScout->GetContractMoney(pData);
+    return 0;
+}
+
+bool clsData::CheckContractMoney(const std::string& pOfferName) const {
+    const std::string& subMenu = cMenu->GetSubMenu();
+    if (subMenu == "教師") {
+        const bool room = cMngTeacher->CheckIsMaxTeacher();
+        const bool money = cSystem->IsEnough(cMngTeacher->GetContractMoney(pOfferName));
+        return room && money;
+    }
+    if (subMenu == "スカウト") return cSystem->IsEnough(cMngScout->GetContractMoney(pOfferName));
+    return false;
+}
+
+void clsData::SetContract(const std::string& pOfferName) {
+    const std::string& subMenu = cMenu->GetSubMenu();
+    if (subMenu != "教師" && subMenu != "スカウト") return;
+    const std::int32_t money = GetContractMoney(pOfferName);
+    // An offer the manager refuses after the payment takes the money back.
+    guardedCommand([&] {
+        if (!cSystem->SubMoney(money)) return;
+        if (subMenu == "教師")
+            cMngTeacher->SetContract(pOfferName);
+        else
+            cMngScout->ScoutDecide(pOfferName);
+        Services().SoundPlay("coin05");
+    });
+}
+
+std::int16_t clsData::SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
+                               const std::string& BonusEffect) {
+    std::int16_t stage = 0;
+    guardedCommand([&] {
+        if (!cSystem->SubMoney(Bonus)) return;
+        Services().SoundPlay("coin05");
+        stage = cMngTeacher->SetTeacherBonus(pBonusTeacher, BonusEffect);
+    });
+    return stage;
+}
+
+void clsData::SetCamp(const std::string& pData, std::int32_t lngMoney) {
+    if (!cSystem->SubMoney(lngMoney)) return;
+    cMngCountry->SetContract(pData);
+    Services().SoundPlay("coin05");
+}
+
+bool clsData::CheckCourse(const std::string& pTargetStudent) const {
+    if (!cSystem->CheckCourse()) return false;
+    return cMngStudent->CheckCourse(pTargetStudent, cSystem->GetSchoolYear());
+}
+
+bool clsData::GetEnoughMember(std::int16_t NewMember) const {
+    return NewMember + cMngStudent->GetMemberNum() >= kFullSchool;
+}
+
+bool clsData::CheckArbeit() const {
+    if (!cMngStudent->CheckStudentCount(false)) return true;
+    return cMngArbeit->CheckArbeit();
+}
