@@ -16,9 +16,7 @@ constexpr int kNameDraws = 100;
 std::shared_ptr<clsUnit> clsData::CreateSchoolUnit(const clsUnitData& team) {
     auto base = std::make_shared<clsBaseUnit>();
     auto unit = std::make_shared<clsUnit>();
-    const host::runtime::Collection<const clsStudent*> members = cMngStudent->GetUnitLineData(team);
-    const clsBattleItem item = cMngItem->GetBattleItem(team.ItemName());
-    std::shared_ptr<clsFixUnitData> sheet = cLines->GetUnitLineCalc(team, members, item);
+    std::shared_ptr<clsFixUnitData> sheet = GetUnitCalcData(team, team.ItemName());
     sheet->Condition(cMngStudent->GetQuestMemberMinCondition(team));
     sheet->Critical(cMngStudent->GetQuestMemberAddCritical(team));
     sheet->UnitName(AcademyUnitName);

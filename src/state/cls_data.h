@@ -237,6 +237,77 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::optional<host::runtime::Collection<clsGetGridData>> GetGridData(const std::string& pData);
 
     // --- Units, formations and battle items (cls_data.units.cpp)
+    // Saved units sit in slots 0..4 with their members on positions 1..5; a
+    // slot outside them stores nothing and reads empty. A student may join a
+    // unit when uninjured, strong enough and in no unit sent out.
+    // Rows of the students who may join, for the column set "編成".
+    host::runtime::Collection<clsGetGridData> GetEnableUnitMember(std::int16_t NeedPhysical) const {
+        return cMngStudent->GetEnableUnitMember(NeedPhysical);
+    }
+    // True when at least five students may join.
+    bool CheckEnableUnitMember(std::int16_t NeedPhysical) const {
+        return cMngStudent->CheckEnableUnitMember(NeedPhysical);
+    }
+    // The saved member at the position while that student may still join; else "".
+    std::string GetUnitLoadMember(std::int16_t LoadNumber, std::int16_t UnitNumber,
+                                  std::int16_t NeedPhysical) const {
+        return cMngStudent->UnitLoadMember(LoadNumber, UnitNumber, NeedPhysical);
+    }
+    std::string GetUnitLoadLineName(std::int16_t LoadNumber) const {
+        return cMngStudent->UnitLoadLineName(LoadNumber);
+    }
+    // True when the slot holds a formation name, that is a saved unit.
+    bool GetCheckLoadData(std::int16_t LoadNumber) const { return cMngStudent->CheckLoadData(LoadNumber); }
+    // The slot's formation, members' states and item; a slot outside 0..4
+    // raises the subscript error.
+    std::string GetUnitLoadSaveTips(std::int16_t Number, std::int16_t NeedPhysical) const {
+        return cMngStudent->GetUnitLoadSaveTips(Number, NeedPhysical);
+    }
+    void SetUnitLineName(std::int16_t SaveNumber, const std::string& LineName) {
+        cMngStudent->UnitSaveLineName(SaveNumber, LineName);
+    }
+    void SetUnitSave(std::int16_t SaveNumber, std::int16_t UnitNumber, const std::string& SName) {
+        cMngStudent->UnitSave(SaveNumber, UnitNumber, SName);
+    }
+    void SetUnitItem(std::int16_t SaveNumber, const std::string& ItemName) {
+        cMngStudent->UnitSaveItem(SaveNumber, ItemName);
+    }
+    // Sends the unit out under its request name; a request already taken
+    // raises the collection's error.
+    void SetQuest(const clsUnitData& pQuestUnit) { cMngStudent->SetQuest(pQuestUnit); }
+    // The formation's five positions keyed "Number1".."Number5".
+    host::runtime::Collection<const clsLineData*> GetLineData(const std::string& pFormation) const {
+        return cLines->GetLineData(pFormation);
+    }
+    // Rows of every formation, for the column set "陣形選択".
+    host::runtime::Collection<clsGetGridData> GetSelectLineData() const {
+        return cLines->GetSelectLineData();
+    }
+    std::string GetSelectLineDataTips(const std::string& pData) const {
+        return cLines->GetSelectLineTips(pData);
+    }
+    std::string GetUnitNumberTips(const std::string& pFormation, std::int16_t Number) const {
+        return cLines->GetUnitNumberTips(pFormation, Number);
+    }
+    std::string GetBattleSkillTips(const std::string& pData) const {
+        return cMngStudent->GetBattleSkillTips(pData);
+    }
+    std::string GetBattleItemDataTips(const std::string& pData) const {
+        return cMngItem->GetBattleItemDataTips(pData);
+    }
+    // The slot's battle item while a piece of it is held; else "" (sold, used
+    // up or broken since the unit was saved).
+    std::string GetUnitLoadItem(std::int16_t LoadNumber) const;
+    // The unit's statistics with the battle item's effects ("" for none).
+    std::shared_ptr<clsFixUnitData> GetUnitCalcData(const clsUnitData& pUnitData,
+                                                    const std::string& pBattleItem) const;
+    // Rows of the held battle items that the units sent out do not all carry,
+    // for the column set "戦闘アイテム".
+    host::runtime::Collection<clsGetGridData> GetBattleItemData() const;
+    // Whether a unit taking the request may carry a battle item: always
+    // without a request; else only with an item still free and, for a
+    // tournament, when the season's rule allows items at the school's rank.
+    bool CheckBattleItem(const std::string& QuestName) const;
 
     // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
 
