@@ -310,6 +310,74 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckBattleItem(const std::string& QuestName) const;
 
     // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
+    // The commands pay first, change the inventory or the school only when
+    // the payment went through, then play "coin05"; one that fails puts the
+    // game back as it was before it (CheckItem is among the answers above).
+    // The tip of the hovered row at the open town place; "" elsewhere.
+    std::string GetShopTips(const std::string& pData) const;
+    // How many of the ticket permit the kingdom points buy without holding more than 100.
+    std::int16_t GetMaxTicket(const std::string& pPermitName) const {
+        return cSystem->GetMaxTicket(pPermitName, cMngItem->ItemStorage(pPermitName));
+    }
+    bool GetEnablePermit(const std::string& pData) const {
+        return cSystem->GetEnablePermit(pData, cMngCompany->GetConstDiscount());
+    }
+    bool GetEnableBuild(const std::string& pData) const {
+        return cSystem->GetEnableBuild(pData, cMngCompany->GetConstDiscount());
+    }
+    // How many times the recipe can be processed with the money now.
+    std::int16_t GetMaxItemMixture(const std::string& pData) const {
+        return cMngItem->MaxItemMixture(pData, cSystem->GetMoney());
+    }
+    // How many of the shop item the money now buys.
+    std::int32_t GetMaxItem(const std::string& pData) const {
+        return cMngItem->MaxItem(pData, cSystem->GetMoney());
+    }
+    // Uses one held unit of the consumable on the student; nothing when none
+    // is held. A name not on the roster raises an error and takes no unit.
+    void SetUseConsumeItem(const std::string& pTargetStudent, const std::string& UseItem);
+    // Orders the building at the sponsors' discount; the school pays and plays "coin05".
+    void SetBuild(const std::string& pData) {
+        cSystem->SetConstructBuild(pData, cMngCompany->GetConstDiscount());
+    }
+    // Processes the recipe Number times for its fee; answers the products held.
+    std::int16_t SetProcessItem(const std::string& pRecipe, std::int16_t Number);
+    // Exchanges the permit; a ticket permit adds Count tickets.
+    void SetPermitChange(const std::string& pData, std::int16_t Count);
+    // Excute "購入" buys Count units and answers the room left under the cap;
+    // anything else sells up to Count units, paying for those removed, and
+    // answers the units still held.
+    std::int16_t SetItemChange(const std::string& pShopItem, const std::string& Excute, std::int16_t Count);
+    // Sells the units of the IDs at their worn prices; answers the units still held.
+    std::int16_t SetItemSellAsID(const std::string& pShopItem, const clsMngItem::UnitIds& clUnitID);
+    // Whether the building holds items and a held item fits it.
+    bool CheckConstructItem(const std::string& pBuildingName) const;
+    // "0", name, influence word of each held item that fits the building.
+    host::runtime::Collection<clsGetGridData> GetConstructItemData(const std::string& pData) const {
+        return cMngItem->GetConstructItem(cSystem->GetConstructItemTarget(pData));
+    }
+    bool GetIsItemMaterial(const std::string& pData) const { return cMngItem->GetIsItemMaterial(pData); }
+    // "0", price after wear, unit ID of each held unit of the item.
+    host::runtime::Collection<clsGetGridData> GetItemStorageData(const std::string& pData) const {
+        return cMngItem->GetItemStorageData(pData);
+    }
+    host::runtime::Collection<clsGetGridData> GetItemConsumeData() const {
+        return cMngItem->GetConsumeItemData();
+    }
+    bool GetIsConsumeItem() const { return cMngItem->GetIsConsumeItem(); }
+    std::string GetConsumeItemTips(const std::string& pData) const {
+        return cMngItem->GetConsumeItemTips(pData);
+    }
+    // Draws a prize for each of Count tickets (at most those held); answers the tickets still held.
+    std::int16_t SetDrawTicket(const std::string& pTicket, std::int16_t Count) {
+        return cMngItem->DrawTicket(pTicket, Count);
+    }
+    void SetConstructItem(const std::string& Build, const std::string& ConstructItem) {
+        cSystem->SetConstructItem(Build, ConstructItem);
+    }
+    void SetRemoveConstructItem(const std::string& pBuildingName) {
+        cSystem->SetRemoveConstructItem(pBuildingName);
+    }
 
     // --- Contracts, commands and money checks (cls_data.contracts.cpp)
     // The menus' command buttons: whether command Index of the open menu is
