@@ -310,9 +310,10 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckBattleItem(const std::string& QuestName) const;
 
     // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
-    // The commands pay first, change the inventory or the school only when
-    // the payment went through, then play "coin05"; one that fails puts the
-    // game back as it was before it (CheckItem is among the answers above).
+    // A command that pays does so first, makes its change only when the
+    // payment went through, then plays "coin05". The item commands are
+    // guarded like a day: one that fails leaves the game as it was.
+    // CheckItem is among the answers above.
     // The tip of the hovered row at the open town place; "" elsewhere.
     std::string GetShopTips(const std::string& pData) const;
     // How many of the ticket permit the kingdom points buy without holding more than 100.
