@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 using daytest::DayGame;
@@ -44,6 +45,60 @@ TEST(EventAnswers, APeriodShowsTheLessonsPlaceOrTheIndividualLessonPicture) {
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], &Images().GetImageHDC("個別授業"));
     EXPECT_EQ(shown[1], &Images().GetImageHDC(game.data().classes().GetClassPlace(secondLesson)));
+}
+
+TEST(EventAnswers, TheFirstAndFifteenthMoveTheSharePricesWithAReport) {
+    DayGame game;
+    clsData& data = game.data();
+    const auto prices = [&] {
+        std::map<std::string, std::string> byName;
+        for (const clsCompany& c : data.companies().Companies())
+            byName[c.CompanyName()] = data.companies().CompanyData(c.CompanyName(), 1);
+        return byName;
+    };
+    data.SetDate("25:5:13");
+    data.DateForword(1);
+    const auto before = prices();
+    EXPECT_FALSE(game.logged("株価が変動しています")) << "day 14 is no share-price day";
+
+    data.DateForword(1);
+    EXPECT_TRUE(game.logged("株価が変動しています"));
+    EXPECT_NE(prices(), before);
+}
+
+TEST(EventAnswers, AprilFirstPaysTheDividendsAndGivesTheShareholderItems) {
+    DayGame game;
+    clsData& data = game.data();
+    data.system().AddMoney(1000000);
+    const clsCompany& company = data.companies().Companies().item(1);
+    ASSERT_GT(company.Divvy(), 0);
+    ASSERT_FALSE(company.StockTreatmentItem().empty());
+    const std::string name = company.CompanyName();
+    const std::int16_t shares = 2 * company.StockTreatmentNeed();
+    data.ChangeHoldStock("購入", name, shares);
+    const std::int16_t itemsHeld = data.items().ItemStorage(company.StockTreatmentItem());
+
+    // The company's dividend line comes before the money; the refresh after it.
+    const std::string paidFrom = name + "から配当";
+    std::int32_t dividend = -1;
+    std::int32_t moneyAtLine = 0;
+    std::int32_t moneyAtRefresh = -1;
+    data.Report.subscribe([&](std::string& line) {
+        if (!line.starts_with(paidFrom)) return;
+        const std::size_t digits = paidFrom.size();
+        dividend = host::runtime::CLng(line.substr(digits, line.find("エニス") - digits));
+        moneyAtLine = data.GetMoney();
+    });
+    data.StatusRefresh.subscribe([&] {
+        if (dividend >= 0 && moneyAtRefresh < 0) moneyAtRefresh = data.GetMoney();
+    });
+    data.SetDate("25:3:28");
+    data.DateForword(1);
+
+    EXPECT_GT(dividend, 0);
+    EXPECT_EQ(moneyAtRefresh - moneyAtLine, dividend);
+    EXPECT_EQ(data.items().ItemStorage(company.StockTreatmentItem()),
+              itemsHeld + 2 * company.StockTreatmentItemNumber());
 }
 
 } // namespace
