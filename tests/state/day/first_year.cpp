@@ -1,5 +1,6 @@
 #include "state/day/first_year.h"
 
+#include "economy/item_codes.h"
 #include "host/runtime/convert.h"
 #include "platform/graphics/images.h"
 #include "platform/masterdata/game_data_sections.h"
@@ -18,7 +19,6 @@ constexpr std::int16_t kQuestMenu = 7;
 constexpr std::int16_t kQuestDay = 7;
 constexpr std::int16_t kJobDay = 14;
 constexpr std::int16_t kMostStudentsKept = 200;
-constexpr std::int16_t kMostItemsOfAKind = 100;
 
 } // namespace
 
@@ -150,7 +150,7 @@ void FirstYearPlayer::checkInvariants() {
     }
     for (const clsGetGridData& row : data_.items().GetHoldItemData()) {
         const std::int16_t held = CInt(row.Data(3));
-        if (held < 1 || held > kMostItemsOfAKind)
+        if (held < 1 || held > item_rule::kHoldCap)
             broken_.push_back(date + row.Data(1) + ": " + row.Data(3) + " held");
     }
 }
