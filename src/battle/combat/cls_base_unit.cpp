@@ -130,8 +130,9 @@ bool clsBaseUnit::PrepareSkill(const std::string& SkillName, clsDamage& cDamage)
         break;
     case skill_kind::kSelf: {
         if (skill.Image()) attackEffect(name, skill.ImageName());
-        std::int16_t amount = saturate16(static_cast<double>(static_cast<float>(sheet_->Offensive())) *
-                                         static_cast<double>(skill.Physical()));
+        // Formed in single precision: 85 x 0.1 is 8.5 exactly and heals 8.
+        const float heal = static_cast<float>(sheet_->Offensive()) * skill.Physical();
+        std::int16_t amount = saturate16(static_cast<double>(heal));
         std::int32_t effect = skill.Effect();
         Recover.raise(amount, effect);
         break;

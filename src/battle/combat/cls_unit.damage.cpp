@@ -54,16 +54,19 @@ clsUnit::StanceAnswer clsUnit::RespondWithStance(clsDamage& cDamage, std::int32_
 
 bool clsUnit::RollCounter(clsDamage& cDamage, const clsSkillData& stance) {
     if (!CheckPercent(stance.Hit())) return false;
-    const double incoming = static_cast<float>(cDamage.Physical());
+    // The counter's products are formed in single precision: 15 x 0.9 is 13.5 and deals 14.
+    const float incoming = static_cast<float>(cDamage.Physical());
     if (CheckPercent(stance.Critical())) {
         std::string critical = "クリティカル!";
         Notification.raise(critical);
-        cDamage.Physical(saturate16(incoming * stance.Physical() * 2));
+        const float physical = incoming * stance.Physical() * 2.0f;
+        cDamage.Physical(saturate16(static_cast<double>(physical)));
     } else {
-        cDamage.Physical(saturate16(incoming * stance.Physical()));
+        const float physical = incoming * stance.Physical();
+        cDamage.Physical(saturate16(static_cast<double>(physical)));
     }
-    cDamage.Energy(
-        saturate16(static_cast<double>(static_cast<float>(cBaseUnit->GetOffense())) * stance.Enegry()));
+    const float energy = static_cast<float>(cBaseUnit->GetOffense()) * stance.Enegry();
+    cDamage.Energy(saturate16(static_cast<double>(energy)));
     cDamage.Effect(stance.Effect());
     cDamage.DirectAttack(stance.DirectAttack());
     cDamage.Physical(mdlZRDFunc::CalcConditionValue(cBaseUnit->GetCondition(), cDamage.Physical()));
@@ -120,10 +123,13 @@ void clsUnit::onDelayedAction(const std::string& SkillName) {
         cUnitStatus.SufferEffect(skill.Effect(), duration);
     } else if (SkillName == special_skill::kWoodpecker) {
         const clsSkillData& skill = cBaseUnit->GetSkill(SkillName);
-        const double offence = static_cast<float>(cBaseUnit->GetOffense());
+        // Formed in single precision, as the counter's.
+        const float offence = static_cast<float>(cBaseUnit->GetOffense());
+        const float physical = offence * skill.Physical();
+        const float energy = offence * skill.Enegry();
         clsDamage strike;
-        strike.Physical(saturate16(offence * skill.Physical()));
-        strike.Energy(saturate16(offence * skill.Enegry()));
+        strike.Physical(saturate16(static_cast<double>(physical)));
+        strike.Energy(saturate16(static_cast<double>(energy)));
         strike.Effect(skill.Effect());
         strike.DirectAttack(true);
         strike.Physical(mdlZRDFunc::CalcConditionValue(cBaseUnit->GetCondition(), strike.Physical()));

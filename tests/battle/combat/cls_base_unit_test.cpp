@@ -287,6 +287,33 @@ TEST(BaseUnit, ASelfSkillRecoversWithoutBlows) {
     EXPECT_EQ(core.messages, (Messages{"甲の攻撃", "瞑想を発動"}));
 }
 
+// The heal is offence x factor in single precision: 85 x 0.1 lands on 8.5
+// exactly and rounds to even.
+TEST(BaseUnit, ASelfSkillHealsTheSinglePrecisionProductRoundedToEven) {
+    const struct {
+        const char* skill;
+        std::int16_t offense;
+        float factor;
+        int healed;
+    } cases[] = {
+        {.skill = "咆哮", .offense = 85, .factor = 0.1f, .healed = 8},
+        {.skill = "ベルセルク", .offense = 15, .factor = 0.3f, .healed = 4},
+        {.skill = "瞑想", .offense = 7, .factor = 0.5f, .healed = 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.skill);
+        ScopedSilentServices services;
+        Core core({.offense = c.offense},
+                  {SkillRow{.name = c.skill, .target = skill_kind::kSelf, .physical = c.factor}});
+        std::vector<int> recovered;
+        core.core->Recover.subscribe(
+            [&](std::int16_t& amount, std::int32_t&) { recovered.push_back(amount); });
+        clsDamage damage;
+        EXPECT_FALSE(core.core->PreAttack(c.skill, damage));
+        EXPECT_EQ(recovered, std::vector<int>{c.healed});
+    }
+}
+
 TEST(BaseUnit, WithoutSkillsItFightsWithTheBasicAttackAndTheComputerChoosesNothing) {
     ScopedSilentServices services;
     Core core({.type = "攻撃"});

@@ -428,6 +428,105 @@ TEST(Unit, TheWoodpeckerStrikesFromBehindWhenTheChargeReachesItsCount) {
     EXPECT_EQ(strikes.size(), 1u);
 }
 
+// Counters and the woodpecker's strike multiply in single precision, so a
+// product such as 15 x 0.9 lands on 13.5 exactly and rounds to even.
+TEST(Unit, CountersRoundTheirSinglePrecisionProducts) {
+    const struct {
+        const char* name;
+        std::int16_t offense;
+        std::int16_t incoming;
+        float physicalFactor;
+        float energyFactor;
+        bool critical;
+        std::int16_t counterPhysical;
+        std::int16_t counterEnergy;
+    } cases[] = {
+        {.name = "15 x 0.9 is 13.5: 14",
+         .offense = 100,
+         .incoming = 15,
+         .physicalFactor = 0.9f,
+         .energyFactor = 0.0f,
+         .critical = false,
+         .counterPhysical = 14,
+         .counterEnergy = 0},
+        {.name = "critical 45 x 0.05 x 2 is 4.5: 4",
+         .offense = 100,
+         .incoming = 45,
+         .physicalFactor = 0.05f,
+         .energyFactor = 0.0f,
+         .critical = true,
+         .counterPhysical = 4,
+         .counterEnergy = 0},
+        {.name = "energy 85 x 0.1 is 8.5: 8",
+         .offense = 85,
+         .incoming = 60,
+         .physicalFactor = 0.5f,
+         .energyFactor = 0.1f,
+         .critical = false,
+         .counterPhysical = 30,
+         .counterEnergy = 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedSilentServices services;
+        const SkillRow stance{.name = "身構え",
+                              .critical = 50,
+                              .target = skill_kind::kCounterStance,
+                              .physical = c.physicalFactor,
+                              .energy = c.energyFactor};
+        Fighter defender({.name = "乙", .offense = c.offense}, {stance});
+        use(defender, stance.name);
+        std::optional<clsDamage> counter;
+        defender.unit.AfterAttack.subscribe([&](clsDamage& damage) { counter = damage; });
+        services->scriptDraws({kPass, c.critical ? kPass : kFail});
+        clsDamage blow;
+        blow.Physical(c.incoming);
+        EXPECT_TRUE(defender.unit.Damage(blow));
+        ASSERT_TRUE(counter.has_value());
+        EXPECT_EQ(counter->Physical(), c.counterPhysical);
+        EXPECT_EQ(counter->Energy(), c.counterEnergy);
+    }
+}
+
+TEST(Unit, TheWoodpeckersStrikeRoundsItsSinglePrecisionProducts) {
+    const struct {
+        const char* name;
+        std::int16_t offense;
+        float physicalFactor;
+        float energyFactor;
+        std::int16_t physical;
+        std::int16_t energy;
+    } cases[] = {
+        {.name = "85 x 0.1 is 8.5: 8",
+         .offense = 85,
+         .physicalFactor = 0.1f,
+         .energyFactor = 0.1f,
+         .physical = 8,
+         .energy = 8},
+        {.name = "15 x 0.3 is 4.5: 4",
+         .offense = 15,
+         .physicalFactor = 0.3f,
+         .energyFactor = 0.3f,
+         .physical = 4,
+         .energy = 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedSilentServices services;
+        Fighter lurker(
+            {.offense = c.offense, .speed = 10},
+            {SkillRow{.name = "きつつき", .physical = c.physicalFactor, .energy = c.energyFactor}});
+        services->scriptDraws({drawFor(10, 40, 10)});
+        use(lurker, "きつつき");
+        std::vector<clsDamage> strikes = {};
+        lurker.unit.AfterAttack.subscribe([&](clsDamage& damage) { strikes.push_back(damage); });
+        ticks(lurker.unit, 21);
+        ASSERT_EQ(strikes.size(), 1u);
+        EXPECT_EQ(strikes[0].Physical(), c.physical);
+        EXPECT_EQ(strikes[0].Energy(), c.energy);
+    }
+}
+
 TEST(Unit, AStrikeReceivedWhileLurkingCatchesTheWoodpecker) {
     ScopedSilentServices services;
     Fighter lurker({.defense = 40}, {SkillRow{.name = "きつつき"}});
