@@ -126,14 +126,21 @@ bool ctrGraphicalSlider::offerValue() {
 
 void ctrGraphicalSlider::applyValue() {
     if (!offerValue()) return;
-    if (value_ == settings.Mix)
-        thumbPosition_ = trackStart_;
-    else if (value_ == settings.Max)
-        thumbPosition_ = trackEnd_;
-    else
-        thumbPosition_ = host::runtime::CLng(pixelsPerValue() * value_ + trackStart_);
+    thumbPosition_ = thumbPositionOf(value_);
     lastApplied_ = value_;
     drawThumb(true);
+}
+
+int ctrGraphicalSlider::thumbPositionOf(std::int32_t value) const {
+    if (value == settings.Mix) return trackStart_;
+    if (value == settings.Max) return trackEnd_;
+    return host::runtime::CLng(pixelsPerValue() * value + trackStart_);
+}
+
+void ctrGraphicalSlider::restThumb() {
+    if (pixelsPerValue() <= 0) return;
+    thumbPosition_ = thumbPositionOf(lastApplied_);
+    drawThumb(false);
 }
 
 void ctrGraphicalSlider::drawThumb(bool outline) {

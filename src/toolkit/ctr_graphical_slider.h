@@ -118,6 +118,10 @@ class ctrGraphicalSlider : public host::ui::OwnerDrawn<SliderSettings> {
     // value is the one last applied or the change is refused.
     bool offerValue();
     void applyValue();
+    // Where the thumb stands for a value.
+    int thumbPositionOf(std::int32_t value) const;
+    // The thumb back at the last applied value once a drag is over.
+    void restThumb();
     // The static background and the thumb at its position, with the outline
     // of the button under the pointer when asked.
     void drawThumb(bool outline);

@@ -10,6 +10,11 @@ void ctrGraphicalSlider::onMouseMove(int button, int shift, int x, int y) {
     OwnerDrawn::onMouseMove(button, shift, x, y);
     if (!settings.Enabled) return;
     if (toolkit::pointerOutside(x, y, Width(), Height())) {
+        if (dragging_) {
+            // A quick drag past an end lands on that end.
+            drag(x);
+            restThumb();
+        }
         ReleaseCapture();
         restoreButton();
         Disp().Refresh();
@@ -61,6 +66,7 @@ void ctrGraphicalSlider::onMouseUp(int button, int shift, int x, int y) {
     if (!settings.Enabled) return;
     timer_.setEnabled(false);
     grabOffset_ = 0;
+    if (dragging_) restThumb();
 }
 
 void ctrGraphicalSlider::onClick() {

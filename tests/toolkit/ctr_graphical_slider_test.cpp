@@ -372,6 +372,50 @@ TEST_F(SliderTest, DraggingTheThumbKeepsItUnderThePointerWithinTheRange) {
     EXPECT_EQ(leaves, 1);
 }
 
+// From 50 (thumb at 141), grabbed 5 pixels into the thumb, one quick move
+// ends the drag; the thumb then rests where its value puts it.
+TEST_F(SliderTest, AQuickDragPastAnEndLandsOnThatEnd) {
+    const struct {
+        const char* name;
+        int x;
+        int y;
+        std::int32_t value;
+        int thumb;
+    } cases[] = {
+        {.name = "past the right end", .x = 320, .y = 10, .value = 100, .thumb = 265},
+        {.name = "past the left end", .x = -15, .y = 10, .value = 0, .thumb = 20},
+        {.name = "below the slider", .x = 250, .y = 26, .value = 93, .thumb = 246},
+        {.name = "above the slider at the left end", .x = 0, .y = -3, .value = 0, .thumb = 20},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        slider.Value(50);
+        press(146);
+        ASSERT_TRUE(slider.dragging());
+        leaves = 0;
+        moveTo(c.x, c.y);
+        EXPECT_FALSE(slider.dragging());
+        EXPECT_EQ(leaves, 1);
+        EXPECT_EQ(slider.Value(), c.value);
+        EXPECT_EQ(slider.thumbPosition(), c.thumb);
+        EXPECT_EQ(thumbShownAt(), c.thumb);
+        release(c.x);
+    }
+}
+
+TEST_F(SliderTest, AfterADragTheThumbRestsAtItsValue) {
+    slider.Value(50);
+    press(146);
+    moveTo(150);
+    EXPECT_EQ(slider.Value(), 52);
+    EXPECT_EQ(thumbShownAt(), 145); // under the pointer while dragging
+    release(150);
+    EXPECT_FALSE(slider.dragging());
+    EXPECT_EQ(slider.Value(), 52);
+    EXPECT_EQ(slider.thumbPosition(), 146); // CLng(52 x 245 / 101 + 20)
+    EXPECT_EQ(thumbShownAt(), 146);
+}
+
 TEST_F(SliderTest, WhenNotEnabledThePointerChangesNothingButValueIsStillDrawn) {
     slider.Enabled(false);
     slider.Value(50);
