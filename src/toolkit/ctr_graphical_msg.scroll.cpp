@@ -2,6 +2,7 @@
 
 #include "host/ui/window_procedure.h"
 
+#include <algorithm>
 #include <cmath>
 
 void ctrGraphicalMSG::placeThumb() {
@@ -72,9 +73,11 @@ void ctrGraphicalMSG::thumbPressed(int y) {
 void ctrGraphicalMSG::thumbMoved(int y) {
     if (!dragging_) return;
     // The pointer in the box's own pixels.
-    const double top = scroll_.Top() + y - grabOffset_;
     const int frame = settings.FrameSize;
-    if (!(top > frame && top <= Height() - scroll_.Height())) return;
+    const int lowest = Height() - scroll_.Height();
+    if (lowest < frame) return;
+    // A quick drag past either end lands on that end.
+    const double top = std::clamp<double>(scroll_.Top() + y - grabOffset_, frame, lowest);
     moveThumbTo(static_cast<int>(top));
     position_ = step_ > 0 ? static_cast<int>(std::floor((scroll_.Top() - frame) / step_)) : 0;
     if (position_ + visibleLines_ > lineCount_) position_ = lineCount_ - visibleLines_;

@@ -242,27 +242,29 @@ TEST_F(MessageBoxTest, TheWheelDoesNothingWithoutAThumb) {
 TEST_F(MessageBoxTest, DraggingTheThumbScrollsToTheLineUnderItAndReleaseSnapsTheEnds) {
     box.Text(numbered(10));
     const int x = kLeft + kTW + 5;
+    // The thumb is 59 high and moves between the frame (1) and 41; a drag
+    // past either end lands on that end.
     const struct {
         const char* name;
         int pressAt, moveTo;
         int thumbTop, position, releasedTop;
     } drags[] = {
         {.name = "down by 20", .pressAt = 10, .moveTo = 30, .thumbTop = 21, .position = 2, .releasedTop = 21},
-        {.name = "back up to the frame is refused",
-         .pressAt = 30,
-         .moveTo = 10,
-         .thumbTop = 21,
-         .position = 2,
-         .releasedTop = 21},
         {.name = "up to 2 shows the first line",
          .pressAt = 30,
          .moveTo = 11,
          .thumbTop = 2,
          .position = 0,
          .releasedTop = 1},
-        {.name = "past the bottom is refused",
+        {.name = "past the bottom lands at the bottom",
          .pressAt = 10,
          .moveTo = 60,
+         .thumbTop = 41,
+         .position = 4,
+         .releasedTop = 40},
+        {.name = "past the top of the box lands at the top",
+         .pressAt = 50,
+         .moveTo = -20,
          .thumbTop = 1,
          .position = 0,
          .releasedTop = 1},
@@ -272,6 +274,12 @@ TEST_F(MessageBoxTest, DraggingTheThumbScrollsToTheLineUnderItAndReleaseSnapsThe
          .thumbTop = 41,
          .position = 4,
          .releasedTop = 40},
+        {.name = "back up onto the frame",
+         .pressAt = 50,
+         .moveTo = 11,
+         .thumbTop = 1,
+         .position = 0,
+         .releasedTop = 1},
     };
     for (const auto& d : drags) {
         send(InputEvent::down(host::ui::vbLeftButton, x, kTop + d.pressAt));
@@ -284,7 +292,7 @@ TEST_F(MessageBoxTest, DraggingTheThumbScrollsToTheLineUnderItAndReleaseSnapsThe
     }
     // Without a press, moves over the thumb do nothing.
     move(x, kTop + 20);
-    EXPECT_EQ(thumb().top, 40);
+    EXPECT_EQ(thumb().top, 1);
 }
 
 TEST_F(MessageBoxTest, AnEmptyLastLineOrALowBoxStillLaysOut) {
