@@ -117,15 +117,17 @@ void ctrGraphicalGridVer2::Scroll_MouseDown(int y) {
     grabOffset_ = y;
 }
 
-// Follows the pointer with the thumb inside its track and shows the rows
-// from the one the thumb stands for.
+// Follows the pointer with the thumb, held inside its track, and shows the
+// rows from the one the thumb stands for.
 void ctrGraphicalGridVer2::Scroll_MouseMove() {
     if (!dragging_) return;
     host::ui::Form* owner = form();
     if (!owner) return;
-    const int newTop = owner->cursorPositionIn(*this).y - grabOffset_;
     const int lowest = Disp().height() - scrollBar_.thumbHeight - settings.ScrollFrameWidth;
-    if (newTop <= scrollBar_.trackTop || newTop > lowest || scrollBar_.scale <= 0) return;
+    if (lowest < scrollBar_.trackTop || scrollBar_.scale <= 0) return;
+    // A quick drag past either end lands on that end.
+    const int newTop =
+        std::clamp(owner->cursorPositionIn(*this).y - grabOffset_, scrollBar_.trackTop, lowest);
     placeThumb(newTop);
     const int lastTop = dataRows_ + 1 - dataSlots();
     const int top =

@@ -88,6 +88,9 @@ void ctrGraphicalGridVer2::Paint(std::int16_t SortCol, std::int32_t SortType) {
     RedrawGrid();
     topRow_ = 0;
     lastDrawnTopRow_ = 0;
+    // The rows are drawn afresh from the top: no slot keeps a hovered row.
+    mouseSlot_ = -1;
+    hoveredRow_ = -1;
     DrawVisibleCells(topRow_);
     if (layout_.scrollBarShown)
         SubClassStarting();

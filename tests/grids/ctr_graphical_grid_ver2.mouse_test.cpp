@@ -85,6 +85,34 @@ TEST_F(GridMouse, HoverRaisesOnceForEachSlotAndLeavesOnTheHeader) {
     EXPECT_EQ(grid.MouseSlot(), 0);
 }
 
+// A Paint without SetGrid shows the rows from the top again: the row hovered
+// on the last slot before it (row 4 at top row 1) is no longer under any slot.
+TEST_F(GridMouse, APaintWithoutSetGridEndsTheHover) {
+    const struct {
+        const char* name;
+        int y;
+        Entries raised;
+        std::int16_t hovered;
+    } cases[] = {
+        {.name = "onto another slot", .y = 70, .raised = {"select 2 1", "sound 1"}, .hovered = 2},
+        {.name = "within the same slot", .y = 92, .raised = {"select 3 1", "sound 1"}, .hovered = 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        show(kCheckNameStatus, 5, rowsOf(9));
+        move(60, 30);
+        wheel(-1);
+        move(60, 90);
+        ASSERT_EQ(grid.TopRow(), 1);
+        ASSERT_EQ(grid.HoveredRow(), 4);
+        grid.Paint(-1, 0);
+        EXPECT_EQ(grid.HoveredRow(), -1);
+        EXPECT_EQ(grid.MouseSlot(), -1);
+        EXPECT_EQ(during([&] { move(60, c.y); }), c.raised);
+        EXPECT_EQ(grid.HoveredRow(), c.hovered);
+    }
+}
+
 TEST_F(GridMouse, AHeaderClickSortsByItsColumnAndFlipsOnTheSecond) {
     show(kCheckNameStatus, 5, {{"0", "d"}, {"0", "e"}, {"0", "f"}, {"0", "a"}, {"0", "b"}, {"0", "c"}});
     grid.Checked(5, true);
@@ -247,17 +275,21 @@ TEST_F(GridMouse, DraggingTheThumbShowsTheRowsItStandsFor) {
         std::int16_t top;
         int thumb;
     };
-    // The thumb is 35 high from 21, grabbed 5 below its top; a row is 43/6 pixels of travel.
+    // The thumb is 35 high from 21 to 64, grabbed 5 below its top; a row is 43/6
+    // pixels of travel; a drag past either end lands on that end.
     const Step steps[] = {
         {"press", [&] { press(26); }, 0, 21},
         {"down 20 pixels", [&] { drag(46); }, 2, 41},
-        {"past the end", [&] { drag(90); }, 2, 41},
+        {"past the end", [&] { drag(90); }, 5, 64},
+        {"back to 50", [&] { drag(50); }, 3, 45},
         {"to the end", [&] { drag(69); }, 5, 64},
         {"release at the end", [&] { release(69); }, 5, 64},
         {"press again", [&] { press(69); }, 5, 64},
-        {"onto the track's top", [&] { drag(26); }, 5, 64},
-        {"one pixel below it", [&] { drag(27); }, 0, 22},
-        {"release snaps to the top", [&] { release(27); }, 0, 21},
+        {"one pixel below the track's top", [&] { drag(27); }, 0, 22},
+        {"far above the grid", [&] { drag(-40); }, 0, 21},
+        {"back down", [&] { drag(46); }, 2, 41},
+        {"onto the track's top", [&] { drag(26); }, 0, 21},
+        {"release at the top", [&] { release(26); }, 0, 21},
         {"moves after the release", [&] { drag(50); }, 0, 21},
     };
     for (const Step& step : steps) {
