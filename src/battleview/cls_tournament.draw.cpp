@@ -1,5 +1,6 @@
 #include "battleview/cls_tournament.h"
 
+#include "platform/drawing/font_to_fit.h"
 #include "platform/drawing/frames.h"
 #include "platform/drawing/graphical_controls_props.h"
 
@@ -20,10 +21,12 @@ constexpr std::int32_t kTitlePoints = 16;
 constexpr std::int32_t kNameColour = 9;
 constexpr std::int32_t kTitleColour = 3;
 
-// Text drawn in a font made for it, with the context's state put back.
+// Text drawn in a font made for it, smaller where it would not fit the box
+// with a pixel to spare on either side, with the context's state put back.
 void drawTextIn(DeviceContext& dc, const std::string& text, host::gdi::Rect box, unsigned format,
                 const std::string& face, std::int32_t points, bool bold, host::gdi::COLORREF colour) {
-    auto previousFont = dc.selectFont(CreateFontHandle(points, bold, face));
+    const int room = box.right - box.left - 2;
+    auto previousFont = dc.selectFont(CreateFontHandleToFit(points, bold, face, text, room));
     const host::gdi::COLORREF previousColour = dc.setTextColor(colour);
     const host::gdi::BkMode previousMode = dc.setBkMode(host::gdi::BkMode::Transparent);
     host::gdi::DrawText(dc, text, box, format);

@@ -4,6 +4,7 @@
 
 #include "toolkit/see_through.h"
 
+#include "platform/drawing/font_to_fit.h"
 #include "platform/drawing/memory_dc.h"
 #include "platform/drawing/translucent.h"
 
@@ -260,8 +261,6 @@ void ctrGraphicalGridVer2::RedrawAfterScroll(std::int16_t top) {
 // The cells of the slots first..last, slot j showing row top + j - header rows.
 void ctrGraphicalGridVer2::DrawGridCells(std::int16_t first, std::int16_t last, std::int16_t top) {
     if (!headers_) return;
-    DeviceContext& dc = Disp().hDC();
-    const auto previous = gridFont_ ? dc.selectFont(gridFont_) : dc.font();
     const auto columns = static_cast<std::int16_t>(layout_.widths.size());
     for (std::int16_t c = 0; c < columns; ++c) {
         for (std::int16_t j = first; j <= last; ++j) {
@@ -270,7 +269,6 @@ void ctrGraphicalGridVer2::DrawGridCells(std::int16_t first, std::int16_t last, 
             drawCell(c, j, static_cast<std::int16_t>(r));
         }
     }
-    dc.selectFont(previous);
 }
 
 // One cell by its column's kind: the bar, check mark or picture, then the
@@ -324,8 +322,16 @@ void ctrGraphicalGridVer2::drawPictureCell(const clsGGVer2Header& column, int le
                    *frame * column.MaxorImageHeight());
 }
 
+// The text in the grid's font, or smaller where it is wider than the cell
+// less its right line and a pixel of space on either side.
 void ctrGraphicalGridVer2::drawTextCell(const clsGGVer2Header& column, host::gdi::Rect rect,
                                         const std::string& text) {
+    DeviceContext& dc = Disp().hDC();
+    const int room = rect.right - rect.left - 2 * kTextInset;
+    std::shared_ptr<const host::gdi::Font> font = gridFont_ ? gridFont_ : dc.font();
+    if (!font) font = host::gdi::defaultFont();
+    if (singleLineWidth(*font, text) > room)
+        font = CreateFontHandleToFit(settings.FontSize, settings.Font.bold, settings.Font.name, text, room);
     unsigned align = host::gdi::DT_CENTER;
     if (column.TextAlign() == kColumnTextLeft) {
         rect.left += kTextInset;
@@ -334,7 +340,9 @@ void ctrGraphicalGridVer2::drawTextCell(const clsGGVer2Header& column, host::gdi
         rect.right -= kTextInset;
         align = host::gdi::DT_RIGHT;
     }
-    drawLine(Disp().hDC(), text, rect, align, toolkit::rgbOf(colours_, settings.FontColor));
+    const auto previous = dc.selectFont(std::move(font));
+    drawLine(dc, text, rect, align, toolkit::rgbOf(colours_, settings.FontColor));
+    dc.selectFont(previous);
 }
 
 // The hovered row's band back to the background with its cells drawn again.

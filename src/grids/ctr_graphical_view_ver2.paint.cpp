@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kTextInset = 2;
+
 bool odd(int n) {
     return n % 2 != 0;
 }
@@ -130,8 +132,13 @@ void ctrGraphicalViewVer2::DrawCellText(std::int16_t pRow, std::int16_t pCol) {
     const clsFont* own = headers_.IsFont(pRow, pCol) ? headers_.Font(pRow, pCol) : nullptr;
     const auto previousFont = dc.selectFont(CreateFontHandle(own ? *own : font_));
     host::gdi::Rect rect = GetRectFromClsRECT(textRect);
-    host::gdi::DrawText(dc, headers_.Text(pRow, pCol), rect,
-                        GetDrawTextFlags(headers_.TextAlign(pRow, pCol), true, 2));
+    // Space between the text and the line or picture on its aligned side.
+    const unsigned format = GetDrawTextFlags(headers_.TextAlign(pRow, pCol), true, 2);
+    if (format & host::gdi::DT_RIGHT)
+        rect.right -= kTextInset;
+    else if (!(format & host::gdi::DT_CENTER))
+        rect.left += kTextInset;
+    host::gdi::DrawText(dc, headers_.Text(pRow, pCol), rect, format);
     dc.selectFont(previousFont);
 }
 

@@ -7,7 +7,6 @@
 
 #include "host/gdi/blit.h"
 #include "host/gdi/draw_text.h"
-#include "host/gdi/fill.h"
 #include "host/runtime/strings.h"
 
 #include <vector>
@@ -15,6 +14,34 @@
 namespace {
 
 constexpr unsigned kWrap = host::gdi::DT_EDITCONTROL | host::gdi::DT_WORDBREAK;
+// Space between the frame and the text's left edge.
+constexpr int kTextInset = 2;
+
+// The surface of the last layout with every pixel in the colour, or a new
+// one like the box's context when the size has changed.
+void resetSurface(std::unique_ptr<host::gdi::DeviceContext>& surface, const host::gdi::DeviceContext& like,
+                  int width, int height, host::gdi::COLORREF colour) {
+    if (!surface || surface->bitmap().width() != width || surface->bitmap().height() != height ||
+        surface->bitmap().monochrome() != like.bitmap().monochrome())
+        surface = CreateMemoryDC(like, width, height);
+    surface->bitmap().fill({0, 0, width, height}, colour);
+}
+
+// Each source line wrapped into its band of rows between the x of left and
+// right, in the colour over what lies there.
+void drawBands(host::gdi::DeviceContext& dc, const std::shared_ptr<const host::gdi::Font>& font,
+               const std::vector<std::string>& lines, const std::vector<int>& bands, int left, int right,
+               int lineHeight, host::gdi::COLORREF colour) {
+    dc.setBkMode(host::gdi::BkMode::Transparent);
+    dc.setTextColor(colour);
+    dc.selectFont(font);
+    int row = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        host::gdi::Rect band{left, lineHeight * row, right, lineHeight * (row + bands[i])};
+        host::gdi::DrawText(dc, lines[i], band, kWrap);
+        row += bands[i];
+    }
+}
 
 } // namespace
 
@@ -40,7 +67,7 @@ void ctrGraphicalMSG::layOut() {
     for (const std::string& line : lines) {
         host::gdi::Rect oneLine{0, 0, 0, 0};
         host::gdi::DrawText(disp, line, oneLine, host::gdi::DT_CALCRECT);
-        host::gdi::Rect wrapped{frame, 0, tw, 0};
+        host::gdi::Rect wrapped{frame + kTextInset, 0, tw, 0};
         const int wrappedRows =
             host::gdi::DrawText(disp, line, wrapped, host::gdi::DT_CALCRECT | kWrap) / lineHeight_;
         bands.push_back(std::max(oneLine.right / std::max(tw, 1) + 1, wrappedRows));
@@ -48,19 +75,18 @@ void ctrGraphicalMSG::layOut() {
     }
     disp.selectFont(previousFont);
 
-    textPicture_ = CreateMemoryDC(disp, tw, lineHeight_ * lineCount_);
-    const host::gdi::COLORREF key = toolkit::rgbOf(colours_, settings.TextMaskColor);
-    host::gdi::FillRect(*textPicture_, {0, 0, tw, lineHeight_ * lineCount_}, host::gdi::Brush{key});
-    textPicture_->setBkColor(key);
-    textPicture_->setTextColor(toolkit::rgbOf(colours_, settings.FontColor));
-    textPicture_->selectFont(font);
-    int row = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        host::gdi::Rect band{frame, lineHeight_ * row, tw, lineHeight_ * (row + bands[i])};
-        host::gdi::DrawText(*textPicture_, lines[i], band, kWrap);
-        row += bands[i];
+    // What masking the text drawn over the key colour makes, drawn directly:
+    // the picture black but for the text, the mask white but under it. Text
+    // in the key colour itself does not show.
+    const int height = lineHeight_ * lineCount_;
+    const host::gdi::COLORREF colour = toolkit::rgbOf(colours_, settings.FontColor);
+    const bool shows = colour != toolkit::rgbOf(colours_, settings.TextMaskColor);
+    resetSurface(textPicture_, disp, tw, height, host::gdi::kBlack);
+    resetSurface(textMask_, disp, tw, height, host::gdi::kWhite);
+    if (shows) {
+        drawBands(*textPicture_, font, lines, bands, frame + kTextInset, tw, lineHeight_, colour);
+        drawBands(*textMask_, font, lines, bands, frame + kTextInset, tw, lineHeight_, host::gdi::kBlack);
     }
-    textMask_ = CreateMaskDC(*textPicture_, tw, lineHeight_ * lineCount_, key, disp);
 
     // A box lower than one row still shows one.
     visibleLines_ = std::max(Height() / lineHeight_, 1);

@@ -7,12 +7,16 @@
 #include "platform/drawing/translucent.h"
 
 #include "host/gdi/blit.h"
+#include "host/gdi/fill.h"
 #include "host/runtime/rounding.h"
 
 namespace {
 
 // The colour number of the button outline.
 constexpr std::int32_t kOutlineColour = 9;
+// The thumb drawn when the slider has no thumb picture.
+constexpr host::gdi::COLORREF kThumbRim = host::gdi::RGB(255, 255, 255);
+constexpr host::gdi::COLORREF kThumbBody = host::gdi::RGB(60, 50, 90);
 
 } // namespace
 
@@ -79,8 +83,13 @@ void ctrGraphicalSlider::BackImageCopy(host::gdi::DeviceContext& HDCImage, std::
     }
 
     thumb_ = CreateMemoryDC(disp, sw, h - 2 * fw);
-    if (sliderImage_)
+    if (sliderImage_) {
         host::gdi::BitBlt(*thumb_, 0, 0, sw, h - 2 * fw, *sliderImage_, 0, 0, host::gdi::SRCCOPY);
+    } else {
+        // Without a picture: a dark thumb in a light rim, plain on light and dark washes alike.
+        host::gdi::FillRect(*thumb_, {0, 0, sw, h - 2 * fw}, host::gdi::Brush{kThumbRim});
+        host::gdi::FillRect(*thumb_, {1, 1, sw - 1, h - 2 * fw - 1}, host::gdi::Brush{kThumbBody});
+    }
     drawThumb(false);
 }
 

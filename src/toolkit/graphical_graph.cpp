@@ -9,6 +9,7 @@
 #include "host/gdi/draw_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,16 @@ int shareOf(std::int16_t value, std::int16_t max, std::int16_t min, int whole) {
     const int range = max - min;
     if (range == 0) return 0;
     return static_cast<int>(static_cast<double>(value) / range * whole);
+}
+
+constexpr std::pair<int, int> kOutlineOffsets[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                                   {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+
+// Black for a light colour, white for a dark one.
+host::gdi::COLORREF contrastOf(host::gdi::COLORREF colour) {
+    const int sum =
+        host::gdi::GetRValue(colour) + host::gdi::GetGValue(colour) + host::gdi::GetBValue(colour);
+    return sum >= 3 * 128 ? host::gdi::kBlack : host::gdi::kWhite;
 }
 
 } // namespace
@@ -187,11 +198,20 @@ void GraphicalGraph::drawCaption() {
     if (text.empty()) return;
     host::gdi::DeviceContext& dc = Disp().hDC();
     const int fs = settings.FrameSize;
-    dc.setTextColor(toolkit::rgbOf(colours_, settings.FontColor));
+    const host::gdi::COLORREF colour = toolkit::rgbOf(colours_, settings.FontColor);
     dc.setBkMode(host::gdi::BkMode::Transparent);
     const auto previous = captionFont_ ? dc.selectFont(captionFont_) : dc.font();
+    const unsigned format = GetDrawTextFlags(settings.TextAlign, true, 2);
+    // A one-pixel outline of the opposite lightness keeps the caption legible
+    // over the light and the dark parts of the picture alike.
+    dc.setTextColor(contrastOf(colour));
+    for (const auto& [dx, dy] : kOutlineOffsets) {
+        host::gdi::Rect shifted{fs + dx, fs + dy, Width() - fs + dx, Height() - fs + dy};
+        host::gdi::DrawText(dc, text, shifted, format);
+    }
+    dc.setTextColor(colour);
     host::gdi::Rect rect{fs, fs, Width() - fs, Height() - fs};
-    host::gdi::DrawText(dc, text, rect, GetDrawTextFlags(settings.TextAlign, true, 2));
+    host::gdi::DrawText(dc, text, rect, format);
     dc.selectFont(previous);
 }
 

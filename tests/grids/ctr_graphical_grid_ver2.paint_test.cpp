@@ -284,3 +284,16 @@ TEST_F(GridPaint, TheCompositeShowsTheGridWithItsThumb) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPaint, SetValueDrawsTheCellInTheGridsFontAsPaintDoes) {
+    grid.GridFontSize(20); // larger than the surface's own font
+    show(kCheckNameStatus, 3, {{"0", "木の盾", "1"}, {"0", "x", "2"}});
+    const auto& bitmap = grid.Disp().hDC().bitmap();
+    const std::vector<COLORREF> painted(bitmap.row(0), bitmap.row(0) + bitmap.width() * bitmap.height());
+    grid.SetValue(0, 1, "木の盾");
+    EXPECT_TRUE(std::equal(painted.begin(), painted.end(), bitmap.row(0)));
+}
+
+} // namespace

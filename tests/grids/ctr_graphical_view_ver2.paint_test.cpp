@@ -242,6 +242,22 @@ TEST_F(TableViewPaint, TextsTakeTheirCellsColourAndFontAndKeepToTheTextRectangle
     EXPECT_LE(beside.right, text.Right()) << "an over-long text is cut at its rectangle";
 }
 
+TEST_F(TableViewPaint, TextStandsTwoPixelsInFromTheSideItIsAlignedTo) {
+    paintScreen(host::gdi::kWhite);
+    view().Translucent(false);
+    view().TextColor(6);
+    view().HeaderHeight(1, 20);
+    view().AddHeader(1, 1, 1, 60, "left", "|H");
+    view().AddHeader(1, 2, 3, 60, "right", "H|");
+    paint();
+    clsRECT left;
+    clsRECT right;
+    view().Headers().GetTextRect(1, 1, left);
+    view().Headers().GetTextRect(1, 2, right);
+    EXPECT_GE(boundsOf(kGreen, 0, 60).left, left.Left() + 2);
+    EXPECT_LE(boundsOf(kGreen, 60, 120).right, right.Right() - 2);
+}
+
 // A filled table over a painted scene, with the game's status strip above
 // it, written to looks/grids_table_view.png for a person to look at.
 TEST_F(TableViewPaint, RendersAFilledTable) {

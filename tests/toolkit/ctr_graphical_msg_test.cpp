@@ -104,8 +104,8 @@ TEST_F(MessageBoxTest, TextIsLaidOutInRowsTopOrBottomAligned) {
 }
 
 TEST_F(MessageBoxTest, ALongLineTakesAsManyRowsAsItsWrapNeedsAndNoCharacterIsCut) {
-    // Full-width characters are 15 pixels wide: 19 fit the 287 pixels from
-    // the frame to TW. The width estimate (width \ TW) + 1 gives 6 rows for
+    // Full-width characters are 15 pixels wide: 19 fit the 285 pixels from
+    // the frame and the 2-pixel space after it to TW. The width estimate (width \ TW) + 1 gives 6 rows for
     // 115 of them (1725 pixels), where the wrap needs 7.
     ASSERT_EQ(CreateFontHandle(12, false, "")->glyph(U'報').advance, 15);
     const struct {
@@ -132,6 +132,17 @@ TEST_F(MessageBoxTest, ALongLineTakesAsManyRowsAsItsWrapNeedsAndNoCharacterIsCut
                 }
         EXPECT_EQ(inked, c.rows) << c.characters << ": every row holds text";
     }
+}
+
+TEST_F(MessageBoxTest, TextStandsTwoPixelsInFromTheFrame) {
+    // Lines that start with characters whose ink reaches their left edge.
+    box.Text("|報告\r\n[1] 入学\r\nlong long long long long long long long long long long long line");
+    int leftmost = kTW;
+    for (int y = 1; y < 99; ++y)
+        for (int x = 1; x < kTW; ++x)
+            if (ink(x, y)) leftmost = std::min(leftmost, x);
+    EXPECT_GE(leftmost, 3); // the frame is column 0
+    EXPECT_LT(leftmost, 6);
 }
 
 TEST_F(MessageBoxTest, AnOverflowingTextShowsTheThumbAndBottomAlignmentScrollsToTheEnd) {

@@ -5,6 +5,8 @@
 #include "host/gdi/draw_test_util.h"
 #include "host/gdi/fill.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -471,6 +473,45 @@ TEST_F(SliderTest, AStoredSliderTakesTheReadDefaults) {
     EXPECT_EQ(stored.FrameColor, 1);
     EXPECT_EQ(stored.LargeChange, 10);
     EXPECT_EQ(stored.Max, 100);
+}
+
+} // namespace
+
+namespace {
+
+int lightness(COLORREF c) {
+    return host::gdi::GetRValue(c) + host::gdi::GetGValue(c) + host::gdi::GetBValue(c);
+}
+
+TEST_F(SliderTest, WithoutAThumbPictureTheThumbStandsOutOnLightAndDarkWashes) {
+    const struct {
+        const char* name;
+        std::int32_t washColour;
+        COLORREF screen;
+        std::int32_t value; // a new one each time, so that the thumb is drawn again
+    } cases[] = {
+        {.name = "gold wash over white", .washColour = 1, .screen = kWhite, .value = 40},
+        {.name = "gold wash over black", .washColour = 1, .screen = RGB(0, 0, 0), .value = 50},
+        {.name = "black wash over white", .washColour = 4, .screen = kWhite, .value = 60},
+        {.name = "black wash over black", .washColour = 4, .screen = RGB(0, 0, 0), .value = 70},
+    };
+    for (const auto& c : cases) {
+        paintScreen(c.screen);
+        SliderSettings stored = SliderSettings::readDefaults();
+        stored.TransColor = c.washColour;
+        stored.SliderWidth = 15;
+        slider.ReadProperties(stored);
+        slider.SetUpDownImage(nullptr, nullptr, 0);
+        handOver();
+        slider.Value(c.value);
+        const int left = thumbShownAt();
+        ASSERT_GT(left, 10) << c.name;
+        const int track = lightness(at(slider, left - 5, 10));
+        const int rim = lightness(at(slider, left, 10));
+        const int body = lightness(at(slider, left + 7, 10));
+        // Rim or body differs from the track by well over a third of the range.
+        EXPECT_GE(std::max(std::abs(rim - track), std::abs(body - track)), 300) << c.name;
+    }
 }
 
 } // namespace

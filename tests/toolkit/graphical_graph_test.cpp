@@ -167,3 +167,46 @@ TEST_F(GaugeTest, AStoredGaugeTakesTheReadDefaultsAndItsCaptionFont) {
 }
 
 } // namespace
+
+namespace {
+
+int lightness(COLORREF c) {
+    return host::gdi::GetRValue(c) + host::gdi::GetGValue(c) + host::gdi::GetBValue(c);
+}
+
+TEST_F(GaugeTest, TheCaptionIsOutlinedInTheOppositeLightnessOfItsColour) {
+    const struct {
+        const char* name;
+        std::int32_t captionColour; // colour number
+        COLORREF screen;            // the picture under the gauge
+        bool outlineDark;
+    } cases[] = {
+        {.name = "white caption over a white picture",
+         .captionColour = 3,
+         .screen = RGB(255, 255, 255),
+         .outlineDark = true},
+        {.name = "black caption over a black picture",
+         .captionColour = 4,
+         .screen = RGB(0, 0, 0),
+         .outlineDark = false},
+    };
+    for (const auto& c : cases) {
+        paintScreen(c.screen);
+        gauge.FontColor(c.captionColour);
+        gauge.DrawPercent(false);
+        gauge.DrawValue(false);
+        gauge.Text("体力");
+        handOver();
+        gauge.Value(0);
+        // Around the caption in the unfilled middle: pixels of the opposite extreme.
+        int outline = 0;
+        for (int y = 2; y < 18; ++y)
+            for (int x = 30; x < 72; ++x) {
+                const int l = lightness(at(gauge, x, y));
+                if (c.outlineDark ? l < 100 : l > 665) ++outline;
+            }
+        EXPECT_GT(outline, 20) << c.name;
+    }
+}
+
+} // namespace

@@ -3,7 +3,6 @@
 #include <spng.h>
 
 #include <cstdint>
-#include <vector>
 
 namespace host::gdi::decoders {
 namespace {
@@ -31,17 +30,21 @@ std::unique_ptr<Bitmap> decodePng(std::span<const std::uint8_t> bytes, PictureSi
     if (spng_get_ihdr(png, &header) != 0 || spng_decoded_image_size(png, SPNG_FMT_RGBA8, &size) != 0)
         return nullptr;
 
-    std::vector<std::uint8_t> rgba(size);
-    if (spng_decode_image(png, rgba.data(), rgba.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS) != 0)
-        return nullptr;
     const int width = static_cast<int>(header.width);
     const int height = static_cast<int>(header.height);
+    // RGBA8 takes as many bytes as the bitmap's pixels: decoded in place,
+    // then each pixel turned into a colour where it lies.
+    if (size != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(COLORREF))
+        return nullptr;
     auto bitmap = std::make_unique<Bitmap>(width, height);
-    const std::uint8_t* in = rgba.data();
+    auto* pixels = reinterpret_cast<std::uint8_t*>(bitmap->row(0));
+    if (spng_decode_image(png, pixels, size, SPNG_FMT_RGBA8, SPNG_DECODE_TRNS) != 0) return nullptr;
     for (int y = 0; y < height; ++y) {
         COLORREF* row = bitmap->row(y);
-        for (int x = 0; x < width; ++x, in += 4)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* in = reinterpret_cast<const std::uint8_t*>(row + x);
             row[x] = in[3] == 0 ? kWhite : RGB(in[0], in[1], in[2]);
+        }
     }
     return bitmap;
 }

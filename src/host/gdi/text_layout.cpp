@@ -2,6 +2,8 @@
 
 #include "host/text/utf.h"
 
+#include <string_view>
+
 namespace host::gdi {
 namespace {
 
@@ -12,7 +14,31 @@ bool isWide(char32_t c) {
     return c >= 0x2E80 && !(c >= 0xFF61 && c <= 0xFF9F);
 }
 
+bool isIn(char32_t c, std::u32string_view set) {
+    return set.find(c) != std::u32string_view::npos;
+}
+
+// Marks that never start a line: closing brackets and quotes, stops and
+// commas, the middle dot, the long-vowel, iteration and sound marks, small
+// kana, exclamation and question marks (full-width, half-width and ASCII).
+bool mayNotStartLine(char32_t c) {
+    static constexpr std::u32string_view kClosing = U")]}’”〉》」』】〕〗〙）］｝｣";
+    static constexpr std::u32string_view kMarks = U"!?,.:;‼⁇⁈⁉、。・ー゛゜ゝゞヽヾ々〻！？，．：；｡､･ｰﾞﾟ";
+    static constexpr std::u32string_view kSmallKana =
+        U"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶｧｨｩｪｫｬｭｮｯ";
+    constexpr char32_t kSmallKatakanaExtFirst = 0x31F0, kSmallKatakanaExtLast = 0x31FF;
+    return isIn(c, kClosing) || isIn(c, kMarks) || isIn(c, kSmallKana) ||
+           (c >= kSmallKatakanaExtFirst && c <= kSmallKatakanaExtLast);
+}
+
+// Opening brackets and quotes never end a line.
+bool mayNotEndLine(char32_t c) {
+    static constexpr std::u32string_view kOpening = U"([{‘“〈《「『【〔〖〘（［｛｢";
+    return isIn(c, kOpening);
+}
+
 bool canBreakBetween(char32_t before, char32_t after) {
+    if (mayNotStartLine(after) || mayNotEndLine(before)) return false;
     return before == U' ' || isWide(before) || isWide(after);
 }
 

@@ -29,9 +29,10 @@ struct TextLayoutOptions {
 // and underlines the next character; "&&" is one "&". Lines break at CR LF,
 // CR or LF (a break at the very end adds no line); with word break, a line
 // ends before the character that would pass the wrap width, at the last
-// space or at the last place next to a CJK character, else (an over-long
-// word) right there; the spaces at a wrap are dropped. Empty text is one
-// empty line.
+// space or at the last place next to a CJK character where Japanese allows
+// a break (no closing bracket, stop, small kana or long-vowel mark starts a
+// line, no opening bracket ends one), else (an over-long word) right there;
+// the spaces at a wrap are dropped. Empty text is one empty line.
 std::vector<TextLine> layoutText(const Font& font, std::string_view text, const TextLayoutOptions& options);
 
 } // namespace host::gdi

@@ -9,10 +9,13 @@ std::shared_ptr<const host::gdi::Font> CreateFontHandle(const clsFont& font) {
     return CreateFontHandle(font.Size(), font.Bold(), font.Name());
 }
 
+int FontCellHeight(std::int32_t points) {
+    return std::abs(host::runtime::MulDiv(points, host::gdi::kLogPixelsY, 72));
+}
+
 std::shared_ptr<const host::gdi::Font> CreateFontHandle(std::int32_t points, bool bold,
                                                         const std::string& face) {
-    const int height = std::abs(host::runtime::MulDiv(points, host::gdi::kLogPixelsY, 72));
-    return host::gdi::CreateFontIndirect({height, bold ? host::gdi::FW_BOLD : 0, face});
+    return host::gdi::CreateFontIndirect({FontCellHeight(points), bold ? host::gdi::FW_BOLD : 0, face});
 }
 
 host::gdi::Rect GetRectFromClsRECT(const clsRECT& rect) {

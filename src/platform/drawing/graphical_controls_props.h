@@ -13,6 +13,8 @@
 // The font of the record: its point size as a cell height in pixels, bold or
 // regular weight, its face; never italic.
 std::shared_ptr<const host::gdi::Font> CreateFontHandle(const clsFont& font);
+// The cell height in pixels of a font of that point size.
+int FontCellHeight(std::int32_t points);
 // The same from the values themselves, the size used as it comes.
 std::shared_ptr<const host::gdi::Font> CreateFontHandle(std::int32_t points, bool bold,
                                                         const std::string& face);

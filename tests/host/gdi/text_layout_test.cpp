@@ -89,7 +89,7 @@ TEST(TextLayout, WordBreakWrapsCjkAnywhereLatinAtSpacesAndSplitsOverlongWords) {
         {"ab cdefghij", 4, {"ab", "cdef", "ghij"}},
         {"abc日本", 4, {"abc", "日本"}}, // a break next to a CJK character
         {"日abcdef", 4, {"日", "abcd", "ef"}},
-        {"生徒Ａは、Quorvel学園へ", 8, {"生徒Ａは", "、", "Quorvel", "学園へ"}},
+        {"生徒Ａは、Quorvel学園へ", 8, {"生徒Ａ", "は、", "Quorvel", "学園へ"}},
         {"  indent", 20, {"  indent"}},
         {"学", 0, {"学"}}, // at least one character per line
         {"a\r\n\r\nbb cc", 3, {"a", "", "bb", "cc"}},
@@ -111,4 +111,69 @@ TEST(TextLayout, WrappedLineWidthLeavesTrailingSpacesOut) {
 TEST(TextLayout, SingleLineIgnoresWordBreak) {
     const auto font = CreateFontIndirect({16, 0, ""});
     EXPECT_EQ(lines(*font, "aaa bbb ccc", {true, true, 1}), Lines{"aaa bbb ccc"});
+}
+
+TEST(TextLayout, JapaneseLinesStartWithNoClosingMarkAndEndWithNoOpeningBracket) {
+    const auto font = CreateFontIndirect({-16, 0, "ＭＳ ゴシック"});
+    const int half = font->glyph(U'a').advance;
+    const struct {
+        const char* what;
+        const char* text;
+        int halves; // wrap width in half-width characters
+        Lines expected;
+    } cases[] = {
+        {"full stop", "あいう。えお", 6, {"あい", "う。え", "お"}},
+        {"comma", "あいう、え", 6, {"あい", "う、え"}},
+        {"closing bracket", "あいう」え", 6, {"あい", "う」え"}},
+        {"closing double bracket", "あいう』え", 6, {"あい", "う』え"}},
+        {"full-width closing parenthesis", "あいう）え", 6, {"あい", "う）え"}},
+        {"middle dot", "アイウ・エ", 6, {"アイ", "ウ・エ"}},
+        {"long-vowel mark", "アイウーエ", 6, {"アイ", "ウーエ"}},
+        {"small tsu", "あいうっえ", 6, {"あい", "うっえ"}},
+        {"small katakana ya", "アイウャエ", 6, {"アイ", "ウャエ"}},
+        {"exclamation mark", "あいう！え", 6, {"あい", "う！え"}},
+        {"question mark", "あいう？え", 6, {"あい", "う？え"}},
+        {"half-width full stop", "あいう｡え", 6, {"あい", "う｡え"}},
+        {"half-width closing bracket", "あいう｣え", 6, {"あい", "う｣え"}},
+        {"ASCII exclamation mark", "あいう!え", 6, {"あい", "う!え"}},
+        {"ASCII closing parenthesis", "あいう)え", 6, {"あい", "う)え"}},
+        {"two closing marks in a row", "あいう」。え", 6, {"あい", "う」。", "え"}},
+        {"opening bracket", "あい「うえ", 6, {"あい", "「うえ"}},
+        {"full-width opening parenthesis", "あい（うえ", 6, {"あい", "（うえ"}},
+        {"ASCII opening parenthesis", "あい(うえ", 6, {"あい", "(うえ"}},
+        {"half-width opening bracket", "あい｢うえ", 6, {"あい", "｢うえ"}},
+        {"marks of a quote kept with their neighbours", "彼は「はい。」と", 8, {"彼は「は", "い。」と"}},
+        {"a run with no allowed break still wraps", "ーーーーー", 4, {"ーー", "ーー", "ー"}},
+        {"ordinary characters still break anywhere", "あいうえお", 6, {"あいう", "えお"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(lines(*font, c.text, {false, true, c.halves * half}), c.expected) << c.what;
+}
+
+TEST(TextLayout, NoWrappedLineOfAReportStartsWithAClosingMarkAtAnyWidth) {
+    const auto font = CreateFontIndirect({12, 0, "ＭＳ Ｐゴシック"});
+    const std::string report = "本日の授業は「剣術基礎」でした。生徒たちは、よく頑張りました！"
+                               "次回は（予定通り）ミルトナ騎士団との練習試合です。"
+                               "チャレンジャー精神を忘れずに、しっかり準備しましょう？"
+                               "ショップ・アイテム『ポーション』を買っておくこと。";
+    const std::u32string noStart = U"。、」』）！？ーっゃャョッ・";
+    const std::u32string noEnd = U"「『（";
+    for (int width = 60; width <= 400; ++width) { // wider than the longest run without a break
+        const auto laid = layoutText(*font, report, {false, true, width});
+        ASSERT_GT(laid.size(), 1u);
+        std::string joined;
+        for (std::size_t i = 0; i < laid.size(); ++i) {
+            const auto& line = laid[i].characters;
+            ASSERT_FALSE(line.empty()) << "width " << width;
+            if (i > 0) {
+                EXPECT_EQ(noStart.find(line.front().code), std::u32string::npos) << "width " << width;
+            }
+            if (i + 1 < laid.size()) {
+                EXPECT_EQ(noEnd.find(line.back().code), std::u32string::npos) << "width " << width;
+            }
+            EXPECT_LE(laid[i].width, width) << "width " << width;
+            joined += textOf(laid[i]);
+        }
+        EXPECT_EQ(joined, report) << "width " << width; // nothing lost or repeated
+    }
 }

@@ -61,3 +61,43 @@ TEST(CreateMaskDC, MaskIsWhiteOnTheKeyAndTheImageKeyTurnsBlack) {
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(scene.bitmap().pixel(x, y), pixels[y][x] == kPink ? RGB(10, 20, 30) : pixels[y][x]);
 }
+
+TEST(CreateMaskDC, MasksLargerThanThePictureOrOfAnotherKindKeepTheirRules) {
+    const struct {
+        const char* name;
+        Bitmap::Format reference;
+        int width;
+        int height;
+    } cases[] = {
+        {.name = "colour, wider than the picture",
+         .reference = Bitmap::Format::Colour,
+         .width = 4,
+         .height = 2},
+        {.name = "colour, taller than the picture",
+         .reference = Bitmap::Format::Colour,
+         .width = 3,
+         .height = 3},
+        {.name = "monochrome reference", .reference = Bitmap::Format::Monochrome, .width = 3, .height = 2},
+    };
+    const COLORREF pixels[2][3] = {{kPink, kRed, kPink}, {kGreen, kPink, kBlack}};
+    for (const auto& c : cases) {
+        DeviceContext image(3, 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x)
+                image.bitmap().setPixel(x, y, pixels[y][x]);
+        const DeviceContext reference(1, 1, c.reference);
+        const auto mask = CreateMaskDC(image, c.width, c.height, kPink, reference);
+        EXPECT_EQ(mask->bitmap().monochrome(), c.reference == Bitmap::Format::Monochrome) << c.name;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x) {
+                const bool inside = x < 3 && y < 2;
+                const bool key = !inside || pixels[y][x] == kPink; // nothing beyond the picture is drawn
+                EXPECT_EQ(mask->bitmap().pixel(x, y), key ? kWhite : kBlack)
+                    << c.name << " " << x << "," << y;
+                if (inside) {
+                    EXPECT_EQ(image.bitmap().pixel(x, y), pixels[y][x] == kPink ? kBlack : pixels[y][x])
+                        << c.name << " " << x << "," << y;
+                }
+            }
+    }
+}
