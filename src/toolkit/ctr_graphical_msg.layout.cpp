@@ -17,28 +17,39 @@ constexpr unsigned kWrap = host::gdi::DT_EDITCONTROL | host::gdi::DT_WORDBREAK;
 // Space between the frame and the text's left edge.
 constexpr int kTextInset = 2;
 
-// The surface of the last layout with every pixel in the colour, or a new
-// one like the box's context when the size has changed.
-void resetSurface(std::unique_ptr<host::gdi::DeviceContext>& surface, const host::gdi::DeviceContext& like,
-                  int width, int height, host::gdi::COLORREF colour) {
+// The surface of the last layout, or a new one like the box's context when
+// the size has changed.
+void keepSurface(std::unique_ptr<host::gdi::DeviceContext>& surface, const host::gdi::DeviceContext& like,
+                 int width, int height) {
     if (!surface || surface->bitmap().width() != width || surface->bitmap().height() != height ||
         surface->bitmap().monochrome() != like.bitmap().monochrome())
         surface = CreateMemoryDC(like, width, height);
-    surface->bitmap().fill({0, 0, width, height}, colour);
 }
 
 // Each source line wrapped into its band of rows between the x of left and
-// right, in the colour over what lies there.
-void drawBands(host::gdi::DeviceContext& dc, const std::shared_ptr<const host::gdi::Font>& font,
-               const std::vector<std::string>& lines, const std::vector<int>& bands, int left, int right,
-               int lineHeight, host::gdi::COLORREF colour) {
-    dc.setBkMode(host::gdi::BkMode::Transparent);
-    dc.setTextColor(colour);
-    dc.selectFont(font);
+// right: black on white in the mask, and the picture black but where the mask
+// is, in the colour. A band is cleared, drawn and copied while its rows are in
+// the cache.
+void drawBands(host::gdi::DeviceContext& mask, host::gdi::Bitmap& picture,
+               const std::shared_ptr<const host::gdi::Font>& font, const std::vector<std::string>& lines,
+               const std::vector<int>& bands, int left, int right, int lineHeight,
+               host::gdi::COLORREF colour) {
+    mask.setBkMode(host::gdi::BkMode::Transparent);
+    mask.setTextColor(host::gdi::kBlack);
+    mask.selectFont(font);
+    const host::gdi::COLORREF ink = picture.storable(colour);
+    const int width = picture.width();
     int row = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         host::gdi::Rect band{left, lineHeight * row, right, lineHeight * (row + bands[i])};
-        host::gdi::DrawText(dc, lines[i], band, kWrap);
+        mask.bitmap().fill({0, band.top, width, band.bottom}, host::gdi::kWhite);
+        host::gdi::DrawText(mask, lines[i], band, kWrap);
+        for (int y = band.top; y < band.bottom; ++y) {
+            const host::gdi::COLORREF* from = mask.bitmap().row(y);
+            host::gdi::COLORREF* to = picture.row(y);
+            for (int x = 0; x < width; ++x)
+                to[x] = from[x] == host::gdi::kBlack ? ink : host::gdi::kBlack;
+        }
         row += bands[i];
     }
 }
@@ -81,11 +92,14 @@ void ctrGraphicalMSG::layOut() {
     const int height = lineHeight_ * lineCount_;
     const host::gdi::COLORREF colour = toolkit::rgbOf(colours_, settings.FontColor);
     const bool shows = colour != toolkit::rgbOf(colours_, settings.TextMaskColor);
-    resetSurface(textPicture_, disp, tw, height, host::gdi::kBlack);
-    resetSurface(textMask_, disp, tw, height, host::gdi::kWhite);
+    keepSurface(textPicture_, disp, tw, height);
+    keepSurface(textMask_, disp, tw, height);
     if (shows) {
-        drawBands(*textPicture_, font, lines, bands, frame + kTextInset, tw, lineHeight_, colour);
-        drawBands(*textMask_, font, lines, bands, frame + kTextInset, tw, lineHeight_, host::gdi::kBlack);
+        drawBands(*textMask_, textPicture_->bitmap(), font, lines, bands, frame + kTextInset, tw, lineHeight_,
+                  colour);
+    } else {
+        textPicture_->bitmap().fill({0, 0, tw, height}, host::gdi::kBlack);
+        textMask_->bitmap().fill({0, 0, tw, height}, host::gdi::kWhite);
     }
 
     // A box lower than one row still shows one.

@@ -39,6 +39,14 @@ std::string numbered(int n) {
     return text;
 }
 
+// n full-width characters, 19 to a row.
+std::string reports(int n) {
+    std::string line;
+    for (int i = 0; i < n; ++i)
+        line += "報";
+    return line;
+}
+
 class MessageBoxTest : public toolkit_test::ToolkitTest {
   protected:
     MessageBoxTest() {
@@ -131,6 +139,44 @@ TEST_F(MessageBoxTest, ALongLineTakesAsManyRowsAsItsWrapNeedsAndNoCharacterIsCut
                     break;
                 }
         EXPECT_EQ(inked, c.rows) << c.characters << ": every row holds text";
+    }
+}
+
+TEST_F(MessageBoxTest, ALayoutOfTheSameSizeKeepsNothingOfTheLastOne) {
+    // Each second text lays out into the surfaces of the first, which are
+    // kept while the size stays; it must show exactly as in a new box.
+    const struct {
+        const char* name;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {.name = "other words", .before = numbered(9), .after = numbered(9).substr(1) + "終"},
+        {.name = "a wrapped line after short ones",
+         .before = "報告\r\n報告\r\n報告",
+         .after = reports(25) + "\r\n|"},
+        {.name = "an empty text area", .before = numbered(3), .after = "\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        box.Text(c.before);
+        const int rowsBefore = box.lineCount();
+        box.Text(c.after);
+        ASSERT_EQ(box.lineCount(), rowsBefore) << c.name << ": the same size";
+        auto& fresh = place<ctrGraphicalMSG>(screen, kLeft, kTop + 150, 300, 100, c.name);
+        fresh.FontSize(12);
+        fresh.BackImageCopy(screen.hDC(), kLeft, kTop + 150);
+        fresh.Text(c.after);
+        ASSERT_EQ(box.lineCount(), fresh.lineCount()) << c.name;
+        const auto& kept = box.GetHDC()->bitmap();
+        const auto& made = fresh.GetHDC()->bitmap();
+        int differing = 0;
+        for (int y = 0; y < kept.height(); ++y)
+            for (int x = 0; x < kept.width(); ++x)
+                differing += kept.pixel(x, y) != made.pixel(x, y);
+        EXPECT_EQ(differing, 0) << c.name;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 300; ++x)
+                differing += at(box, x, y) != at(fresh, x, y);
+        EXPECT_EQ(differing, 0) << c.name << ": what the boxes show";
     }
 }
 
