@@ -138,9 +138,11 @@ QUORVEL_DATA_RULE("a school can meet every sponsor condition, and a new school s
                       if (!companies) return;
                       const clsSponsorCondition full = fullSchool(data);
                       std::string saved;
-                      for (const clsCompany& c : companies->Companies())
+                      for (const clsCompany& c : companies->Companies()) {
+                          const std::string price = std::to_string(c.GetStockPriceInit());
                           saved += c.CompanyName() + ":" + std::to_string(share_rule::kHoldCap) + ":" +
-                                   std::to_string(c.GetStockPriceInit()) + ":1:False:0:0:0:1;";
+                                   price + ":" + price + ":False:0:0:0:" + price + ";";
+                      }
                       companies->SetSaveData(saved);
                       for (const clsCompany& c : companies->Companies()) {
                           if (!c.SponsorCondition(full))
