@@ -5,6 +5,7 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/rounding.h"
 #include "host/runtime/runtime_error.h"
+#include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 #include "platform/rules/mdl_zrd_func.h"
@@ -43,11 +44,31 @@ std::string clsItem::BattleTipsText() const {
     return battleItemOf(*this).GetItemTips() + "\r\n" + Tips_;
 }
 
-double clsItem::wornPrice(const clsItemStorage& unit) const {
-    const double factor =
-        static_cast<double>(10 - host::runtime::IntDiv(unit.Damage(), item_rule::kWearStep)) / 10;
-    return factor * Price_;
+std::int64_t clsItem::wornPriceTenths(const clsItemStorage& unit) const {
+    const std::int64_t tenthsLeft = 10 - unit.Damage() / item_rule::kWearStep;
+    return tenthsLeft * Price_;
 }
+
+namespace {
+
+// A price in tenths as the decimal it is: "31.5", "32", "-0.5".
+std::string tenthsText(std::int64_t tenths) {
+    const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
+    std::string text = (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) text += "." + std::to_string(magnitude % 10);
+    return text;
+}
+
+// Tenths rounded to a whole number, half to even.
+std::int64_t roundTenths(std::int64_t tenths) {
+    const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
+    std::int64_t whole = magnitude / 10;
+    const std::int64_t rest = magnitude % 10;
+    if (rest > 5 || (rest == 5 && whole % 2 != 0)) ++whole;
+    return tenths < 0 ? -whole : whole;
+}
+
+} // namespace
 
 host::runtime::Collection<clsGetGridData> clsItem::GetItemDataAsID() const {
     host::runtime::Collection<clsGetGridData> rows;
@@ -55,7 +76,7 @@ host::runtime::Collection<clsGetGridData> clsItem::GetItemDataAsID() const {
         clsGetGridData row;
         row.SetCols(2);
         row.Data(0, "0");
-        row.Data(1, CStr(wornPrice(unit)));
+        row.Data(1, tenthsText(wornPriceTenths(unit)));
         row.Data(2, CStr(unit.ID()));
         rows.add(std::move(row));
     }
@@ -64,7 +85,7 @@ host::runtime::Collection<clsGetGridData> clsItem::GetItemDataAsID() const {
 
 std::int32_t clsItem::GetItemPriceAsID(std::int32_t ID) const {
     const clsItemStorage* unit = Units.find(unitKey(ID));
-    return unit ? host::runtime::CLng(wornPrice(*unit)) : 0;
+    return unit ? host::runtime::saturate32(roundTenths(wornPriceTenths(*unit))) : 0;
 }
 
 void clsItem::ItemDamage(std::int16_t wear) {
@@ -109,14 +130,29 @@ std::vector<std::pair<std::int32_t, std::int16_t>> clsItem::parseUnits(std::stri
     if (parts.size() % 2 != 0)
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
                            "unit text \"" + std::string(text) + "\" ends without wear");
+    if (parts.size() / 2 > static_cast<std::size_t>(item_rule::kHoldCap))
+        throw RuntimeError(ErrorNumber::InvalidCall,
+                           "unit text of " + std::to_string(parts.size() / 2) + " units, more than the " +
+                               std::to_string(item_rule::kHoldCap) + " held at most");
     std::vector<std::pair<std::int32_t, std::int16_t>> units;
-    for (std::size_t i = 0; i < parts.size(); i += 2)
-        units.emplace_back(host::runtime::CLng(parts[i]), host::runtime::CInt(parts[i + 1]));
+    for (std::size_t i = 0; i < parts.size(); i += 2) {
+        const std::int32_t id = host::runtime::CLng(parts[i]);
+        const std::int16_t wear = host::runtime::CInt(parts[i + 1]);
+        if (id < 1) throw RuntimeError(ErrorNumber::InvalidCall, "unit ID " + parts[i] + " is not above 0");
+        if (wear < 0 || wear > item_rule::kBreakAbove)
+            throw RuntimeError(ErrorNumber::InvalidCall, "unit " + parts[i] + ": wear " + parts[i + 1] +
+                                                             " is outside 0 to " +
+                                                             std::to_string(item_rule::kBreakAbove));
+        units.emplace_back(id, wear);
+    }
     return units;
 }
 
 void clsItem::SetSaveData(std::string_view text) {
     const auto units = parseUnits(text);
+    if (static_cast<long>(units.size()) + ItemStorage() > item_rule::kHoldCap)
+        throw RuntimeError(ErrorNumber::InvalidCall,
+                           ItemName_ + ": more than " + std::to_string(item_rule::kHoldCap) + " units");
     std::set<std::int32_t> ids;
     for (const auto& [id, damage] : units)
         if (holdsUnit(id) || !ids.insert(id).second)

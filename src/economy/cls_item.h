@@ -51,11 +51,13 @@ class clsItem {
 
     // "ID:wear" pairs joined by ":"; "" when nothing is held.
     std::string GetSaveData() const;
-    // Adds the units of a unit save text, all or none: a bad number or an ID
-    // held twice raises the runtime's error and adds nothing.
+    // Adds the units of a unit save text, all or none: a text parseUnits
+    // refuses, an ID held twice or more units than a kind holds raise the
+    // runtime's error and add nothing.
     void SetSaveData(std::string_view text);
-    // The (ID, wear) pairs of a unit save text; a bad number raises the
-    // runtime's error.
+    // The (ID, wear) pairs of a unit save text; a bad number, an ID below 1,
+    // wear outside 0 to the breaking point or more units than a kind holds
+    // raise the runtime's error.
     static std::vector<std::pair<std::int32_t, std::int16_t>> parseUnits(std::string_view text);
     // Name, ItemType, Category, Effect1, Effect2, Broken, Price, Tips; the
     // name and tips are widened. A short row, a bad number or an empty name
@@ -64,7 +66,8 @@ class clsItem {
 
   private:
     static std::string unitKey(std::int32_t ID) { return "ID:" + std::to_string(ID); }
-    double wornPrice(const clsItemStorage& unit) const;
+    // The unit's price after wear, in tenths.
+    std::int64_t wornPriceTenths(const clsItemStorage& unit) const;
     std::string BattleTipsText() const;
     std::string ConsumeTipsText() const;
     std::string ConstructTipsText() const;

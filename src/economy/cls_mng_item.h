@@ -101,9 +101,11 @@ class clsMngItem {
     // "0", name, sale price, units held of each held kind.
     Rows GetItemSellData() const;
     // Sells by count: removes the oldest count units, lowers count to the
-    // number removed and answers the money due for exactly those.
+    // number removed and answers the money due for exactly those, held to
+    // the money's range.
     std::int32_t sellByCount(const std::string& ItemName, std::int16_t& count);
-    // The sale prices after wear of the units; 0 for an ID not held.
+    // The sum of the sale prices after wear of the units (0 for an ID not
+    // held), held to the money's range.
     std::int32_t GetItemSellPriceAsID(const std::string& ItemName, const UnitIds& IDs) const;
     // Removes the units, all or none: an ID not held (or given twice) raises
     // the missing-key error and removes nothing.
@@ -133,6 +135,8 @@ class clsMngItem {
     std::int16_t DrawTicket(const std::string& TicketName, std::int16_t& count);
 
     std::string GetItemTips(const std::string& ItemName) const;
+    // True when the catalogue holds the item.
+    bool HasItem(const std::string& ItemName) const { return Items.contains(ItemName); }
     std::int16_t ItemStorage(const std::string& ItemName) const;
     // How many units of a shop item the money and the cap allow.
     std::int32_t MaxItem(const std::string& ItemName, std::int32_t lngMoney) const;
@@ -145,7 +149,8 @@ class clsMngItem {
     // Wears one unit; wear 0 is drawn from 1..Broken and written back. "" does nothing.
     void ItemDamage(const std::string& ItemName, std::int16_t& wear);
     // Held units and the counter from a save text, all or nothing: an unknown
-    // item, a bad number or a unit held twice raises the runtime's error and
+    // item, a bad number, a unit held twice, a unit the item's own reader
+    // refuses or a counter past its wrap point raises the runtime's error and
     // changes nothing.
     void SetSaveData(std::string_view text);
     void SetDataInit() { ClearAllItems(); }

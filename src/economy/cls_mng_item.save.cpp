@@ -38,12 +38,15 @@ void clsMngItem::SetSaveData(std::string_view text) {
     };
     std::vector<Held> staged;
     std::set<std::int32_t> ids;
+    std::set<const clsItem*> kinds;
     for (std::size_t i = 0; i < list.size(); i += 2) {
         const std::string name = host::text::toWide(list[i]);
         clsItem* item = Items.find(name);
         if (!item)
             throw RuntimeError(ErrorNumber::InvalidCall,
                                "saved item \"" + name + "\" is not in the catalogue");
+        if (!kinds.insert(item).second)
+            throw RuntimeError(ErrorNumber::DuplicateKey, "item save names " + name + " twice");
         for (const auto& [id, damage] : clsItem::parseUnits(list[i + 1]))
             if (!ids.insert(id).second)
                 throw RuntimeError(ErrorNumber::DuplicateKey,
@@ -51,7 +54,9 @@ void clsMngItem::SetSaveData(std::string_view text) {
         staged.push_back({item, list[i + 1]});
     }
     const std::int32_t counter = host::runtime::CLng(parts[1]);
-    if (counter < 0) throw RuntimeError(ErrorNumber::InvalidCall, "item save: counter " + parts[1]);
+    if (counter < 0 || counter > item_rule::kUnitIdWrapAbove)
+        throw RuntimeError(ErrorNumber::InvalidCall, "item save: counter " + parts[1] + " is outside 0 to " +
+                                                         std::to_string(item_rule::kUnitIdWrapAbove));
 
     ClearAllItems();
     for (const Held& held : staged)

@@ -4,6 +4,7 @@
 #include "economy/item_words.h"
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
+#include "host/runtime/saturate.h"
 #include "platform/rules/cls_method.h"
 
 #include <set>
@@ -49,15 +50,15 @@ clsMngItem::Rows clsMngItem::GetItemSellData() const {
 std::int32_t clsMngItem::sellByCount(const std::string& ItemName, std::int16_t& count) {
     clsItem& item = Items.item(ItemName);
     item.DeleteItem(count);
-    return count < 1 ? 0 : item.Price() * count;
+    return count < 1 ? 0 : host::runtime::saturate32(std::int64_t{item.Price()} * count);
 }
 
 std::int32_t clsMngItem::GetItemSellPriceAsID(const std::string& ItemName, const UnitIds& IDs) const {
     const clsItem& item = Items.item(ItemName);
-    std::int32_t total = 0;
+    std::int64_t total = 0;
     for (const std::string& id : IDs)
         total += item.GetItemPriceAsID(host::runtime::CLng(id));
-    return total;
+    return host::runtime::saturate32(total);
 }
 
 void clsMngItem::SetItemSellAsID(const std::string& ItemName, const UnitIds& IDs) {

@@ -131,6 +131,11 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool LoadSaveData(std::int16_t Index);
     // The nine managers a save file holds.
     SaveManagers saveManagers();
+    // A loaded game's first name that its catalogue lacks (a lesson, class
+    // item, formation or quest of the roster), as the refusal the player
+    // reads, naming the part; "" when every name is known
+    // (cls_data.save_names.cpp).
+    std::string unknownSavedName() const;
 
     // --- School data and tips (cls_data.school.cpp)
     // By the open menu (and sub-menu): each person's name and ability

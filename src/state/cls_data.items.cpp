@@ -92,12 +92,9 @@ std::int16_t clsData::SetItemChange(const std::string& pShopItem, const std::str
             result = static_cast<std::int16_t>(item_rule::kHoldCap - cMngItem->ItemStorage(pShopItem));
             return;
         }
-        // Only the units held can be sold, and only those are paid for.
-        std::int16_t sold = std::clamp<std::int16_t>(Count, 0, cMngItem->ItemStorage(pShopItem));
-        if (cSystem->AddMoney(priceOf(cMngItem->GetSellItemPrice(pShopItem), sold))) {
-            cMngItem->ItemDelete(pShopItem, sold);
-            Services().SoundPlay(kCoin);
-        }
+        std::int16_t sold = Count;
+        cSystem->AddMoney(cMngItem->sellByCount(pShopItem, sold));
+        Services().SoundPlay(kCoin);
         result = cMngItem->ItemStorage(pShopItem);
     });
     return result;

@@ -59,7 +59,8 @@ std::string stagedRefusal(GameHost& host, const SaveParts& parts) {
         return error.what();
     }
     SaveManagers managers = staged.saveManagers();
-    return setSaveParts(managers, parts);
+    const std::string refused = setSaveParts(managers, parts);
+    return refused.empty() ? staged.unknownSavedName() : refused;
 }
 
 bool refuseLoad(std::int16_t Index, const std::string& reason) {

@@ -34,6 +34,12 @@ TEST(Item, WearLowersTheUnitPriceByTenthsRoundedHalfToEvenWhenSold) {
         {.price = 15, .wear = 5000, .sold = 8, .shown = "7.5"},
         {.price = 25, .wear = 5000, .sold = 12, .shown = "12.5"},
         {.price = 15, .wear = 9500, .sold = 2, .shown = "1.5"},
+        // A tenth of the price is taken exactly: 0.7 x 45 is 31.5, not just below it.
+        {.price = 45, .wear = 3000, .sold = 32, .shown = "31.5"},
+        {.price = 45, .wear = 3999, .sold = 32, .shown = "31.5"},
+        {.price = 199995, .wear = 3000, .sold = 139996, .shown = "139996.5"},
+        {.price = 2147483647, .wear = 0, .sold = 2147483647, .shown = "2147483647"},
+        {.price = 2147483647, .wear = 9000, .sold = 214748365, .shown = "214748364.7"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.price) + " at " + std::to_string(c.wear));
@@ -114,11 +120,12 @@ TEST(Item, UnitSaveTextsRoundTripAndABadOneAddsNothing) {
         const char* text;
         ErrorNumber error;
     };
-    const Bad bad[] = {{"20:0:21", ErrorNumber::SubscriptOutOfRange},
-                       {"20:0:x:0", ErrorNumber::TypeMismatch},
-                       {"20:99999", ErrorNumber::Overflow},
-                       {"20:0:15:0", ErrorNumber::DuplicateKey},
-                       {"20:0:20:5", ErrorNumber::DuplicateKey}};
+    const Bad bad[] = {
+        {"20:0:21", ErrorNumber::SubscriptOutOfRange}, {"20:0:x:0", ErrorNumber::TypeMismatch},
+        {"20:99999", ErrorNumber::Overflow},           {"20:-1", ErrorNumber::InvalidCall},
+        {"20:9501", ErrorNumber::InvalidCall},         {"0:0", ErrorNumber::InvalidCall},
+        {"-20:0", ErrorNumber::InvalidCall},           {"20:0:15:0", ErrorNumber::DuplicateKey},
+        {"20:0:20:5", ErrorNumber::DuplicateKey}};
     for (const Bad& b : bad) {
         EXPECT_EQ(errorOf([&] { copy.SetSaveData(b.text); }), b.error) << b.text;
         EXPECT_EQ(copy.GetSaveData(), "12:0:15:2300:16:0") << b.text;

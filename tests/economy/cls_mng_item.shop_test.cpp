@@ -99,4 +99,36 @@ TEST_F(ItemShop, ASaleByCountPaysOnlyForTheUnitsRemoved) {
     }
 }
 
+// Sums past the money's range are held at its end instead of wrapping into
+// a negative sale.
+TEST_F(ItemShop, SaleSumsPastTheMoneysRangeAreHeldAtItsEnd) {
+    clsMngItem rich{lessons};
+    rich.SetItemData("金塊,1,0,0,0,1,2000000000,\r\n銀塊,1,0,0,0,1,30000000,");
+    std::string silver;
+    for (int id = 10; id < 110; ++id)
+        silver += (id == 10 ? "" : ":") + std::to_string(id) + ":0";
+    rich.SetSaveData("金塊;1:0:2:0:3:9000;銀塊;" + silver + "/200");
+    struct Case {
+        const char* name;
+        std::vector<const char*> ids;
+        std::int32_t money;
+    };
+    const Case byId[] = {
+        {.name = "one unit", .ids = {"1"}, .money = 2000000000},
+        {.name = "two units", .ids = {"1", "2"}, .money = 2147483647},
+        {.name = "a worn unit beside", .ids = {"3", "1"}, .money = 2147483647},
+        {.name = "the worn unit", .ids = {"3"}, .money = 200000000},
+    };
+    for (const Case& c : byId) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(rich.GetItemSellPriceAsID("金塊", idsOf(c.ids)), c.money);
+    }
+    std::int16_t count = 100;
+    EXPECT_EQ(rich.sellByCount("銀塊", count), 2147483647);
+    EXPECT_EQ(count, 100);
+    count = 2;
+    EXPECT_EQ(rich.sellByCount("金塊", count), 2147483647);
+    EXPECT_EQ(rich.ItemStorage("金塊"), 1);
+}
+
 } // namespace

@@ -159,6 +159,49 @@ TEST_F(ItemManager, SaveTextsRoundTripAndABadOneChangesNothing) {
     EXPECT_EQ(loaded.GetSaveData(), "/0");
 }
 
+// Values the game never writes: a counter past its wrap point (two more
+// units would overflow it), IDs below 1, wear below 0 or past the breaking
+// point (a negative sale price), more units of a kind than it can hold.
+TEST_F(ItemManager, SaveTextsWithValuesTheGameNeverWritesAreRefused) {
+    const auto units = [](int first, int count) {
+        std::string text;
+        for (int id = first; id < first + count; ++id)
+            text += (text.empty() ? "" : ":") + std::to_string(id) + ":0";
+        return text;
+    };
+    struct Case {
+        const char* name;
+        std::string text;
+        bool loads;
+    };
+    const Case cases[] = {
+        {.name = "counter at its wrap point", .text = "薬草;1:0/2140000000", .loads = true},
+        {.name = "counter past its wrap point", .text = "薬草;1:0/2140000001", .loads = false},
+        {.name = "counter at the largest Long", .text = "/2147483647", .loads = false},
+        {.name = "ID 0", .text = "薬草;0:0/5", .loads = false},
+        {.name = "negative ID", .text = "薬草;-7:0/5", .loads = false},
+        {.name = "wear at the breaking point", .text = "鉄の剣;1:9500/5", .loads = true},
+        {.name = "wear past the breaking point", .text = "鉄の剣;1:9501/5", .loads = false},
+        {.name = "wear 20000", .text = "鉄の剣;1:20000/5", .loads = false},
+        {.name = "negative wear", .text = "鉄の剣;1:-1/5", .loads = false},
+        {.name = "a hundred units", .text = "薬草;" + units(1, 100) + "/100", .loads = true},
+        {.name = "101 units", .text = "薬草;" + units(1, 101) + "/101", .loads = false},
+        {.name = "a kind named twice past the cap",
+         .text = "薬草;" + units(1, 60) + ";薬草;" + units(61, 60) + "/120",
+         .loads = false},
+        {.name = "a kind named twice", .text = "薬草;1:0;薬草;2:0/2", .loads = false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        clsMngItem loaded{lessons};
+        loaded.SetItemData(kItems);
+        loaded.SetSaveData("赤いきのこ;3:0/3");
+        const auto error = errorOf([&] { loaded.SetSaveData(c.text); });
+        EXPECT_EQ(!error, c.loads);
+        EXPECT_EQ(loaded.GetSaveData(), c.loads ? c.text : "赤いきのこ;3:0/3");
+    }
+}
+
 TEST_F(ItemManager, CataloguesLoadWidenedAndRefuseRepeatedKeys) {
     EXPECT_EQ(items.ItemStorage("ポーション"), 0);
     EXPECT_EQ(items.GetItemTips("薬草"),

@@ -27,13 +27,13 @@ struct StudentShape {
     bool guided = false;
 };
 
-// A student's save record; its timetable is left empty (all slots blank).
+// A student's save record; its timetable has every slot blank.
 inline std::string studentLine(const StudentShape& s) {
     return host::runtime::Join(
         {s.name, std::to_string(s.age), std::to_string(s.schoolYear), std::to_string(s.character), s.growth,
          s.origin, std::to_string(s.condition), std::to_string(s.physical), std::to_string(s.dissatisfaction),
          "0", "10", std::to_string(s.injury), s.guided ? "True" : "False", std::to_string(s.course), "True",
-         std::to_string(s.skills), abilityText(s.abilities), ""},
+         std::to_string(s.skills), abilityText(s.abilities), blankTimetable()},
         "@");
 }
 

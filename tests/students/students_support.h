@@ -2,6 +2,7 @@
 
 #include "host/runtime/strings.h"
 #include "platform/services/silent_services.h"
+#include "students/lessons/cls_mng_schedule.h"
 
 #include <array>
 #include <cstdint>
@@ -30,6 +31,11 @@ inline std::string abilityText(const std::vector<Entry>& entries) {
         parts.push_back(host::runtime::Join(values, ":"));
     }
     return host::runtime::Join(parts, ";");
+}
+
+// A student's own timetable with every slot blank, as a new student saves it.
+inline std::string blankTimetable() {
+    return clsMngSchedule{}.GetSaveData();
 }
 
 // The draw r that makes RandomInt(lo, hi) give value.

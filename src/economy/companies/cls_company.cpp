@@ -52,9 +52,14 @@ void clsCompany::SetCompanyData(std::string_view row) {
                            what + ": a shareholder item needs at least one share per unit");
     const std::int32_t initial = CLng(f[7]);
     if (initial < 1) throw RuntimeError(ErrorNumber::InvalidCall, what + ": the initial price is below 1");
+    const std::int16_t stability = CInt(f[1]);
+    if (stability < company_stability::kLowest || stability > company_stability::kHighest)
+        throw RuntimeError(ErrorNumber::InvalidCall, what + ": stability " + f[1] + " is outside " +
+                                                         std::to_string(company_stability::kLowest) + " to " +
+                                                         std::to_string(company_stability::kHighest));
 
     CompanyName_ = host::text::toWide(f[0]);
-    Stability_ = CInt(f[1]);
+    Stability_ = stability;
     Dependancy_ = CInt(f[2]);
     Divvy_ = CInt(f[3]);
     StockTreatmentItem_ = item;
@@ -96,6 +101,10 @@ std::int32_t clsCompany::GetCompareStockPrice() const {
 
 std::int32_t clsCompany::GetHighPrice() const {
     return saturate32(std::int64_t{StockPriceInit_} * 2);
+}
+
+std::int16_t clsCompany::longestDelistTerm() const {
+    return saturate16(std::int64_t{kMostDelistYears} * Stability_ + kDelistBaseTerm);
 }
 
 std::int32_t clsCompany::GetMaxPrice() const {
@@ -188,8 +197,8 @@ void clsCompany::Bankrupt() {
     }
     StockPrice_ = 0;
     PrevStockPrice_ = 0;
-    const std::int16_t years = RandomInt(3, 10);
-    DelistTerm_ = saturate16(std::int64_t{years} * Stability_ + 24);
+    const std::int16_t years = RandomInt(kFewestDelistYears, kMostDelistYears);
+    DelistTerm_ = saturate16(std::int64_t{years} * Stability_ + kDelistBaseTerm);
     if (PassagePeriod_ > 0) {
         PassagePeriod_ = 0;
         type = 3;
@@ -222,9 +231,12 @@ std::string clsCompany::GetSaveData() const {
            CStr(DelistTerm_) + ":" + CStr(PrevStockPrice_);
 }
 
-clsCompany::SavedState clsCompany::ReadSaveData(std::string_view text) {
+clsCompany::SavedState clsCompany::ReadSaveData(std::string_view text) const {
     const std::string what = "company save \"" + std::string(text) + "\"";
-    const auto f = host::runtime::SplitFields(text, ":", 9, what);
+    const auto f = host::runtime::Split(text, ":");
+    if (f.size() != kSaveFields)
+        throw RuntimeError(ErrorNumber::InvalidCall, what + " has " + std::to_string(f.size()) +
+                                                         " fields, not " + std::to_string(kSaveFields));
     SavedState state;
     state.HoldStock = CInt(f[1]);
     state.StockPrice = CLng(f[2]);
@@ -234,11 +246,30 @@ clsCompany::SavedState clsCompany::ReadSaveData(std::string_view text) {
     state.Count = CInt(f[6]);
     state.DelistTerm = CInt(f[7]);
     state.PrevStockPrice = CLng(f[8]);
-    if (state.HoldStock < 0 || state.HoldStock > share_rule::kHoldCap || state.StockPrice < 0 ||
-        state.AverageStockPrice < 0 || state.PassagePeriod < 0 || state.DelistTerm < 0 ||
-        state.PrevStockPrice < 0)
-        throw RuntimeError(ErrorNumber::InvalidCall, what + " holds a value out of its range");
+    if (const char* fault = outOfRange(state))
+        throw RuntimeError(ErrorNumber::InvalidCall, what + ": " + fault);
     return state;
+}
+
+const char* clsCompany::outOfRange(const SavedState& state) const {
+    const auto priced = [this](std::int32_t price) {
+        return price >= GetMinPrice() && price <= GetMaxPrice();
+    };
+    if (state.HoldStock < 0 || state.HoldStock > share_rule::kHoldCap) return "shares held out of range";
+    if (state.PassagePeriod < 0 || state.PassagePeriod > SponsorPeriod_)
+        return "a contract longer than its period";
+    if (state.DelistTerm < 0 || state.DelistTerm > longestDelistTerm())
+        return "a delisting term out of range";
+    if (state.DelistTerm > 0) {
+        if (state.HoldStock != 0 || state.StockPrice != 0 || state.PrevStockPrice != 0 ||
+            state.AverageStockPrice != 0 || state.PassagePeriod != 0)
+            return "a delisted company with shares, a price or a contract";
+        return nullptr;
+    }
+    if (!priced(state.StockPrice) || !priced(state.PrevStockPrice)) return "a share price out of its range";
+    if (state.HoldStock == 0 ? state.AverageStockPrice != 0 : !priced(state.AverageStockPrice))
+        return "an average price that does not fit the shares held";
+    return nullptr;
 }
 
 void clsCompany::Restore(const SavedState& state) {

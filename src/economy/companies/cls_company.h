@@ -44,15 +44,18 @@ class clsCompany {
     // Company row: CompanyName, Stability, Dependancy, Divvy,
     // StockTreatmentItem, StockTreatmentItemNumber, StockTreatmentNeed,
     // StockPriceInit, SponsorMerit, SponsorData; the texts widened. A short
-    // row, a bad number, no name, a shareholder item without shares per unit
-    // or an initial price below 1 raises the runtime's error.
+    // row, a bad number, no name, a stability outside 1 to 5, a shareholder
+    // item without shares per unit or an initial price below 1 raises the
+    // runtime's error.
     void SetCompanyData(std::string_view row);
     // name:HoldStock:StockPrice:AverageStockPrice:True|False:PassagePeriod:Count:DelistTerm:PrevStockPrice
     std::string GetSaveData() const;
     // The running fields of a save text; part 0, the name, is the manager's.
-    // A short text, a bad number or a value out of its range raises the
-    // runtime's error.
-    static SavedState ReadSaveData(std::string_view text);
+    // A text of other than nine fields, a bad number or a value the game never
+    // gives this company (a price outside its range, shares, a price or a
+    // contract while delisted, an average without shares, a contract longer
+    // than its period) raises the runtime's error.
+    SavedState ReadSaveData(std::string_view text) const;
     void Restore(const SavedState& state);
     void SetSaveData(std::string_view text) { Restore(ReadSaveData(text)); }
     void SetDataInit();
@@ -100,7 +103,16 @@ class clsCompany {
     void SetFluctuation(std::int16_t intFluctuation, const std::string& strBoom);
 
   private:
+    static constexpr std::size_t kSaveFields = 9;
+    // A bankrupt company stays off the market for years x Stability + 24 share-price days.
+    static constexpr std::int16_t kFewestDelistYears = 3;
+    static constexpr std::int16_t kMostDelistYears = 10;
+    static constexpr std::int16_t kDelistBaseTerm = 24;
+
     static std::string GetShopItemText(std::int16_t code);
+    // What is wrong with a saved state for this company; nullptr when nothing.
+    const char* outOfRange(const SavedState& state) const;
+    std::int16_t longestDelistTerm() const;
     std::int32_t GetMaxPrice() const;
     std::int32_t GetMinPrice() const { return StockPriceInit_ / 5; }
     std::int32_t GetHighPrice() const;

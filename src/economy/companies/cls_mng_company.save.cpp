@@ -32,7 +32,7 @@ void clsMngCompany::SetSaveData(std::string_view text) {
             throw RuntimeError(ErrorNumber::InvalidCall, "saved company \"" + name + "\" is not listed");
         if (!named.insert(company).second)
             throw RuntimeError(ErrorNumber::DuplicateKey, "company save names " + name + " twice");
-        staged.push_back({company, clsCompany::ReadSaveData(part)});
+        staged.push_back({company, company->ReadSaveData(part)});
     }
     for (const Saved& saved : staged)
         saved.company->Restore(saved.state);

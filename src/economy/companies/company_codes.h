@@ -51,6 +51,12 @@ inline constexpr std::int16_t kLastCareerLine = 15;
 
 } // namespace sponsor_condition
 
+// A company's Stability in the catalogue.
+namespace company_stability {
+inline constexpr std::int16_t kLowest = 1;
+inline constexpr std::int16_t kHighest = 5;
+} // namespace company_stability
+
 // The share market's limits.
 namespace share_rule {
 

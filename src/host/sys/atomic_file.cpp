@@ -1,7 +1,9 @@
 #include "host/sys/atomic_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <sys/file.h>
@@ -51,13 +53,22 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
 
 } // namespace
 
+void ignoreFileSizeSignal() {
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
+    ignoreFileSizeSignal();
     removeStaleTemporaries(target_);
     std::string name = target_.string() + std::string(kTemporarySuffix) + std::string(kTemporaryTail, 'X');
     std::vector<char> buffer(name.begin(), name.end());
     buffer.push_back('\0');
     fd_ = ::mkstemp(buffer.data());
-    if (fd_ < 0) return;
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
     temporary_ = buffer.data();
     ::flock(fd_, LOCK_EX | LOCK_NB);
     // mkstemp makes the file private; a replaced file gets ordinary permissions.
@@ -77,7 +88,9 @@ bool AtomicFileWriter::write(std::span<const std::uint8_t> bytes) {
         ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            failed_ = true;
+            // A write that takes nothing found no room.
+            if (n == 0) errno = ENOSPC;
+            fail();
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -89,16 +102,21 @@ bool AtomicFileWriter::commit() {
     if (fd_ < 0 || failed_) return false;
     // The file stays open, and so locked, until it has its final name.
     const bool renamed = ::fsync(fd_) == 0 && ::rename(temporary_.c_str(), target_.c_str()) == 0;
-    ::close(fd_);
-    fd_ = -1;
     if (!renamed) {
-        failed_ = true;
+        fail();
         discard();
         return false;
     }
+    ::close(fd_);
+    fd_ = -1;
     temporary_.clear();
     syncFolder(target_);
     return true;
+}
+
+void AtomicFileWriter::fail() {
+    failed_ = true;
+    if (error_ == 0) error_ = errno;
 }
 
 void AtomicFileWriter::discard() {

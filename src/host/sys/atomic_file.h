@@ -12,6 +12,7 @@ namespace host::sys {
 // successful commit removes its temporary file. A writer holds a lock on its
 // temporary file, so the temporary files of a target that nobody holds were
 // left by a writer that was killed: each new writer removes them first.
+// Writers ignore SIGXFSZ (see ignoreFileSizeSignal).
 class AtomicFileWriter {
   public:
     explicit AtomicFileWriter(std::filesystem::path target);
@@ -25,15 +26,24 @@ class AtomicFileWriter {
     bool write(std::span<const std::uint8_t> bytes);
     // Flushes, syncs and renames; False when any step or earlier write failed.
     bool commit();
+    // The errno of the first step that failed; 0 while none has.
+    int error() const { return error_; }
 
   private:
     void discard();
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
+    void fail();
+
     int fd_ = -1;
     bool failed_ = false;
+    int error_ = 0;
 };
+
+// Makes a write past the process's file-size limit fail with EFBIG instead
+// of ending the program with SIGXFSZ, once for the whole process.
+void ignoreFileSizeSignal();
 
 // Writes the whole file through an AtomicFileWriter.
 bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,6 +61,29 @@ std::size_t readAt(int fd, std::uint8_t* out, std::size_t count, off_t offset) {
         done += static_cast<std::size_t>(n);
     }
     return done;
+}
+
+// What an errno of a failed write means to the player.
+std::string writeFailureText(int error) {
+    switch (error) {
+    case EFBIG:
+        return "ファイルが大きすぎます（ファイルサイズの上限を超えます）";
+    case ENOSPC:
+    case EDQUOT:
+        return "ディスクに空きがありません";
+    case EACCES:
+    case EPERM:
+        return "書き込みが許可されていません";
+    case EROFS:
+        return "読み取り専用の場所です";
+    case EISDIR:
+        return "同じ名前のフォルダがあります";
+    case ENOENT:
+    case ENOTDIR:
+        return "フォルダがありません";
+    default:
+        return std::strerror(error);
+    }
 }
 
 bool writeText(const std::string& path, std::string_view text) {
@@ -141,11 +165,14 @@ bool clsFile::APIWriteFileBinary(const std::string& FilePath, std::span<const st
                                  std::int32_t Separater, bool OnEvent) {
     if (Separater < 1)
         throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall, "chunk size below 1");
-    host::sys::AtomicFileWriter writer(resolve(FilePath));
-    if (!writer.isOpen()) {
-        Services().MsgBox(kCannotMakeFile);
+    const std::string path = resolve(FilePath);
+    host::sys::AtomicFileWriter writer(path);
+    writeFailure_.clear();
+    const auto failed = [&] {
+        writeFailure_ = writeFailureText(writer.error()) + ": " + path;
         return false;
-    }
+    };
+    if (!writer.isOpen()) return failed();
     std::int64_t upper = static_cast<std::int64_t>(Bytes.size()) - 1;
     std::int32_t limit = upper < 0 ? 0 : static_cast<std::int32_t>(upper / Separater);
     std::int16_t chunks = host::runtime::saturate16(std::int64_t{limit});
@@ -161,7 +188,8 @@ bool clsFile::APIWriteFileBinary(const std::string& FilePath, std::span<const st
             IOProcess.raise(now, limit);
         }
     }
-    return writer.commit() && ok;
+    if (!ok || !writer.commit()) return failed();
+    return true;
 }
 
 bool clsFile::FileWrite(const std::string& pFilePath, const std::string& pData) {
@@ -203,6 +231,7 @@ bool clsFile::FileWriteAppend(const std::string& pFilePath, const std::string& p
     text += pData + kLineEnd;
     if (blSeparate) text += std::string(39, '-') + kLineEnd;
 
+    host::sys::ignoreFileSizeSignal();
     Descriptor file(::open(resolve(pFilePath).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
     if (!file.valid()) return false;
     auto bytes = bytesOf(text);

@@ -28,8 +28,12 @@ class clsFile {
     std::optional<Bytes> APIReadFileBinary(const std::string& FilePath, std::int32_t Separater,
                                            std::int32_t StartByte, bool OnEvent);
     // StartProcess is raised whatever OnEvent says; IOProcess only with OnEvent.
+    // A failure shows nothing: WriteFailure says why, for the caller's message.
     bool APIWriteFileBinary(const std::string& FilePath, std::span<const std::uint8_t> Bytes,
                             std::int32_t Separater, bool OnEvent);
+    // Why the last APIWriteFileBinary failed, for the player ("ディスクに空きがありません");
+    // "" after a write that succeeded.
+    const std::string& WriteFailure() const { return writeFailure_; }
     // True when no file is left at the path.
     bool FileDelete(const std::string& pFilePath);
     bool IsFile(const std::string& pFilePath);
@@ -48,4 +52,7 @@ class clsFile {
     bool GetTime(const std::string& pFilePath, std::int32_t eFileTime, std::string& strTime);
     // -1 when the file cannot be found.
     std::int32_t FileSize(const std::string& pFilePath);
+
+  private:
+    std::string writeFailure_;
 };

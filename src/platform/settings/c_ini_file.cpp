@@ -8,6 +8,7 @@
 #include "host/text/case.h"
 #include "platform/settings/ini_text.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -36,7 +37,12 @@ std::vector<std::string> snapshot(const host::runtime::Collection<std::string>& 
     return copy;
 }
 
+// The file's text; "" for a missing file and for one above the cap, which
+// is not read.
 std::string readWhole(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > CIniFile::kFileCap) return {};
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }

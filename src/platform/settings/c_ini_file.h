@@ -14,6 +14,10 @@
 // DeleteData or Clear; nothing reaches the file until Save.
 class CIniFile {
   public:
+    // A settings file larger than this is far beyond what the game writes: it
+    // is not read, loads as no section, and saving replaces it.
+    static constexpr std::uintmax_t kFileCap = 1024 * 1024;
+
     // Reads the whole file (a game path); False when it has no section.
     // A section that appears twice is read as one, later keys winning; a line
     // with nothing before its "=" is skipped. Every load starts afresh: no

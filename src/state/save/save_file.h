@@ -13,6 +13,10 @@ inline constexpr std::int32_t kSaveHeaderSize = 150;
 // Reads and writes of a slot go in chunks of this many bytes.
 inline constexpr std::int32_t kSaveChunkSize = 1000;
 inline constexpr std::int16_t kSaveSlotCount = 20;
+// A slot file larger than this is refused before it is read: the largest
+// save the game writes (every item kind at its cap, a full school) is a few
+// hundred kilobytes.
+inline constexpr std::uintmax_t kSaveFileCap = 8 * 1024 * 1024;
 inline constexpr const char* kSaveFolder = "\\Save";
 
 // "\Save\quorvel<index>.sav"; an index outside 1..20 raises the subscript error.

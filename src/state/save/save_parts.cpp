@@ -1,11 +1,11 @@
 #include "state/save/save_parts.h"
 
-#include "host/runtime/strings.h"
+#include <algorithm>
 
 namespace {
 
 constexpr std::string_view kEnding = "Ending";
-constexpr std::string_view kSeparator = ",";
+constexpr char kSeparator = ',';
 
 } // namespace
 
@@ -36,18 +36,22 @@ std::string_view savePartLabel(SavePart part) {
 std::string joinSaveBody(const SaveParts& parts) {
     std::string body;
     for (const std::string& part : parts)
-        body.append(part).append(kSeparator);
+        body.append(part) += kSeparator;
     return body.append(kEnding);
 }
 
 ReadSaveParts splitSaveBody(std::string_view body) {
-    auto pieces = host::runtime::Split(body, kSeparator);
-    if (pieces.size() != kSavePartCount + 1)
-        return {std::nullopt, "データが壊れています（部分の数 " + std::to_string(pieces.size()) +
-                                  "、正しくは " + std::to_string(kSavePartCount + 1) + "）"};
-    if (pieces.back() != kEnding) return {std::nullopt, "データが途中で切れているか、壊れています"};
+    // The separators are counted before any part is copied out.
+    const auto pieces = static_cast<std::size_t>(std::count(body.begin(), body.end(), kSeparator)) + 1;
+    if (pieces != kSavePartCount + 1)
+        return {std::nullopt, "データが壊れています（部分の数 " + std::to_string(pieces) + "、正しくは " +
+                                  std::to_string(kSavePartCount + 1) + "）"};
     SaveParts parts;
-    for (std::size_t i = 0; i < kSavePartCount; ++i)
-        parts[i] = std::move(pieces[i]);
+    for (std::string& part : parts) {
+        const std::size_t end = body.find(kSeparator);
+        part = body.substr(0, end);
+        body.remove_prefix(end + 1);
+    }
+    if (body != kEnding) return {std::nullopt, "データが途中で切れているか、壊れています"};
     return {std::move(parts), ""};
 }

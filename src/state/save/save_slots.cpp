@@ -38,13 +38,18 @@ std::string writeSaveSlot(std::int16_t index, std::string_view header, const Sav
     std::filesystem::create_directories(folder, error);
     if (error) return "フォルダを作れません: " + folder.string() + " (" + error.message() + ")";
     if (!File().APIWriteFileBinary(path, image, kSaveChunkSize, kProgressEvents))
-        return "ファイルを書き込めません: " + host::sys::gamePath(path).string();
+        return "ファイルを書き込めません。" + File().WriteFailure();
     return "";
 }
 
 ReadSaveParts readSaveSlot(std::int16_t index) {
     const std::string path = saveSlotPath(index);
     if (!File().IsFile(path)) return {std::nullopt, "このスロットにセーブデータはありません"};
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(host::sys::gamePath(path), error);
+    if (!error && size > kSaveFileCap)
+        return {std::nullopt, "ファイルが大きすぎます（" + std::to_string(size) + " バイト。セーブデータは " +
+                                  std::to_string(kSaveFileCap) + " バイトまでです）"};
     auto body = File().APIReadFileBinary(path, kSaveChunkSize, kSaveHeaderSize, kProgressEvents);
     if (!body) return {std::nullopt, "ファイルにゲームのデータがありません"};
     return splitSaveBody(readSaveBody(*body));

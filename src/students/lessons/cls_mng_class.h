@@ -16,6 +16,7 @@ class clsMngClass {
     clsMngClass(const clsMngClass&) = delete;
     clsMngClass& operator=(const clsMngClass&) = delete;
 
+    bool HasClass(const std::string& name) const { return classes_.contains(name); }
     const std::string& GetClassPlace(const std::string& name) const;
     std::int16_t GetClassNeedAbility(const std::string& name) const;
     // The lowest ability 1..17 the lesson mainly trains; 0 when none.

@@ -19,7 +19,9 @@ clsMngSchedule::clsMngSchedule() {
 
 void clsMngSchedule::SetSaveData(std::string_view sData) {
     auto parts = host::runtime::Split(sData, "\\");
-    if (parts.size() != SlotCount) return;
+    if (parts.size() != SlotCount)
+        throw RuntimeError(ErrorNumber::InvalidCall, "a timetable of " + std::to_string(parts.size()) +
+                                                         " slots, not " + std::to_string(SlotCount));
     std::vector<clsClassSchedule> parsed(SlotCount);
     for (int slot = 0; slot < SlotCount; ++slot)
         parsed[slot].SetSaveData(parts[slot]);

@@ -22,8 +22,8 @@ class clsMngSchedule {
     clsMngSchedule();
 
     // The forty slot texts joined by "\". A text of any other number of
-    // parts is ignored; a bad slot text fails with the runtime's error and
-    // leaves every slot unchanged.
+    // parts or a bad slot text fails with the runtime's error and leaves
+    // every slot unchanged.
     void SetSaveData(std::string_view sData);
     std::string GetSaveData() const;
 

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,16 @@ class clsMngStudent {
     // Loads all five sections or, when any part of the text is bad, fails
     // with the runtime's error and changes nothing.
     void SetSaveData(std::string_view sData);
+    // The catalogue names the roster refers to: the lessons and class items
+    // of the school's and every student's timetable, the formations and items
+    // of the saved teams and quest teams, the quests of the quest teams.
+    struct SavedNames {
+        std::set<std::string> lessons;
+        std::set<std::string> items;
+        std::set<std::string> formations;
+        std::set<std::string> quests;
+    };
+    SavedNames savedNames() const;
     // Periods 1..4 of every weekday: the default lessons and teachers.
     void ClassInit();
     void SetQuestClear();

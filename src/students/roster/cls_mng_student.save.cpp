@@ -54,9 +54,11 @@ void clsMngStudent::SetSaveData(std::string_view sData) {
         units[i].SetSaveData(unitLines[i]);
 
     std::array<clsClassSchedule, clsMngSchedule::SlotCount> slots;
-    for (std::size_t i = 0; i < slots.size(); ++i)
-        slots[i] = *schedule_[i];
-    const auto slotLines = Split(sections[3], "\r\n", clsMngSchedule::SlotCount);
+    const auto slotLines = Split(sections[3], "\r\n");
+    if (slotLines.size() != slots.size())
+        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                          "the timetable has " + std::to_string(slotLines.size()) +
+                                              " lines, not " + std::to_string(slots.size()));
     for (std::size_t i = 0; i < slotLines.size(); ++i) {
         slots[i].SetSaveData(slotLines[i]);
         // Each line names its own weekday and period; the screens rely on them.
@@ -86,6 +88,34 @@ void clsMngStudent::SetSaveData(std::string_view sData) {
     for (std::size_t i = 0; i < slots.size(); ++i)
         *schedule_[i] = std::move(slots[i]);
     questTeams_ = std::move(questTeams);
+}
+
+clsMngStudent::SavedNames clsMngStudent::savedNames() const {
+    SavedNames names;
+    const auto addNonEmpty = [](std::set<std::string>& to, const std::string& name) {
+        if (!name.empty()) to.insert(name);
+    };
+    const auto addSlot = [&](const clsClassSchedule& slot) {
+        addNonEmpty(names.lessons, slot.ClassName());
+        addNonEmpty(names.items, slot.UseItem());
+    };
+    for (const auto& slot : schedule_)
+        addSlot(*slot);
+    for (const auto& student : students_)
+        for (std::int16_t day = 1; day <= clsMngSchedule::Weekdays; ++day)
+            for (std::int16_t period = 1; period <= clsMngSchedule::Periods; ++period)
+                addSlot(*student->GetClassSchedule(day, period));
+    const auto addTeam = [&](const clsUnitData& team) {
+        addNonEmpty(names.formations, team.LineName());
+        addNonEmpty(names.items, team.ItemName());
+    };
+    for (const clsUnitData& unit : units_)
+        addTeam(unit);
+    for (const clsUnitData& team : questTeams_) {
+        addTeam(team);
+        addNonEmpty(names.quests, team.QuestName());
+    }
+    return names;
 }
 
 std::string clsMngStudent::GetStudentSaveData() const {

@@ -77,41 +77,39 @@ clsSponsorCondition fullSchool(const MasterData& data) {
 
 } // namespace
 
-QUORVEL_DATA_RULE("10 to 20 companies with numbers in their ranges and a merit they can give",
-                  [](const MasterData& data, Findings& findings) {
-                      const auto rows = data.rows(GameDataSection::Companies);
-                      if (rows.size() < 10 || rows.size() > 20)
-                          findings.add(std::to_string(rows.size()) + " companies");
-                      for (const auto& row : rows) {
-                          if (row.size() != 10) {
-                              findings.add("company " + row[0] + ": " + std::to_string(row.size()) +
-                                           " fields");
-                              continue;
-                          }
-                          const std::string name = host::text::toWide(row[0]);
-                          struct Range {
-                              std::size_t field;
-                              long low, high;
-                              const char* what;
-                          };
-                          for (const Range& r :
-                               {Range{1, 1, 5, "stability"}, Range{2, 1, 5, "dependancy"},
-                                Range{3, 0, 10, "dividend"}, Range{7, 100, 100000, "initial price"},
-                                Range{8, 1, 3, "merit"}}) {
-                              const auto v = numberOf(row[r.field]);
-                              if (!v || *v < r.low || *v > r.high)
-                                  findings.add(name + ": " + r.what + " " + row[r.field]);
-                          }
-                          const long merit = numberOf(row[8]).value_or(0);
-                          const long code = numberOf(row[9]).value_or(0);
-                          if (merit == sponsor_merit::kShopItems &&
-                              (code < sponsor_merit::kFirstShopCode || code > sponsor_merit::kLastShopCode ||
-                               code == sponsor_merit::kPermanentStockBit))
-                              findings.add(name + ": shop code " + row[9] + " is no sponsor shop code");
-                          if (merit != sponsor_merit::kShopItems && (code < 1 || code > 50))
-                              findings.add(name + ": discount " + row[9] + "%");
-                      }
-                  });
+QUORVEL_DATA_RULE(
+    "10 to 20 companies with numbers in their ranges and a merit they can give",
+    [](const MasterData& data, Findings& findings) {
+        const auto rows = data.rows(GameDataSection::Companies);
+        if (rows.size() < 10 || rows.size() > 20) findings.add(std::to_string(rows.size()) + " companies");
+        for (const auto& row : rows) {
+            if (row.size() != 10) {
+                findings.add("company " + row[0] + ": " + std::to_string(row.size()) + " fields");
+                continue;
+            }
+            const std::string name = host::text::toWide(row[0]);
+            struct Range {
+                std::size_t field;
+                long low, high;
+                const char* what;
+            };
+            for (const Range& r :
+                 {Range{1, company_stability::kLowest, company_stability::kHighest, "stability"},
+                  Range{2, 1, 5, "dependancy"}, Range{3, 0, 10, "dividend"},
+                  Range{7, 100, 100000, "initial price"}, Range{8, 1, 3, "merit"}}) {
+                const auto v = numberOf(row[r.field]);
+                if (!v || *v < r.low || *v > r.high) findings.add(name + ": " + r.what + " " + row[r.field]);
+            }
+            const long merit = numberOf(row[8]).value_or(0);
+            const long code = numberOf(row[9]).value_or(0);
+            if (merit == sponsor_merit::kShopItems &&
+                (code < sponsor_merit::kFirstShopCode || code > sponsor_merit::kLastShopCode ||
+                 code == sponsor_merit::kPermanentStockBit))
+                findings.add(name + ": shop code " + row[9] + " is no sponsor shop code");
+            if (merit != sponsor_merit::kShopItems && (code < 1 || code > 50))
+                findings.add(name + ": discount " + row[9] + "%");
+        }
+    });
 
 QUORVEL_DATA_RULE("merits 1 to 3 and condition kinds 1 to 8 are all used, one sponsor row a company",
                   [](const MasterData& data, Findings& findings) {
@@ -140,9 +138,11 @@ QUORVEL_DATA_RULE("a school can meet every sponsor condition, and a new school s
                       if (!companies) return;
                       const clsSponsorCondition full = fullSchool(data);
                       std::string saved;
-                      for (const clsCompany& c : companies->Companies())
+                      for (const clsCompany& c : companies->Companies()) {
+                          const std::string price = std::to_string(c.GetStockPriceInit());
                           saved += c.CompanyName() + ":" + std::to_string(share_rule::kHoldCap) + ":" +
-                                   std::to_string(c.GetStockPriceInit()) + ":1:False:0:0:0:1;";
+                                   price + ":" + price + ":False:0:0:0:" + price + ";";
+                      }
                       companies->SetSaveData(saved);
                       for (const clsCompany& c : companies->Companies()) {
                           if (!c.SponsorCondition(full))

@@ -329,4 +329,64 @@ TEST_F(Company, ASaveRestoresTheRunningFieldsOrIsRefusedWhole) {
     EXPECT_EQ(company.GetSaveData(), "テスト商会:0:1000:0:False:0:0:0:1000");
 }
 
+// A save may hold only what the game gives this company: prices 200..5000,
+// a contract of at most 3 years, a delisting term of at most 10 x 3 + 24
+// days during which nothing is held, priced or contracted.
+TEST_F(Company, ASaveOutsideWhatTheGameGivesThisCompanyIsRefused) {
+    struct Case {
+        const char* name;
+        const char* text;
+        bool loads;
+    };
+    const Case cases[] = {
+        {.name = "lowest prices", .text = "テスト商会:100:200:200:False:3:0:0:200", .loads = true},
+        {.name = "highest prices", .text = "テスト商会:100:5000:5000:False:0:0:0:5000", .loads = true},
+        {.name = "longest delisting", .text = "テスト商会:0:0:0:False:0:0:54:0", .loads = true},
+        {.name = "listed at price 0", .text = "テスト商会:100:0:0:False:0:0:0:1000", .loads = false},
+        {.name = "price below its range", .text = "テスト商会:0:199:0:False:0:0:0:1000", .loads = false},
+        {.name = "price far above its range",
+         .text = "テスト商会:100:2000000000:1000:False:0:0:0:1000",
+         .loads = false},
+        {.name = "previous price out of range",
+         .text = "テスト商会:0:1000:0:False:0:0:0:5001",
+         .loads = false},
+        {.name = "average out of range", .text = "テスト商会:10:1000:9000:False:0:0:0:1000", .loads = false},
+        {.name = "average without shares", .text = "テスト商会:0:1000:950:False:0:0:0:1000", .loads = false},
+        {.name = "shares without an average",
+         .text = "テスト商会:10:1000:0:False:0:0:0:1000",
+         .loads = false},
+        {.name = "contract longer than its period",
+         .text = "テスト商会:0:1000:0:False:4:0:0:1000",
+         .loads = false},
+        {.name = "delisting too long", .text = "テスト商会:0:0:0:False:0:0:55:0", .loads = false},
+        {.name = "delisted with shares", .text = "テスト商会:10:0:1000:False:0:0:30:0", .loads = false},
+        {.name = "delisted with a price", .text = "テスト商会:0:1000:0:False:0:0:30:1000", .loads = false},
+        {.name = "delisted with a contract", .text = "テスト商会:0:0:0:False:2:0:30:0", .loads = false},
+        {.name = "an extra field", .text = "テスト商会:0:1000:0:False:0:0:0:1000:7", .loads = false},
+    };
+    const std::string before = "テスト商会:40:1200:950:True:2:7:0:1250";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        company.SetSaveData(before);
+        EXPECT_EQ(!errorOf([&] { company.SetSaveData(c.text); }), c.loads);
+        EXPECT_EQ(company.GetSaveData(), c.loads ? c.text : before);
+    }
+}
+
+TEST(CompanyRow, AStabilityOutsideOneToFiveIsRefused) {
+    struct Case {
+        const char* stability;
+        bool loads;
+    };
+    for (const Case& c :
+         {Case{"1", true}, Case{"5", true}, Case{"0", false}, Case{"6", false}, Case{"-20", false}}) {
+        clsCompany company;
+        EXPECT_EQ(!errorOf([&] {
+            company.SetCompanyData(std::string("商会,") + c.stability + ",2,3,,0,0,1000,1,3");
+        }),
+                  c.loads)
+            << c.stability;
+    }
+}
+
 } // namespace

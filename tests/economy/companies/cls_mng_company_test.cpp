@@ -210,7 +210,7 @@ TEST_F(CompanyManager, AtMostFourOffersAreDrawnAmongListedCompaniesWithoutAContr
     // Rank 1, no shares of the bank, three contracts and one failed company: one is left.
     school.Rank = 1;
     manager.SetSaveData(part("ガンマ銀行", 0, 2000) + ";" + part("アルファ商会", 0, 1000, 2) + ";" +
-                        part("デルタ牧場", 0, 500, 1) + ";" + part("ゼータ鉱山", 0, 1500, 0, 30) + ";" +
+                        part("デルタ牧場", 0, 500, 1) + ";" + part("ゼータ鉱山", 0, 0, 0, 30) + ";" +
                         part("ベータ工房", 0, 800, 1));
     script({{1, 1, 1}});
     offers = manager.GetEnableSponsor(school);
@@ -257,7 +257,7 @@ TEST_F(CompanyManager, RunningContractsGiveTheirMeritsMoneyAndTips) {
 TEST_F(CompanyManager, TheMarketListsListedCompaniesWithTheirTipsAndMoves) {
     manager.SetSaveData(part("アルファ商会", 20, 1100, 0, 0, 1000) + ";" +
                         part("ベータ工房", 0, 700, 0, 0, 800) + ";" + part("ガンマ銀行", 0, 0, 0, 40, 0) +
-                        ";" + part("デルタ牧場", 100, 1000000));
+                        ";" + part("デルタ牧場", 100, 1000));
     const auto rows = manager.GetCompanyStockData();
     EXPECT_EQ(rows.count(), 5);
     EXPECT_FALSE(rows.contains("ガンマ銀行"));
@@ -276,7 +276,13 @@ TEST_F(CompanyManager, TheMarketListsListedCompaniesWithTheirTipsAndMoves) {
     EXPECT_EQ(name, "アルファ商会");
     EXPECT_EQ(manager.GetMaxFall(name), -100);
     EXPECT_EQ(name, "ベータ工房");
-    EXPECT_EQ(manager.GetTotalStockPrice(), 99999999);
+    EXPECT_EQ(manager.GetTotalStockPrice(), 20 * 1100 + 100 * 1000);
+
+    // The value of all held shares is shown at most as 99999999.
+    clsMngCompany rich;
+    rich.SetCompanyData("大金商会,3,2,3,,0,0,250000,1,3");
+    rich.SetSaveData("大金商会:100:1250000:1000000:False:0:0:0:1250000");
+    EXPECT_EQ(rich.GetTotalStockPrice(), 99999999);
 }
 
 TEST_F(CompanyManager, ASaveRestoresEveryCompanyOrIsRefusedWhole) {

@@ -239,3 +239,30 @@ TEST_F(IniFile, EveryLoadStartsAfresh) {
     EXPECT_EQ(file(), "[Setting]\r\nTop=5\r\nNew=6\r\n");
     EXPECT_EQ(list(ini.Keys()), (std::vector<std::string>{"Top", "New"}));
 }
+
+// A file far larger than the game writes is not read at all: it loads as no
+// section, and saving puts the game's own settings in its place.
+TEST_F(IniFile, AFileAboveTheCapIsNotReadAndSavingReplacesIt) {
+    const std::string head = "[Setting]\r\nTop=7\r\n";
+    struct Case {
+        const char* name;
+        std::uintmax_t size;
+        bool loads;
+    };
+    const Case cases[] = {
+        {.name = "at the cap", .size = CIniFile::kFileCap, .loads = true},
+        {.name = "a byte above", .size = CIniFile::kFileCap + 1, .loads = false},
+        {.name = "32 MB of line ends", .size = 32u << 20, .loads = false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        put(head + std::string(c.size - head.size(), '\n'));
+        EXPECT_EQ(ini.Load("\\quorvel.ini"), c.loads);
+        EXPECT_EQ(ini.IsSection("Setting"), c.loads);
+        if (c.loads) continue;
+        ini.NowSection("Setting");
+        ini.Data("Top", "3");
+        ASSERT_TRUE(ini.Save("Setting"));
+        EXPECT_EQ(file(), "[Setting]\r\nTop=3\r\n");
+    }
+}

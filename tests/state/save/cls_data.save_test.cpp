@@ -230,12 +230,16 @@ TEST_F(RefusedLoads, FuzzedSavesAreRefusedOrLoadedWhole) {
             continue;
         }
         // A mutation the managers accept is a game of its own: it loaded
-        // whole, so it saves back to what it loaded.
+        // whole, so it saves back to what it loaded, and its next days pass.
         ++loaded;
         const SaveParts accepted = partsOf(running.data);
         ASSERT_TRUE(running.data.SaveSaveData(4));
         ASSERT_TRUE(running.data.LoadSaveData(4));
         ASSERT_EQ(partsOf(running.data), accepted) << "round " << round;
+        daytest::DayGame player;
+        ASSERT_TRUE(player.data().LoadSaveData(4)) << "round " << round;
+        for (int day = 1; day <= 8; ++day)
+            ASSERT_NO_THROW(player.data().DateForword(1)) << "round " << round << ", day " << day;
         ASSERT_TRUE(running.data.LoadSaveData(3));
         ASSERT_EQ(partsOf(running.data), runningParts);
         events.heard.clear();
@@ -243,6 +247,96 @@ TEST_F(RefusedLoads, FuzzedSavesAreRefusedOrLoadedWhole) {
     EXPECT_GT(refused, 60);
     RecordProperty("refused", refused);
     RecordProperty("loaded", loaded);
+}
+
+// A name the catalogue lacks would load and then stop every day that needs
+// it: the load is refused whole, naming the part and the name.
+TEST_F(RefusedLoads, ANameTheCatalogueLacksIsRefusedNamingIt) {
+    using host::runtime::Join;
+    using host::runtime::Split;
+    const auto sections = Split(partOf(goodParts, SavePart::Student), "/");
+    const auto students = Split(sections[0], "\r\n");
+    const std::string member = Split(students[0], "@")[0];
+    const auto withSection = [&](std::size_t index, const std::string& text) {
+        auto all = sections;
+        all[index] = text;
+        return Join(all, "/");
+    };
+    const auto withField = [](const std::string& slot, std::size_t field, const std::string& value) {
+        auto fields = Split(slot, ";");
+        fields[field] = value;
+        return Join(fields, ";");
+    };
+    // The school timetable with its first slot's field changed.
+    const auto schoolSlot = [&](std::size_t field, const std::string& value) {
+        auto lines = Split(sections[3], "\r\n");
+        lines[0] = withField(lines[0], field, value);
+        return withSection(3, Join(lines, "\r\n"));
+    };
+    // The first student's own timetable with its first slot's field changed.
+    const auto studentSlot = [&](std::size_t field, const std::string& value) {
+        auto records = students;
+        auto fields = Split(records[0], "@");
+        auto slots = Split(fields[17], "\\");
+        slots[0] = withField(slots[0], field, value);
+        fields[17] = Join(slots, "\\");
+        records[0] = Join(fields, "@");
+        return withSection(0, Join(records, "\r\n"));
+    };
+    const auto savedTeam = [&](const std::string& team) {
+        auto lines = Split(sections[2], "\r\n");
+        lines[0] = team;
+        return withSection(2, Join(lines, "\r\n"));
+    };
+    struct Case {
+        const char* name;
+        std::string student;
+        const char* named;
+    };
+    const Case cases[] = {
+        {.name = "a school lesson", .student = schoolSlot(2, "走るこみ"), .named = "授業「走るこみ」"},
+        {.name = "a school class item",
+         .student = schoolSlot(4, "幻の木刀"),
+         .named = "アイテム「幻の木刀」"},
+        {.name = "a student's lesson", .student = studentSlot(2, "走るこみ"), .named = "授業「走るこみ」"},
+        {.name = "a saved team's formation",
+         .student = savedTeam(member + ":::::幻の陣形::"),
+         .named = "陣形「幻の陣形」"},
+        {.name = "a saved team's item",
+         .student = savedTeam(member + ":::::突破陣::幻の薬"),
+         .named = "アイテム「幻の薬」"},
+        {.name = "a quest team's quest",
+         .student = withSection(4, member + ":::::突破陣:幻のクエスト:"),
+         .named = "クエスト「幻のクエスト」"},
+        {.name = "a quest team's formation",
+         .student = withSection(4, member + ":::::幻の陣形:迷い猫探し:"),
+         .named = "陣形「幻の陣形」"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SaveParts parts = goodParts;
+        partOf(parts, SavePart::Student) = c.student;
+        ASSERT_EQ(writeSaveSlot(2, header, parts), "");
+        EXPECT_TRUE(refusedWithTheGameUnchanged());
+        EXPECT_NE(lastMessage().find("「生徒」"), std::string::npos) << lastMessage();
+        EXPECT_NE(lastMessage().find(c.named), std::string::npos) << lastMessage();
+    }
+    // The same texts with known names load.
+    SaveParts parts = goodParts;
+    partOf(parts, SavePart::Student) = withSection(4, member + ":::::突破陣:迷い猫探し:");
+    ASSERT_EQ(writeSaveSlot(2, header, parts), "");
+    EXPECT_TRUE(running.data.LoadSaveData(2)) << lastMessage();
+}
+
+// A save that cannot be written is reported once, saying why.
+TEST_F(SavedGames, AFailedSaveIsReportedOnceSayingWhy) {
+    LoadedFacade game;
+    game.data.TestPlay();
+    std::filesystem::create_directories(slotFile(1) / "inside");
+    EXPECT_FALSE(game.data.SaveSaveData(1));
+    ASSERT_EQ(game.services->messages().size(), 1u);
+    EXPECT_NE(game.services->messages()[0].text.find("同じ名前のフォルダがあります"), std::string::npos)
+        << game.services->messages()[0].text;
 }
 
 // The master data on disk changed since start-up: the staged game takes an

@@ -92,6 +92,7 @@ TEST(SaveBody, OnlyNinePartsAndEndingMakeABody) {
         {.name = "a comma too many", .body = "a,b,,,,,,,,,Ending", .reads = false},
         {.name = "something after Ending", .body = good + "x", .reads = false},
         {.name = "empty", .body = "", .reads = false},
+        {.name = "8 MB of commas", .body = std::string(8u << 20, ','), .reads = false},
     };
     for (const auto& c : cases) {
         const auto read = splitSaveBody(c.body);

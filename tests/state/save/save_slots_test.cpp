@@ -13,6 +13,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <sys/resource.h>
@@ -93,22 +94,47 @@ TEST_F(SaveSlots, SaveMakesTheFolderAndLoadsBackTheNineParts) {
     EXPECT_TRUE(silent->messages().empty());
 }
 
-TEST_F(SaveSlots, AFailedSaveKeepsTheOldFile) {
+TEST_F(SaveSlots, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        const char* why;
+    };
+    const Case cases[] = {
+        {.name = "a folder in the slot's place",
+         .arrange = [&] { fs::create_directories(slotFile(6) / "inside"); },
+         .why = "同じ名前のフォルダがあります"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        const std::string failed = writeSaveSlot(6, kHeader, partsWith("new"));
+        EXPECT_NE(failed.find(c.why), std::string::npos) << failed;
+        EXPECT_NE(failed.find("quorvel6.sav"), std::string::npos) << failed;
+        EXPECT_TRUE(fs::is_directory(slotFile(6) / "inside"));
+        EXPECT_TRUE(silent->messages().empty());
+    }
+}
+
+// Past the process's file-size limit the save fails and says so; the
+// program goes on (SIGXFSZ would end it) and the old save stays.
+TEST_F(SaveSlots, ASaveBeyondTheFileSizeLimitFailsInsteadOfEndingTheProgram) {
     ASSERT_EQ(writeSaveSlot(5, kHeader, partsWith("old")), "");
     const auto old = bytesOf(slotFile(5));
 
-    // A file too large for the process's limit: the write fails part way.
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string failed = writeSaveSlot(5, kHeader, partsWith(std::string(5000, 'n')));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_NE(failed, "");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        rlimit small{};
+        ::getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 4000;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const std::string failed = writeSaveSlot(5, kHeader, partsWith(std::string(5000, 'n')));
+        ::_exit(failed.find("ファイルが大きすぎます") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "the failure did not say why";
     EXPECT_EQ(bytesOf(slotFile(5)), old);
     EXPECT_EQ(filesInSaveFolder(), 1u);
 }
@@ -118,6 +144,34 @@ TEST_F(SaveSlots, AFolderThatCannotBeMadeIsReported) {
     const std::string failed = writeSaveSlot(1, kHeader, partsWith("x"));
     EXPECT_NE(failed, "");
     EXPECT_NE(saveFailureMessage(1, failed).find("スロット1"), std::string::npos);
+}
+
+// A slot file above the cap is refused by its size before it is read.
+TEST_F(SaveSlots, ASlotFileAboveTheCapIsRefusedUnread) {
+    struct Case {
+        const char* name;
+        std::uintmax_t size;
+        bool tooLarge;
+    };
+    const Case cases[] = {
+        {.name = "at the cap", .size = kSaveFileCap, .tooLarge = false},
+        {.name = "a byte above", .size = kSaveFileCap + 1, .tooLarge = true},
+        {.name = "128 MB", .size = 128u << 20, .tooLarge = true},
+    };
+    fs::create_directories(folder / "Save");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(slotFile(2));
+        std::ofstream(slotFile(2), std::ios::binary).close();
+        fs::resize_file(slotFile(2), c.size);
+        std::size_t started = 0;
+        const auto token = File().StartProcess.subscribe([&](std::int16_t&) { ++started; });
+        const auto read = readSaveSlot(2);
+        File().StartProcess.unsubscribe(token);
+        EXPECT_FALSE(read.parts);
+        EXPECT_EQ(read.error.find("ファイルが大きすぎます") != std::string::npos, c.tooLarge) << read.error;
+        EXPECT_EQ(started, c.tooLarge ? 0u : 1u);
+    }
 }
 
 TEST_F(SaveSlots, ReadingADamagedSlotFailsWithAReason) {

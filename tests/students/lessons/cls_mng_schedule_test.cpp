@@ -99,7 +99,7 @@ TEST(WeeklyTimetable, NewTimetableSavesFortyNumberedSlots) {
     EXPECT_EQ(text, Join(freshSlots(), "\\"));
 }
 
-TEST(WeeklyTimetable, OnlyExactlyFortyPartsLoad) {
+TEST(WeeklyTimetable, OnlyExactlyFortyPartsLoadAndOtherCountsAreRefused) {
     auto slots = freshSlots();
     slots[0] = "1;1;剣術基礎;ダンテ;木刀;1;";
     slots[39] = "5;8;弓術;リン;;2;";
@@ -111,14 +111,13 @@ TEST(WeeklyTimetable, OnlyExactlyFortyPartsLoad) {
     more.push_back("5;8;;;;0;");
     for (const auto& text : {Join(less, "\\"), Join(more, "\\"), std::string()}) {
         clsMngSchedule schedule;
-        const std::string before = schedule.GetSaveData();
-        schedule.SetSaveData(text);
-        EXPECT_EQ(schedule.GetSaveData(), before);
+        schedule.SetSaveData(forty);
+        EXPECT_EQ(errorOf([&] { schedule.SetSaveData(text); }), ErrorNumber::InvalidCall);
+        EXPECT_EQ(schedule.GetSaveData(), forty);
     }
 
     clsMngSchedule schedule;
     schedule.SetSaveData(forty);
-    EXPECT_EQ(schedule.GetSaveData(), forty);
     EXPECT_EQ(schedule.GetClassSchedule(1, 1)->UseItem(), "木刀");
     EXPECT_EQ(schedule.GetClassSchedule(5, 8)->ClassType(), 2);
 

@@ -102,21 +102,24 @@ TEST_F(RosterSave, QuestSectionsBeginningWithNodaLoadNoTeam) {
     }
 }
 
-TEST_F(RosterSave, AShortTimetableChangesOnlyTheSlotsItHas) {
-    auto sections = Split(manager.GetSaveData(), "/");
-    sections[3] = "1;1;走りこみ;シオドア;;2;\r\n1;2;;;;3;";
-    manager.SetSaveData(Join(sections, "/"));
-    auto want = Split(defaultTimetable(), "\r\n");
-    want[0] = "1;1;走りこみ;シオドア;;2;";
-    want[1] = "1;2;;;;3;";
-    EXPECT_EQ(Split(manager.GetSaveData(), "/")[3], Join(want, "\r\n"));
-}
-
 TEST_F(RosterSave, ABadTextFailsAndChangesNothing) {
     auto with = [](int section, std::string text) {
         auto sections = Split(fullText(), "/");
         sections[static_cast<std::size_t>(section)] = std::move(text);
         return Join(sections, "/");
+    };
+    // The default timetable with lines replaced, dropped ("") or added at the end.
+    auto timetable = [](std::vector<std::pair<std::size_t, std::string>> lines) {
+        auto all = Split(defaultTimetable(), "\r\n");
+        for (auto& [index, line] : lines) {
+            if (index >= all.size())
+                all.push_back(std::move(line));
+            else if (line.empty())
+                all.erase(all.begin() + static_cast<std::ptrdiff_t>(index));
+            else
+                all[index] = std::move(line);
+        }
+        return Join(all, "\r\n");
     };
     struct {
         std::string text;
@@ -131,11 +134,17 @@ TEST_F(RosterSave, ABadTextFailsAndChangesNothing) {
         {with(1, graduateLine("ハル", 16) + "\r\n" + graduateLine("ハル", 1)),
          host::runtime::ErrorNumber::DuplicateKey},
         {with(1, "ハル;x;1;騎士;1;0;1;1;1"), host::runtime::ErrorNumber::TypeMismatch},
-        {with(3, "1;x;;;;1;"), host::runtime::ErrorNumber::TypeMismatch},
-        {with(3, "1;1;;;;1;\r\n1;3;;;;1;"),
+        {with(3, timetable({{0, "1;x;;;;1;"}})), host::runtime::ErrorNumber::TypeMismatch},
+        {with(3, timetable({{1, "1;3;;;;1;"}})),
          host::runtime::ErrorNumber::InvalidCall}, // the second line's place
-        {with(3, "2;1;;;;1;"), host::runtime::ErrorNumber::InvalidCall},
-        {with(3, "1;9;;;;1;"), host::runtime::ErrorNumber::InvalidCall},
+        {with(3, timetable({{0, "2;1;;;;1;"}})), host::runtime::ErrorNumber::InvalidCall},
+        {with(3, timetable({{0, "1;9;;;;1;"}})), host::runtime::ErrorNumber::InvalidCall},
+        // Every slot is in the text: a short one would keep slots of the game loaded before.
+        {with(3, timetable({{0, "1;1;走りこみ;シオドア;;2;"}, {39, ""}})),
+         host::runtime::ErrorNumber::InvalidCall},
+        {with(3, "1;1;走りこみ;シオドア;;2;\r\n1;2;;;;3;"), host::runtime::ErrorNumber::InvalidCall},
+        {with(3, timetable({{40, "5;8;;;;0;"}})), host::runtime::ErrorNumber::InvalidCall},
+        {with(3, ""), host::runtime::ErrorNumber::InvalidCall},
         {with(4, "nod"), host::runtime::ErrorNumber::SubscriptOutOfRange},
         {with(4, "ユキ::::::薬草採取:\r\nアキ::::::薬草採取:"), host::runtime::ErrorNumber::DuplicateKey},
     };

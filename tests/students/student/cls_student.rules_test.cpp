@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using studentstest::abilityText;
+using studentstest::blankTimetable;
 using studentstest::drawFor;
 using studentstest::Reports;
 
@@ -77,7 +78,7 @@ TEST_F(StudentRules, ConditionWalksOneWayUntilItTurns) {
     for (const auto& c : cases) {
         student.SetSaveData("ガク@15@1@1@早熟1@農民@" + std::to_string(c.condition) + "@0@0@0@0@0@False@0@" +
                             (c.improving ? "True" : "False") + "@" + std::to_string(skillBits(c.skills)) +
-                            "@" + abilityText({}) + "@");
+                            "@" + abilityText({}) + "@" + blankTimetable());
         silent->scriptDraws({drawFor(0, 100, c.r)});
         student.ForwordDay(true);
         EXPECT_EQ(student.Condition(), c.want) << c.condition << " r=" << c.r;
@@ -228,7 +229,7 @@ TEST_F(StudentRules, MedicineWorksUntilTheToleranceIsReached) {
 
     ScopedSilentServices quiet;
     student.SetSaveData("ガク@15@1@1@早熟1@農民@3@10@50@0@50@0@False@0@False@" + std::to_string(bit(2)) +
-                        "@" + abilityText({{1, 1, 10}}) + "@");
+                        "@" + abilityText({{1, 1, 10}}) + "@" + blankTimetable());
     Reports reports(student);
     student.UseConsumeItem(item);
     EXPECT_EQ(student.GetStudentData(4, 2), 30);
