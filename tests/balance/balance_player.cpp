@@ -62,6 +62,7 @@ BalanceRun BalancePlayer::play(int years) {
     run_.rankAtStart = data_.GetRankAsNumber();
     run_.moneyAtStart = data_.GetMoney();
     run_.levelAtStart = meanLevel();
+    readTimetable();
 
     std::int16_t rank = run_.rankAtStart;
     while (yearsDone_ < years) {
@@ -166,21 +167,49 @@ void BalancePlayer::bookLessons(const std::vector<std::string>& lessons) {
                 bestAbility = CInt(row.Data(4));
                 best = row.Data(1);
             }
-            if (best.empty()) return;
-            const auto slot = static_cast<std::int16_t>(weekday * clsMngSchedule::Periods + period);
-            data_.SetClassTypeAsNumber(slot, clsClassSchedule::WholeClass, lesson, best, "");
+            if (best.empty()) return applyTimetable();
+            timetable_[static_cast<std::size_t>(weekday * clsMngSchedule::Periods + period)] = {
+                clsClassSchedule::WholeClass, lesson, best};
         }
     }
+    applyTimetable();
 }
 
 void BalancePlayer::cancelLessonsWithoutTeacher() {
+    for (std::int16_t slot = 0; slot < clsMngSchedule::SlotCount; ++slot)
+        if (!data_.CheckContractTeacher(timetable_[static_cast<std::size_t>(slot)].teacher))
+            timetable_[static_cast<std::size_t>(slot)] = {clsClassSchedule::NoLesson, "", ""};
+    applyTimetable();
+}
+
+void BalancePlayer::readTimetable() {
     const std::vector<std::string> names = studentNames();
-    if (names.empty()) return;
     for (std::int16_t slot = 0; slot < clsMngSchedule::SlotCount; ++slot) {
-        const std::string teacher = data_.GetSchedule(names.front(), slot)->ClassTeacher();
-        if (!data_.CheckContractTeacher(teacher))
-            data_.SetClassTypeAsNumber(slot, clsClassSchedule::NoLesson, "", "", "");
+        Slot& mine = timetable_[static_cast<std::size_t>(slot)];
+        mine.type = data_.GetClassTypeAsNumber(slot);
+        if (names.empty()) continue;
+        const std::shared_ptr<clsClassSchedule> record = data_.GetSchedule(names.front(), slot);
+        mine.lesson = record->ClassName();
+        mine.teacher = record->ClassTeacher();
     }
+}
+
+void BalancePlayer::applyTimetable() {
+    const std::vector<std::string> names = studentNames();
+    host::runtime::Collection<std::shared_ptr<clsClassSchedule>> records;
+    for (std::int16_t slot = 0; slot < clsMngSchedule::SlotCount; ++slot) {
+        const Slot& mine = timetable_[static_cast<std::size_t>(slot)];
+        data_.SetClassTypeAsNumber(slot, mine.type, mine.lesson, mine.teacher, "");
+        auto record = std::make_shared<clsClassSchedule>();
+        record->DayofWeek(static_cast<std::int16_t>(slot / clsMngSchedule::Periods + 1));
+        record->Number(static_cast<std::int16_t>(slot % clsMngSchedule::Periods + 1));
+        record->ClassType(mine.type);
+        record->ClassName(mine.lesson);
+        record->ClassTeacher(mine.teacher);
+        for (const std::string& name : names)
+            records.add(record, name + ":" + std::to_string(slot));
+    }
+    data_.SetStudentSchedule(records);
 }
 
 std::vector<BalancePlayer::Lesson> BalancePlayer::bookableLessons() const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "balance/balance_game.h"
+#include "students/lessons/cls_mng_schedule.h"
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -86,7 +88,12 @@ class BalancePlayer {
     double meanLevel() const;
     void countInjured();
     void noteQuestRanks();
+    // The periods whose teacher left become no-lesson periods.
     void cancelLessonsWithoutTeacher();
+    // The school timetable as the game holds it, and given to every student
+    // as the timetable screen's confirmation does.
+    void readTimetable();
+    void applyTimetable();
     int schoolYear() const { return yearsDone_ + 1; }
 
     BalanceGame& game_;
@@ -94,4 +101,10 @@ class BalancePlayer {
     BalanceRun run_;
     std::vector<std::string> firstStudents_;
     int yearsDone_ = 0;
+    struct Slot {
+        std::int32_t type = 0;
+        std::string lesson;
+        std::string teacher;
+    };
+    std::array<Slot, clsMngSchedule::SlotCount> timetable_;
 };
