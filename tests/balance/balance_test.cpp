@@ -26,6 +26,23 @@ TEST(Balance, StrategiesOverSeveralYears) {
         playSeeds("reckless", maker<RecklessPlayer>(), kSeeds, kYears),
     };
     std::cout << balanceTable(strategies);
+    const StrategyRuns& idle = strategies[0];
+    const StrategyRuns& reckless = strategies[2];
+
+    // The starting timetable keeps the first year's students.
+    EXPECT_LE(idle.mean([](const BalanceRun& r) { return r.withdrawnFirstYear; }), 1.0);
+    // A school left alone never gets stuck, even after its teachers leave,
+    // and it fails slowly: it wins nothing and earns nothing.
+    for (const BalanceRun& run : idle.runs) {
+        EXPECT_FALSE(run.stuck) << "stuck after " << run.daysPlayed << " days";
+        EXPECT_EQ(run.tournamentsWon, 0);
+        EXPECT_LE(run.moneyAtEnd, run.moneyAtStart);
+    }
+    // Lessons beyond the students and the hardest quests win nothing.
+    for (const BalanceRun& run : reckless.runs) {
+        EXPECT_EQ(run.tournamentsWon, 0);
+        EXPECT_EQ(run.questsWon, 0);
+    }
 }
 
 } // namespace
