@@ -55,9 +55,12 @@ bool clsMngSchedule::CheckClass(std::int16_t ClassNum,
                                 const host::runtime::Collection<clsGetGridData>& clItem) {
     if (ClassNum > Periods)
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange, "period " + std::to_string(ClassNum));
+    // With no teacher under contract nothing is taught, and the days go on.
+    if (clTeacher.empty()) return true;
     for (std::int16_t day = 1; day <= Weekdays; ++day) {
         for (std::int16_t period = 1; period <= ClassNum; ++period) {
             auto& slot = *slots_[slotIndex(day, period)];
+            if (slot.ClassType() == clsClassSchedule::NoLesson) continue;
             if (slot.ClassTeacher().empty() || slot.ClassName().empty() ||
                 !IsTeacherListed(clTeacher, slot.ClassTeacher()))
                 return false;

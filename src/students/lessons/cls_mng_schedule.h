@@ -32,8 +32,9 @@ class clsMngSchedule {
     // names stay.
     void ClearSchedule();
     // Before a month of lessons: every period 1..ClassNum of every weekday
-    // booked with a lesson and a contracted teacher. A booked item that is no
-    // longer held is dropped on the way. ClassNum above 8 raises the
+    // booked with a lesson and a contracted teacher, or marked no-lesson; with
+    // no teacher under contract at all it passes (nothing is taught). A
+    // booked item that is no longer held is dropped on the way. ClassNum above 8 raises the
     // subscript error.
     bool CheckClass(std::int16_t ClassNum, const host::runtime::Collection<clsPassageData>& clTeacher,
                     const host::runtime::Collection<clsGetGridData>& clItem);

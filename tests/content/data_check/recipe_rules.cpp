@@ -4,6 +4,7 @@
 
 #include "host/text/width.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -110,4 +111,35 @@ QUORVEL_DATA_RULE("every recipe is offered at its rank and processed from exactl
                                   findings.add(what + "materials left after processing");
                           }
                       });
+                  });
+
+// With materials bought in a shop, processing never makes money on its own:
+// the cheapest shop prices plus the fee reach the product's sale price.
+QUORVEL_DATA_RULE("every recipe costs at least its product's sale price with shop-bought materials",
+                  [](const MasterData& data, Findings& findings) {
+                      std::map<std::string, long> shopPrice;
+                      for (const auto& row : data.rows(GameDataSection::ItemShop)) {
+                          if (row.size() < 3) continue;
+                          const std::string item = host::text::toWide(row[1]);
+                          const long price = numberOf(row[2]).value_or(0);
+                          auto [at, added] = shopPrice.try_emplace(item, price);
+                          if (!added && price < at->second) at->second = price;
+                      }
+                      std::map<std::string, long> salePrice;
+                      for (const auto& row : data.rows(GameDataSection::Items))
+                          if (row.size() > 6)
+                              salePrice[host::text::toWide(row[0])] = numberOf(row[6]).value_or(0);
+                      for (const Recipe& recipe : recipesOf(data)) {
+                          long cost = recipe.fee;
+                          bool bought = true;
+                          for (const std::string& material : {recipe.material1, recipe.material2}) {
+                              if (material.empty()) continue;
+                              const auto price = shopPrice.find(material);
+                              bought = bought && price != shopPrice.end();
+                              if (price != shopPrice.end()) cost += price->second;
+                          }
+                          if (bought && cost < salePrice[recipe.product])
+                              findings.add("recipe " + recipe.product + ": costs " + std::to_string(cost) +
+                                           ", sells for " + std::to_string(salePrice[recipe.product]));
+                      }
                   });

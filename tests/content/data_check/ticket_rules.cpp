@@ -73,3 +73,26 @@ QUORVEL_DATA_RULE("drawing every number of every ticket gives its prize and uses
                           }
                       });
                   });
+
+// Every prize row is drawn alike, so a draw's expected worth is the mean sale
+// price of the fifty prizes: drawing must pay at least as well as selling.
+QUORVEL_DATA_RULE("a ticket's expected prize is worth at least its sale price",
+                  [](const MasterData& data, Findings& findings) {
+                      std::map<std::string, long> salePrice;
+                      for (const auto& row : data.rows(GameDataSection::Items))
+                          if (row.size() > 6)
+                              salePrice[host::text::toWide(row[0])] = numberOf(row[6]).value_or(0);
+                      std::map<std::string, std::pair<long, long>> prizeSumAndCount;
+                      for (const auto& row : data.rows(GameDataSection::TicketPrizes)) {
+                          if (row.size() != 3) continue;
+                          auto& [sum, count] = prizeSumAndCount[host::text::toWide(row[0])];
+                          sum += salePrice[host::text::toWide(row[2])];
+                          ++count;
+                      }
+                      for (const auto& [ticket, sumAndCount] : prizeSumAndCount) {
+                          const auto [sum, count] = sumAndCount;
+                          if (sum < salePrice[ticket] * count)
+                              findings.add(ticket + ": prizes worth " + std::to_string(sum / count) +
+                                           " on average, sells for " + std::to_string(salePrice[ticket]));
+                      }
+                  });

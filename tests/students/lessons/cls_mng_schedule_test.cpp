@@ -214,6 +214,33 @@ TEST(WeeklyTimetable, MonthlyCheck) {
     EXPECT_EQ(errorOf([&] { schedule.CheckClass(9, contracted, held); }), ErrorNumber::SubscriptOutOfRange);
 }
 
+// A game must never be stuck on its first day of a month: periods marked
+// no-lesson need nothing, and a school whose teachers have all left lets
+// the days pass teaching nothing.
+TEST(WeeklyTimetable, MonthlyCheckNeverStopsTheGame) {
+    auto contracted = teachers({"リン"});
+    auto held = items({});
+    {
+        clsMngSchedule schedule;
+        book(schedule, 4, "リン");
+        for (std::int16_t day = 1; day <= 5; ++day) {
+            auto slot = schedule.GetClassSchedule(day, 2);
+            slot->ClassName("");
+            slot->ClassTeacher("");
+            slot->ClassType(clsClassSchedule::NoLesson);
+        }
+        EXPECT_TRUE(schedule.CheckClass(4, contracted, held)) << "periods marked no-lesson";
+        schedule.GetClassSchedule(3, 2)->ClassType(clsClassSchedule::WholeClass);
+        EXPECT_FALSE(schedule.CheckClass(4, contracted, held)) << "an empty whole-class period still fails";
+    }
+    {
+        clsMngSchedule schedule;
+        book(schedule, 4, "ダンテ");
+        EXPECT_FALSE(schedule.CheckClass(4, contracted, held)) << "a teacher left, another is there";
+        EXPECT_TRUE(schedule.CheckClass(4, teachers({}), held)) << "no teacher under contract";
+    }
+}
+
 TEST(WeeklyTimetable, ClearingEmptiesLessonsAndTeachersOnly) {
     clsMngSchedule schedule;
     auto slots = freshSlots();

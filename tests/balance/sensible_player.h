@@ -1,0 +1,18 @@
+#pragma once
+
+#include "balance/balance_player.h"
+
+// Keeps three teachers, books each month the hardest lesson of every
+// ability that the class's median student can take, enters every
+// tournament, sends a team on the easiest quest twice a month and takes a
+// part-time job once.
+class SensiblePlayer : public BalancePlayer {
+  public:
+    using BalancePlayer::BalancePlayer;
+
+  protected:
+    void beforeDay() override;
+
+  private:
+    void fitTimetable();
+};
