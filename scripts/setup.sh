@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   libfreetype-dev fonts-ipafont-gothic
   nettle-dev libstb-dev libturbojpeg0-dev libspng-dev libvorbis-dev libogg-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool libx11-dev
 )
 
 missing=()

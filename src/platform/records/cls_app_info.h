@@ -17,6 +17,10 @@ class clsAppInfo {
     // any other InfoNum gives "".
     std::string Version(std::int32_t InfoNum, const std::string& strSeparator) const;
 
+    std::int32_t Major() const { return major_; }
+    std::int32_t Minor() const { return minor_; }
+    std::int32_t Revision() const { return revision_; }
+
   private:
     std::int32_t major_;
     std::int32_t minor_;

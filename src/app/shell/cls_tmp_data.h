@@ -1,0 +1,69 @@
+#pragma once
+
+#include "battle/combat/cls_battle_regulation.h"
+#include "battle/combat/cls_unit.h"
+
+#include "host/runtime/collection.h"
+#include "host/runtime/variant.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The main form's scratch state: numbered values handed from one handler to
+// the next (each key has a fixed type), the turn-end log, the message type
+// of the open dialog, the running tournament's entrants and rules, and the
+// panel cells of the formation being placed. Nothing in it is saved.
+class clsTMPData {
+  public:
+    // The key of the turn-end log.
+    static constexpr std::int32_t kTurnEndLog = 99;
+
+    clsTMPData();
+
+    // The tournament's recovery percentage.
+    std::int16_t BattleRecover() const { return battleRecover_; }
+    void BattleRecover(std::int16_t value) { battleRecover_ = value; }
+    // The object-not-set error (91) before SetRegulation.
+    const clsBattleRegulation& GetRegulation() const;
+    void SetRegulation(const clsBattleRegulation& cReg) { regulation_ = cReg; }
+    // The entrant stored under that name: the collection's not-found error (5)
+    // for another name, the object-not-set error (91) before SetUnit.
+    clsUnit& GetUnit(const std::string& UnitName) const;
+    // Keeps the entrants (the same units) under their keys.
+    void SetUnit(const host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit);
+
+    // Formation cells of members 0 to 4; another member number is the
+    // subscript error (9).
+    std::int16_t GetUnitXPos(std::int16_t Number) const;
+    std::int16_t GetUnitYPos(std::int16_t Number) const;
+    void SetUnitPos(std::int16_t XPos, std::int16_t YPos, std::int16_t Number);
+    // The lowest member recorded at that cell, or -1.
+    std::int16_t GetUnitNumber(std::int16_t XPos, std::int16_t YPos) const;
+
+    void TurnEndMSGClear() { turnEndLog_.clear(); }
+    void SetMSGType(std::int32_t DataType) { msgType_ = DataType; }
+    std::int32_t GetMSGType() const { return msgType_; }
+
+    // Converts the value to the key's type and stores it; the log key
+    // appends a line. A value the type cannot hold raises the conversion
+    // error and keeps the old value; an unknown key changes nothing.
+    void SetDataSingle(std::int32_t DataType, const host::runtime::Variant& DataTMP);
+    // The value as its type; Empty for an unknown key.
+    host::runtime::Variant GetDataSingle(std::int32_t DataType) const;
+
+  private:
+    static std::size_t member(std::int16_t Number);
+
+    std::map<std::int32_t, host::runtime::Variant> values_;
+    std::string turnEndLog_;
+    std::int32_t msgType_ = 0;
+    std::int16_t battleRecover_ = 0;
+    std::optional<clsBattleRegulation> regulation_;
+    std::optional<host::runtime::Collection<std::shared_ptr<clsUnit>>> units_;
+    std::array<std::int16_t, 5> unitX_{};
+    std::array<std::int16_t, 5> unitY_{};
+};

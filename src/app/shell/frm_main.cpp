@@ -1,0 +1,68 @@
+#include "app/shell/frm_main.h"
+
+#include "app/shell/settings_file.h"
+
+#include "platform/files/gfile.h"
+
+#include "host/runtime/runtime_error.h"
+#include "host/sys/paths.h"
+
+namespace {
+
+// Where the errors that escape an event handler are appended.
+constexpr const char* kErrorLogPath = "\\error.log";
+
+} // namespace
+
+frmMain::frmMain(host::ui::VideoDriver& driver, host::sys::MessageBoxes& boxes)
+    : errors_(host::sys::gamePath(kErrorLogPath), boxes), pump_(form_, driver, errors_), pictures_(form_) {
+    createControls();
+    form_.QueryUnload.subscribe([this] { Form_QueryUnload(); });
+    form_.Unload.subscribe([this] { Form_Unload(); });
+}
+
+frmMain::~frmMain() {
+    unbindFile();
+}
+
+// The controls every screen builder places its own controls on.
+void frmMain::createControls() {
+    form_.setName("frmMain");
+}
+
+void frmMain::bindFile() {
+    fileStartToken_ = File().StartProcess.subscribe(
+        [this](std::int16_t& Maxprocess) { title_->progress().mFile_StartProcess(Maxprocess); });
+    fileChunkToken_ = File().IOProcess.subscribe([this](std::int32_t& NowProcess, std::int32_t& Maxprocess) {
+        title_->progress().mFile_IOProcess(NowProcess, Maxprocess);
+    });
+    fileBound_ = true;
+}
+
+void frmMain::unbindFile() {
+    if (!fileBound_) return;
+    fileBound_ = false;
+    if (clsFile* file = gFile.find()) {
+        file->StartProcess.unsubscribe(fileStartToken_);
+        file->IOProcess.unsubscribe(fileChunkToken_);
+    }
+}
+
+void frmMain::SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
+                            std::int16_t) {
+    throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                      "the tournament screen is not built");
+}
+
+void frmMain::QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) {
+    throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                      "the battle screen is not built");
+}
+
+bool frmMain::GetStockPriceReport() const {
+    return SettingsFile::GetStockPriceReport(cINI);
+}
+
+void frmMain::ActivateScreen(host::ui::PictureBox& screen) {
+    ScreenPictures::bringToFront(screen);
+}

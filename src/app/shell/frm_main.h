@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/shell/cls_tmp_data.h"
+#include "app/shell/form_context.h"
+#include "app/shell/screen_builders.h"
+#include "app/shell/screen_pictures.h"
+#include "app/shell/screens.h"
+#include "app/shell/title_screen.h"
+
+#include "battleview/cls_tournament.h"
+#include "platform/assets/cls_load_data.h"
+#include "platform/records/cls_app_info.h"
+#include "platform/settings/c_ini_file.h"
+#include "state/game_host.h"
+
+#include "host/runtime/event.h"
+#include "host/sys/message_box.h"
+#include "host/ui/error_reporter.h"
+#include "host/ui/form.h"
+#include "host/ui/message_pump.h"
+#include "host/ui/video_driver.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// The main form: the one window, owning the screen pictures and the screens,
+// the scratch state, the settings model and the start-up loader. Its
+// start-up (Form_Load) loads everything with progress and offers the title;
+// closing the window writes the settings and releases the globals once.
+class frmMain : public GameHost, public Screens {
+  public:
+    frmMain(host::ui::VideoDriver& driver, host::sys::MessageBoxes& boxes);
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    host::ui::Form& form() { return form_; }
+    host::ui::MessagePump& pump() { return pump_; }
+    void DoEvents() { pump_.DoEvents(); }
+
+    // Runs once the globals exist; a file that cannot be loaded raises
+    // StartupFailure naming it.
+    void Form_Load();
+
+    // Each screen registers its layout builder here before Form_Load.
+    ScreenBuilders& builders() { return builders_; }
+
+    // What the facade asks of the form.
+    void SetBattleGame(const clsBattleRegulation& cReg,
+                       host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
+                       std::int16_t BattleRecover) override;
+    void QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                     const std::string& ImageName) override;
+    bool GetStockPriceReport() const override;
+
+    void ActivateScreen(host::ui::PictureBox& screen) override;
+
+  private:
+    void createControls();
+    void bindFile();
+    void unbindFile();
+    void loadAssets();
+    void layOutScreens();
+    void Form_QueryUnload();
+    void Form_Unload();
+
+    host::ui::Form form_;
+    host::ui::LogAndShowErrors errors_;
+    host::ui::MessagePump pump_;
+    ScreenPictures pictures_;
+
+    CIniFile cINI;
+    clsAppInfo cInfo;
+    clsTMPData CTMP;
+    std::unique_ptr<clsLoadData> mLoadData;
+    std::unique_ptr<clsTournament> cTournament;
+    ScreenBuilders builders_;
+    std::optional<FormContext> context_;
+    std::unique_ptr<TitleScreen> title_;
+
+    host::runtime::Event<std::int16_t>::Token fileStartToken_ = 0;
+    host::runtime::Event<std::int32_t, std::int32_t>::Token fileChunkToken_ = 0;
+    bool fileBound_ = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "host/ui/picture_box.h"
+
+// The procedures that one screen or dialog calls on another, implemented by
+// the main form, which owns and wires the screens. Each screen adds the
+// members others call on it.
+class Screens {
+  public:
+    virtual ~Screens() = default;
+
+    // Makes a screen the active one: in front and enabled.
+    virtual void ActivateScreen(host::ui::PictureBox& screen) = 0;
+};
