@@ -215,4 +215,25 @@ TEST(CatalogueBrowsers, ChangeNothingRaiseNoEventAndPlayNoSound) {
     EXPECT_EQ(game.services->drawCount(), drawsBefore);
 }
 
+TEST(CatalogueBrowsers, ATicketIsListedWithTheMaterialsOnlyAndBuildingItemsCarryNoRisk) {
+    LoadedFacade game;
+    clsMngItem& items = game.data.items();
+    auto names = [](const Rows& rows) {
+        std::set<std::string> set;
+        for (const clsGetGridData& row : rows)
+            set.insert(row.Data(0));
+        return set;
+    };
+    EXPECT_TRUE(names(items.GetDataMaterialItem()).contains("ホワイトチケット"));
+    for (const Rows& other : {items.GetDataBattleItem(), items.GetDataClassItem(),
+                              items.GetDataConstructItem(), items.GetDataConsumeItem()})
+        EXPECT_FALSE(names(other).contains("ホワイトチケット"));
+    const Rows buildings = items.GetDataConstructItem();
+    ASSERT_FALSE(buildings.empty());
+    for (const clsGetGridData& row : buildings) {
+        EXPECT_EQ(row.Data(4), "なし") << row.Data(0);
+        EXPECT_NE(row.Data(2), "") << row.Data(0);
+    }
+}
+
 } // namespace
