@@ -225,9 +225,10 @@ TEST(CatalogueBrowsers, ATicketIsListedWithTheMaterialsOnlyAndBuildingItemsCarry
         return set;
     };
     EXPECT_TRUE(names(items.GetDataMaterialItem()).contains("ホワイトチケット"));
-    for (const Rows& other : {items.GetDataBattleItem(), items.GetDataClassItem(),
-                              items.GetDataConstructItem(), items.GetDataConsumeItem()})
-        EXPECT_FALSE(names(other).contains("ホワイトチケット"));
+    EXPECT_FALSE(names(items.GetDataBattleItem()).contains("ホワイトチケット"));
+    EXPECT_FALSE(names(items.GetDataClassItem()).contains("ホワイトチケット"));
+    EXPECT_FALSE(names(items.GetDataConstructItem()).contains("ホワイトチケット"));
+    EXPECT_FALSE(names(items.GetDataConsumeItem()).contains("ホワイトチケット"));
     const Rows buildings = items.GetDataConstructItem();
     ASSERT_FALSE(buildings.empty());
     for (const clsGetGridData& row : buildings) {
