@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The school's items: the item catalogue with the held units of each kind,
 // the shop rows, the recipes, the ticket prizes and the counter that gives
@@ -34,6 +35,8 @@ class clsMngItem {
     // MMethod 1 (add), Money: a surplus unit sold at the kind's sale price.
     host::runtime::Event<std::int32_t, std::int32_t> MoveMoney;
     host::runtime::Event<std::string> SoundPlay;
+    // Raised by DebugItemTest only, once per battle item of the catalogue.
+    host::runtime::Event<clsBattleItem> BattleItemTest;
 
     using Rows = host::runtime::Collection<clsGetGridData>;
     // Unit IDs as text, as the screens pass them.
@@ -163,6 +166,51 @@ class clsMngItem {
     void SetItemShopData(std::string_view text);
     void SetRecipe(std::string_view text);
     void SetTicket(std::string_view text);
+
+    // --- Developer routines (cls_mng_item.devtools.cpp): they skip every
+    // check and follow the inventory rules of ItemAdd (a unit beyond the cap
+    // is sold, with its report and money).
+    // Adds 10 "薬草", "ホワイトチケット", "気力の腕輪", "ヨイチの心" and 1 "王国簡易事典".
+    void DebugItemAddTest();
+    // 50 prizes of "ホワイトチケット" added without using a ticket; no wait.
+    // Answers the prizes in draw order.
+    std::vector<std::string> DebugTicket();
+    // Exercises adding, the recipe check, deleting, the save text and the
+    // processing limit; the inventory ends as "薬草" units 3, 4, 5, 9..13
+    // and "赤いきのこ" units 6, 7, 8 without wear, the counter at 13.
+    // What it found on the way.
+    struct DebugItemReport {
+        std::vector<std::string> makeable; // recipe products, after the first adds
+        std::int16_t herbsAfterDelete = 0; // "薬草" held after the recipe's materials went
+        std::string saveAfterDelete;
+        std::string saveAfterReload;     // after the test inventory and 5 more "薬草"
+        std::int16_t potionLimit = 0;    // "ポーション" processable without money
+        std::int16_t stimulantLimit = 0; // "興奮剤" likewise
+    };
+    DebugItemReport DebugItemAdd();
+    // BattleItemTest with each battle item of the catalogue, in catalogue order.
+    void DebugItemTest();
+    // True for "" and for an item of the catalogue of exactly that name.
+    bool DebugItemCheck(const std::string& ItemName) const;
+
+    // The catalogue browsers (cls_mng_item.browser.cpp): the recipes and the
+    // item catalogue by kind as loaded, held or not; column sets and row sets
+    // of text. They only read.
+    Rows GetRecipeDataHeader() const;
+    Rows GetRecipeData() const;
+    Rows GetDataBattleItemHeader() const;
+    Rows GetDataBattleItem() const;
+    Rows GetDataClassItemHeader() const;
+    Rows GetDataClassItem() const;
+    // Column records of five cells, the last three empty.
+    Rows GetDataConstructItemHeader() const;
+    Rows GetDataConstructItem() const;
+    // Materials and tickets.
+    Rows GetDataMaterialItemHeader() const;
+    Rows GetDataMaterialItem() const;
+    // Column records of twenty cells, all after cell 1 empty.
+    Rows GetDataConsumeItemHeader() const;
+    Rows GetDataConsumeItem() const;
 
   private:
     static void addRow(Rows& rows, std::initializer_list<std::string> cells);

@@ -67,10 +67,3 @@ std::string breakWord(std::int32_t broken) {
     if (broken <= 5) return "小";
     return broken <= 12 ? "中" : "大";
 }
-
-std::string lessonItemKindName(std::int32_t kind) {
-    static constexpr std::array<const char*, 16> kWords = {
-        "剣",   "槍",   "弓",   "馬",       "歴史書",   "礼儀書", "茶道具",   "兵法書",
-        "工具", "木馬", "重り", "ロザリオ", "水泳用具", "ペン",   "ハンマー", "ギブス"};
-    return wordOf(kWords, kind, lesson_item::kFirstKind);
-}

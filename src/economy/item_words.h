@@ -1,5 +1,7 @@
 #pragma once
 
+#include "students/lessons/lesson_item_kinds.h"
+
 #include <cstdint>
 #include <string>
 
@@ -23,5 +25,3 @@ std::string influenceWord(std::int32_t influence);
 std::string buildingName(std::int32_t building);
 // How fast a lesson item wears, by its largest wear per use: up to 5 "小", up to 12 "中", more "大".
 std::string breakWord(std::int32_t broken);
-// The name of a lesson-item kind 1..16: "剣" .. "ギブス"; "" for others.
-std::string lessonItemKindName(std::int32_t kind);

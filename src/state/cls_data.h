@@ -468,6 +468,27 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // graduate bears; fewer when the free names run out.
     void CreateStudent();
 
+    // --- Developer routines (cls_data.devtools.cpp): they skip the screens'
+    // checks and change the running game exactly as the operations they call.
+    // Period 5 of Monday is taught to every student, then every student
+    // recovers 5 points of physical strength; the period counter stays.
+    void TestStudy();
+    // The training of the job "草むしり" in April's growth, without wages,
+    // points or found items.
+    void TestArbeit();
+    // One formation's team sheet in TestLineCalc.
+    struct FormationSheet {
+        std::string formation;
+        std::shared_ptr<clsFixUnitData> sheet;
+    };
+    // Five batches of newcomers, then the sheet of every formation, in
+    // catalogue order, with the first five students of the roster.
+    std::vector<FormationSheet> TestLineCalc();
+    // Appends "関数名:" and the procedure, then the message, each with a time
+    // stamp and a separator, to the error log; nothing unless Enabled. A log
+    // that cannot be written raises an error naming it.
+    void WriteErrorLog(const std::string& ProcedureName, const std::string& Message, bool Enabled);
+
   private:
     // --- Object graph (cls_data.cpp)
     void subscribeRelays();

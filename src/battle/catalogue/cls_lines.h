@@ -15,6 +15,7 @@
 #include "economy/cls_battle_item.h"
 #include "host/runtime/collection.h"
 #include "platform/records/cls_get_grid_data.h"
+#include "school/system/system_hooks.h"
 #include "students/roster/cls_unit_data.h"
 #include "students/student/cls_student.h"
 
@@ -22,6 +23,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The battle catalogue: every formation, position, skill, rival school,
 // monster, tournament rule and prize of the master data, and the academy's
@@ -126,6 +128,19 @@ class clsLines {
     void SetMonster(std::string_view section);      // 23
     void SetRegulation(std::string_view section);   // 29
     void SetPrize(std::string_view section);        // 30
+
+    // --- Developer checks (cls_lines.devtools.cpp)
+    // "monster:item" for each monster's ordinary and then rare drop item
+    // that the school holds no unit of, in catalogue order. An item the item
+    // store does not know raises its missing-key error.
+    std::vector<std::string> TestMonsterItem(SystemHooks& facade) const;
+    // The formation dump: per formation its name, "n=" and the three share
+    // factors of positions 1..5, and "計" with their sums; CR LF after each
+    // line. It replaces the file TotalLineData.txt beside the program; a
+    // failed write raises an error naming the file.
+    std::string TestLineCalc() const;
+    // The sheet of the rival school "ウルフソン学園" without an item, in the first season.
+    std::shared_ptr<clsFixUnitData> TestSchoolCalc() const;
 
   private:
     // Formation names match with the catalogue's folding wherever they meet.

@@ -1,10 +1,6 @@
 #include "host/ui/error_reporter.h"
 
-#include "host/sys/clock.h"
-
-#include <cstdio>
-#include <ctime>
-#include <fstream>
+#include "host/sys/log_append.h"
 
 namespace host::ui {
 
@@ -12,14 +8,11 @@ LogAndShowErrors::LogAndShowErrors(std::filesystem::path logFile, sys::MessageBo
     : logFile_(std::move(logFile)), boxes_(boxes) {}
 
 void LogAndShowErrors::report(const std::string& description) {
-    std::tm now = sys::localNow();
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y/%m/%d %H:%M:%S", &now);
-    {
-        std::ofstream log(logFile_, std::ios::binary | std::ios::app);
-        log << stamp << "\r\n" << description << "\r\n" << std::string(39, '-') << "\r\n";
+    if (sys::appendLogEntry(logFile_, description, true, true)) {
+        boxes_.ok(description, "Error");
+        return;
     }
-    boxes_.ok(description, "Error");
+    boxes_.ok(description + "\n\n(The error log " + logFile_.string() + " could not be written.)", "Error");
 }
 
 } // namespace host::ui

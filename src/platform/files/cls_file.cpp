@@ -6,6 +6,7 @@
 #include "host/runtime/strings.h"
 #include "host/sys/atomic_file.h"
 #include "host/sys/clock.h"
+#include "host/sys/log_append.h"
 #include "host/sys/paths.h"
 #include "platform/files/delimited_items.h"
 #include "platform/services/game_services.h"
@@ -225,24 +226,7 @@ std::optional<clsFile::Bytes> clsFile::FileReadBinary(const std::string& pFilePa
 
 bool clsFile::FileWriteAppend(const std::string& pFilePath, const std::string& pData, bool blSeparate,
                               bool blDate) {
-    std::string text;
-    if (blDate)
-        text += host::runtime::FormatDateTime(host::sys::localNow(), "yyyy/mm/dd hh:mm:ss") + kLineEnd;
-    text += pData + kLineEnd;
-    if (blSeparate) text += std::string(39, '-') + kLineEnd;
-
-    host::sys::ignoreFileSizeSignal();
-    Descriptor file(::open(resolve(pFilePath).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
-    if (!file.valid()) return false;
-    auto bytes = bytesOf(text);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(file.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    return host::sys::appendLogEntry(resolve(pFilePath), pData, blSeparate, blDate);
 }
 
 bool clsFile::GetTime(const std::string& pFilePath, std::int32_t eFileTime, std::string& strTime) {

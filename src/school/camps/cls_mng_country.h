@@ -33,6 +33,11 @@ class clsMngCountry {
     // a repeated name raises the runtime's error; the rows before it stay.
     void SetCountry(std::string_view strData);
 
+    // --- The catalogue browser (cls_mng_country.browser.cpp): the whole camp catalogue as loaded, one
+    // column record per column and one row per master row; reads only.
+    host::runtime::Collection<clsGetGridData> GetGameDataHeader() const;
+    host::runtime::Collection<clsGetGridData> GetGameData() const;
+
   private:
     host::runtime::Collection<clsCountry> Countries;
     std::string CampName;

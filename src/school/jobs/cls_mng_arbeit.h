@@ -42,6 +42,11 @@ class clsMngArbeit {
     // a repeated name raises the runtime's error; the rows before it stay.
     void SetArbeit(std::string_view strData);
 
+    // --- The catalogue browser (cls_mng_arbeit.browser.cpp): the whole job catalogue as loaded, one
+    // column record per column and one row per master row; reads only.
+    host::runtime::Collection<clsGetGridData> GetGameDataHeader() const;
+    host::runtime::Collection<clsGetGridData> GetGameData() const;
+
   private:
     const clsArbeit& chosen() const { return Arbeits.item(ContractArbeit); }
 

@@ -212,6 +212,11 @@ class clsSystem {
     // completed again.
     void ResetMonthlyQuests();
 
+    // --- The catalogue browser (cls_system.browser.cpp): the whole quest catalogue as loaded, one
+    // column record per column and one row per master row; reads only.
+    host::runtime::Collection<clsGetGridData> GetGameDataHeader() const;
+    host::runtime::Collection<clsGetGridData> GetGameData() const;
+
   protected:
     // Protected rather than private so that tests can stage a state.
     clsSchoolPermit cSchoolPermit;

@@ -38,7 +38,14 @@ class clsMngClass {
     // raises the duplicate-key error; rows loaded before an error stay.
     void SetData(std::string_view text);
 
+    // --- The catalogue browser (cls_mng_class.browser.cpp): the whole lesson catalogue as loaded, one
+    // column record per column and one row per master row; reads only.
+    host::runtime::Collection<clsGetGridData> GetGameDataHeader() const;
+    host::runtime::Collection<clsGetGridData> GetGameData() const;
+
   private:
+    // The lesson-item category word of the browser; "" for an unknown code.
+    static std::string GetClassItemCategoryLabel(std::int32_t category);
     static std::string GetClassAbilityName(std::int32_t n);
     static std::string GetTargetAbilityName(std::int32_t bits);
     static std::string GetDangerLabel(std::int16_t strength);

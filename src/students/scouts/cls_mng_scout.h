@@ -54,6 +54,11 @@ class clsMngScout {
     // runtime's error; rows loaded before it stay.
     void SetScout(std::string_view strData);
 
+    // --- The catalogue browser (cls_mng_scout.browser.cpp): the whole scout catalogue as loaded, one
+    // column record per column and one row per master row; reads only.
+    host::runtime::Collection<clsGetGridData> GetGameDataHeader() const;
+    host::runtime::Collection<clsGetGridData> GetGameData() const;
+
   private:
     void ScoutContractPassage();
     bool IsFreeScout(const std::string& name) const;

@@ -102,6 +102,11 @@ class clsMngTeacher {
     // シオドア (32), マリオン (54) and ロスコウ (57) under contract.
     void SetInitTeacher();
 
+    // --- The catalogue browser (cls_mng_teacher.browser.cpp): the whole teacher catalogue as loaded, one
+    // column record per column and one row per master row; reads only.
+    host::runtime::Collection<clsGetGridData> GetGameDataHeader() const;
+    host::runtime::Collection<clsGetGridData> GetGameData() const;
+
   private:
     enum class Change { Add = 1, Subtract = 2 };
 

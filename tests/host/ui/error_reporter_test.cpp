@@ -38,4 +38,18 @@ TEST(LogAndShowErrors, AppendsAStampedEntryAndShowsTheBox) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(LogAndShowErrors, SaysSoWhenTheLogCannotBeWritten) {
+    const auto missing = std::filesystem::temp_directory_path() / "quorvel_ui_no_such_folder" / "error.log";
+    std::filesystem::remove_all(missing.parent_path());
+    host::sys::ScriptedMessageBoxes boxes;
+    host::ui::LogAndShowErrors errors(missing, boxes);
+
+    errors.report("broken");
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text,
+              "broken\n\n(The error log " + missing.string() + " could not be written.)");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
 } // namespace
