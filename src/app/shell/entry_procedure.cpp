@@ -43,7 +43,8 @@ std::filesystem::path startupLockFile() {
 }
 
 int Main(const OpenWindow& openWindow, host::sys::MessageBoxes& boxes,
-         const std::function<void(host::ui::Form&)>& watch) {
+         const std::function<void(host::ui::Form&)>& watch,
+         const std::function<void(host::ui::Form&)>& loaded) {
     auto lock = host::sys::StartupLock::acquire(startupLockFile());
     if (!lock) return 0;
 
@@ -67,6 +68,7 @@ int Main(const OpenWindow& openWindow, host::sys::MessageBoxes& boxes,
         form.pump().Run([&] {
             form.Form_Load();
             lock->release();
+            if (loaded) loaded(form.form());
         });
     } catch (const std::exception& failure) {
         tellFailure(boxes, failure.what());

@@ -23,8 +23,11 @@ std::filesystem::path startupLockFile();
 // main form and runs on the window's messages until the window closes (0).
 // A file that cannot be loaded is told in a message box naming it and the
 // reason, and ends the program with 1. watch, when given, is handed the main
-// form's window root as soon as it exists (tests drive the game through it).
+// form's window root as soon as it exists (tests drive the game through it);
+// loaded, when given, is handed the window root once the form has loaded
+// (the game binary adds its developer buttons there).
 int Main(const OpenWindow& openWindow, host::sys::MessageBoxes& boxes,
-         const std::function<void(host::ui::Form&)>& watch = {});
+         const std::function<void(host::ui::Form&)>& watch = {},
+         const std::function<void(host::ui::Form&)>& loaded = {});
 
 } // namespace mdlQuorvel
