@@ -49,6 +49,24 @@ function(quorvel_libraries)
   set(QUORVEL_BUILT_LIBRARIES ${built} PARENT_SCOPE)
 endfunction()
 
+# Sources that must compile (probe 0) or must not (every other probe): each
+# of tests/<name>/compile_probes/<probe>.cpp is compiled once per probe
+# number with the include view of the library, as test <name>.<probe>.<n>.
+function(quorvel_compile_probe name probe count)
+  set(source ${PROJECT_SOURCE_DIR}/tests/${name}/compile_probes/${probe}.cpp)
+  foreach(n RANGE 0 ${count})
+    add_test(NAME ${name}.${probe}.${n}
+             COMMAND ${CMAKE_CXX_COMPILER} -std=c++20 -fsyntax-only -DPROBE=${n}
+                     -I${PROJECT_BINARY_DIR}/layers/${name} ${source})
+    if(n EQUAL 0)
+      set(fails FALSE)
+    else()
+      set(fails TRUE)
+    endif()
+    set_tests_properties(${name}.${probe}.${n} PROPERTIES LABELS ${name} WILL_FAIL ${fails})
+  endforeach()
+endfunction()
+
 # The SDL library: the window, its message boxes and the SDL2_mixer device.
 function(quorvel_sdl_library)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/host/sdl/*.cpp)
@@ -70,7 +88,7 @@ endfunction()
 function(quorvel_test_program name)
   set(dir ${PROJECT_SOURCE_DIR}/tests/${name})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "/sdl/")
+  list(FILTER sources EXCLUDE REGEX "/sdl/|/compile_probes/")
   if(NOT sources)
     return()
   endif()

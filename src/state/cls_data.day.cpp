@@ -51,7 +51,7 @@ void clsData::runDay() {
     const bool students = cMngStudent->CheckStudentCount(true);
 
     if (counter <= periods && students && !camp && lessonDay) {
-        cMenu->SetMenu("授業中");
+        cMenu->SetMenu(menu_key::kDuringLessons);
         const std::int16_t weekday = cSystem->GetWeekAsNumber();
         for (std::int16_t period = counter; period <= periods; ++period) {
             cMngStudent->Study(weekday, cSystem->GetClassCount());

@@ -17,6 +17,7 @@
 #include "school/system/system_hooks.h"
 #include "state/cls_menu.h"
 #include "state/game_host.h"
+#include "state/menu_keys.h"
 #include "state/save/save_managers.h"
 #include "students/lessons/cls_mng_class.h"
 #include "students/lessons/study_info_provider.h"
@@ -95,10 +96,10 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::int16_t GetRankAsNumber() const { return cSystem->GetRankAsNumber(); }
     std::string GetConstruct() const { return cSystem->GetConstruct(false); }
     std::string GetSoundName() const { return cSystem->GetSoundName(); }
-    void SetMenu(const std::string& pstrMenu) { cMenu->SetMenu(pstrMenu); }
-    const std::string& GetMenu() const { return cMenu->GetMenu(); }
-    void SetSubMenu(const std::string& pstrSubMenu) { cMenu->SetSubMenu(pstrSubMenu); }
-    const std::string& GetSubMenu() const { return cMenu->GetSubMenu(); }
+    void SetMenu(MenuKey pstrMenu) { cMenu->SetMenu(pstrMenu); }
+    MenuKey GetMenu() const { return cMenu->GetMenu(); }
+    void SetSubMenu(MenuKey pstrSubMenu) { cMenu->SetSubMenu(pstrSubMenu); }
+    MenuKey GetSubMenu() const { return cMenu->GetSubMenu(); }
     std::string GetGGHeaderName() const { return cMenu->GetGGHeaderName(); }
     // 0 one period, 1 the next day, 2 to the weekend, 3 the camp.
     bool CheckDateCommand(std::int16_t Index) const { return cSystem->CheckDateCommand(Index); }
@@ -215,7 +216,7 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     host::runtime::Collection<clsGetCompany> GetCompanyData() const {
         return cMngCompany->GetCompanyStockData();
     }
-    std::string GetStockPrice(const std::string& pData) const { return cMngCompany->CompanyData(pData, 1); }
+    std::string GetStockPrice(const std::string& pData) const;
     std::int16_t GetHoldStock(const std::string& pData) const;
     std::int16_t GetSponsorMaxContract() const { return cSystem->GetSponsorMaxCount(); }
     std::int16_t GetSponsorCurrentContract() const { return cMngCompany->GetSponsorCount(); }
@@ -223,9 +224,10 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::int32_t GetSponsorCurrentMoney() const;
     void SetSponsorContract(const std::string& pData) { cMngCompany->SponsorContract(pData); }
     // Buys StockNum shares when Excute is "購入", sells them otherwise; the
-    // company manager moves the money (then "coin05").
-    void ChangeHoldStock(const std::string& Excute, const std::string& CompanyName, std::int16_t StockNum);
-    // Pays the sponsor money of every running contract, "coin05" when any came in.
+    // company manager moves the money (then the coin sound). False, and
+    // nothing bought, when the money does not cover StockNum shares.
+    bool ChangeHoldStock(const std::string& Excute, const std::string& CompanyName, std::int16_t StockNum);
+    // Pays the sponsor money of every running contract, the coin sound when any came in.
     void SetSponsorMoney();
 
     // --- Grid rows for the screens (cls_data.grid.cpp)
@@ -310,9 +312,11 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckBattleItem(const std::string& QuestName) const;
 
     // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
-    // A command that pays does so first, makes its change only when the
-    // payment went through, then plays "coin05". The item commands are
-    // guarded like a day: one that fails leaves the game as it was.
+    // A command that pays checks the money (or kingdom points) first: one
+    // the purse does not cover changes nothing and answers so (false or
+    // none). Otherwise it pays, makes its change, then plays the coin sound.
+    // The item commands are guarded like a day: one that fails leaves the
+    // game as it was.
     // CheckItem is among the answers above.
     // The tip of the hovered row at the open town place; "" elsewhere.
     std::string GetShopTips(const std::string& pData) const;
@@ -337,18 +341,19 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // Uses one held unit of the consumable on the student; nothing when none
     // is held. A name not on the roster raises an error and takes no unit.
     void SetUseConsumeItem(const std::string& pTargetStudent, const std::string& UseItem);
-    // Orders the building at the sponsors' discount; the school pays and plays "coin05".
-    void SetBuild(const std::string& pData) {
-        cSystem->SetConstructBuild(pData, cMngCompany->GetConstDiscount());
-    }
+    // Orders the building at the sponsors' discount; false when the order
+    // is not open now (work going on, the money short).
+    bool SetBuild(const std::string& pData);
     // Processes the recipe Number times for its fee; answers the products held.
-    std::int16_t SetProcessItem(const std::string& pRecipe, std::int16_t Number);
-    // Exchanges the permit; a ticket permit adds Count tickets.
-    void SetPermitChange(const std::string& pData, std::int16_t Count);
+    std::optional<std::int16_t> SetProcessItem(const std::string& pRecipe, std::int16_t Number);
+    // Exchanges the permit for its money and kingdom points; a ticket permit
+    // adds Count tickets. False when nothing was exchanged.
+    bool SetPermitChange(const std::string& pData, std::int16_t Count);
     // Excute "購入" buys Count units and answers the room left under the cap;
     // anything else sells up to Count units, paying for those removed, and
     // answers the units still held.
-    std::int16_t SetItemChange(const std::string& pShopItem, const std::string& Excute, std::int16_t Count);
+    std::optional<std::int16_t> SetItemChange(const std::string& pShopItem, const std::string& Excute,
+                                              std::int16_t Count);
     // Sells the units of the IDs at their worn prices; answers the units still held.
     std::int16_t SetItemSellAsID(const std::string& pShopItem, const clsMngItem::UnitIds& clUnitID);
     // Whether the building holds items and a held item fits it.
@@ -393,22 +398,23 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckContractMoney(const std::string& pOfferName) const;
     // The contract money of the offered teacher or scout; 0 on other sub-menus.
     std::int32_t GetContractMoney(const std::string& pData) const;
-    // Pays the contract money of the offer, contracts it, then "coin05";
-    // nothing on other sub-menus. An offer the manager refuses after the
-    // payment fails with its error and the game is as it was.
-    void SetContract(const std::string& pOfferName);
-    // Pays the bonus, "coin05", then lowers the teacher's dissatisfaction by
-    // the effect word; the teacher's new stage 0..4. A teacher not under
-    // contract fails with the manager's error and the money comes back.
-    std::int16_t SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
-                          const std::string& BonusEffect);
+    // Pays the contract money of the offer, contracts it, then the coin
+    // sound; false and nothing on other sub-menus. An offer the manager
+    // refuses after the payment fails with its error and the game is as it was.
+    bool SetContract(const std::string& pOfferName);
+    // Pays the bonus, the coin sound, then lowers the teacher's
+    // dissatisfaction by the effect word; the teacher's new stage 0..4. A
+    // teacher not under contract fails with the manager's error and the money
+    // comes back.
+    std::optional<std::int16_t> SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
+                                         const std::string& BonusEffect);
     // Guidance is open in January to March once the guidance room is built,
     // for a student without a course in the last school year or aged 20 or more.
     bool CheckCourse(const std::string& pTargetStudent) const;
     // Whether the roster reaches 5 students with NewMember newcomers admitted.
     bool GetEnoughMember(std::int16_t NewMember) const;
-    // Pays the fee as shown, books the destination, then "coin05".
-    void SetCamp(const std::string& pData, std::int32_t lngMoney);
+    // Pays the fee as shown, books the destination, then the coin sound.
+    bool SetCamp(const std::string& pData, std::int32_t lngMoney);
     // True when a part-time job is chosen, or when no student could work one.
     bool CheckArbeit() const;
     bool CheckContractTeacher(const std::string& pData) const {
@@ -466,6 +472,14 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
   private:
     // --- Object graph (cls_data.cpp)
     void subscribeRelays();
+
+    // --- Paying (cls_data.payments.cpp)
+    // Whether the money covers a price: the one check every paying command
+    // makes before anything changes. A price below 0 is no price and never
+    // covered (it would pay the school).
+    bool affords(std::int64_t price) const;
+    // The same for kingdom points: permits and the point exchange.
+    bool affordsPoints(std::int64_t points) const;
 
     // --- Day engine, day events and battles, lesson parameters and event relays
     // Answers the student manager's lesson records.

@@ -4,6 +4,7 @@
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/cls_method.h"
+#include "platform/sound/sound_names.h"
 #include "school/buildings/building_codes.h"
 #include "school/permits/cls_school_permit.h"
 #include "state/state_support.h"
@@ -128,7 +129,7 @@ using Stage = void (*)(Game&);
 TEST(FacadeCommands, EachMenuOpensItsCommandsByTheSchoolsState) {
     struct Case {
         const char* name;
-        const char* menu;
+        MenuKey menu;
         std::int16_t index;
         Stage stage;
         bool open;
@@ -274,39 +275,39 @@ TEST(FacadeCommands, TheStudentManagerIsAskedOnlyInTheGuidanceMonths) {
 TEST(FacadeMoney, ANumberIsComparedWithTheMoneyOnAnyMenu) {
     struct Case {
         const char* name;
-        const char* menu;
+        MenuKey menu;
         std::string text;
         std::int32_t money;
         bool enough;
     };
     const Case cases[] = {
-        {.name = "exact", .menu = "アイテム屋", .text = "1500", .money = 1500, .enough = true},
-        {.name = "one short", .menu = "アイテム屋", .text = "1500", .money = 1499, .enough = false},
+        {.name = "exact", .menu = menu_key::kItemShop, .text = "1500", .money = 1500, .enough = true},
+        {.name = "one short", .menu = menu_key::kItemShop, .text = "1500", .money = 1499, .enough = false},
         {.name = "stock shop, exact", .menu = "株屋", .text = "1500", .money = 1500, .enough = true},
         {.name = "stock shop, short", .menu = "株屋", .text = "1500", .money = 1499, .enough = false},
-        {.name = "signed, spaced", .menu = "", .text = " +1500 ", .money = 1500, .enough = true},
-        {.name = "fraction rounds to even", .menu = "", .text = "1500.5", .money = 1500, .enough = true},
-        {.name = "negative", .menu = "", .text = "-3", .money = 0, .enough = true},
-        {.name = "empty", .menu = "アイテム屋", .text = "", .money = kAmple, .enough = false},
-        {.name = "separator", .menu = "アイテム屋", .text = "1,500", .money = kAmple, .enough = false},
+        {.name = "signed, spaced", .menu = {}, .text = " +1500 ", .money = 1500, .enough = true},
+        {.name = "fraction rounds to even", .menu = {}, .text = "1500.5", .money = 1500, .enough = true},
+        {.name = "negative", .menu = {}, .text = "-3", .money = 0, .enough = true},
+        {.name = "empty", .menu = menu_key::kItemShop, .text = "", .money = kAmple, .enough = false},
+        {.name = "separator", .menu = menu_key::kItemShop, .text = "1,500", .money = kAmple, .enough = false},
         {.name = "full-width digits",
-         .menu = "アイテム屋",
+         .menu = menu_key::kItemShop,
          .text = "１５００",
          .money = kAmple,
          .enough = false},
-        {.name = "a name", .menu = "アイテム屋", .text = "薬草", .money = kAmple, .enough = false},
-        {.name = "beyond 32 bits", .menu = "", .text = "2147483648", .money = kAmple, .enough = false},
+        {.name = "a name", .menu = menu_key::kItemShop, .text = "薬草", .money = kAmple, .enough = false},
+        {.name = "beyond 32 bits", .menu = {}, .text = "2147483648", .money = kAmple, .enough = false},
         {.name = "rounds beyond 32 bits",
-         .menu = "",
+         .menu = {},
          .text = "2147483647.5",
          .money = kAmple,
          .enough = false},
         {.name = "beyond a double",
-         .menu = "",
+         .menu = {},
          .text = std::string(400, '9'),
          .money = kAmple,
          .enough = false},
-        {.name = "a debt beyond 32 bits", .menu = "", .text = "-99999999999", .money = 0, .enough = true},
+        {.name = "a debt beyond 32 bits", .menu = {}, .text = "-99999999999", .money = 0, .enough = true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -354,7 +355,7 @@ TEST(FacadeMoney, AnUnknownCompanyInTheStockShopIsTheManagersError) {
 TEST(FacadeContracts, TheOfferMayBeTakenWithTheMoneyAndRoomForATeacher) {
     struct Case {
         const char* name;
-        const char* subMenu;
+        MenuKey subMenu;
         std::size_t teachers;
         std::int32_t moneyOverPrice;
         bool possible;
@@ -394,7 +395,7 @@ TEST(FacadeContracts, TheOfferMayBeTakenWithTheMoneyAndRoomForATeacher) {
         game.contractTeachersUpTo(c.teachers);
         if (data.teachers().GetNewComer().empty()) data.teachers().SetNewComer(false);
         data.SetSubMenu(c.subMenu);
-        const bool teacher = std::string(c.subMenu) == "教師";
+        const bool teacher = std::string(c.subMenu.name()) == "教師";
         const std::string offer = teacher ? game.teacherOffers().front() : game.scoutOffers().front();
         const std::int32_t price = data.GetContractMoney(offer);
         EXPECT_EQ(price,
@@ -431,7 +432,7 @@ TEST(FacadeContracts, ATeacherContractPaysTakesTheOfferAndChimes) {
     EXPECT_EQ(game.contractedTeachers().size(), 4U);
     EXPECT_TRUE(data.CheckContractTeacher(offer));
     ASSERT_EQ(game.sounds(), sounds + 1);
-    EXPECT_EQ(game.lastSound(), "coin05");
+    EXPECT_EQ(game.lastSound(), sound_name::kCoin);
 }
 
 TEST(FacadeContracts, AScoutContractPaysAndReplacesTheRunningOne) {
@@ -455,7 +456,7 @@ TEST(FacadeContracts, AScoutContractPaysAndReplacesTheRunningOne) {
         const auto left = game.scoutOffers();
         EXPECT_EQ(std::count(left.begin(), left.end(), offers[n]), 0);
         ASSERT_EQ(game.sounds(), sounds + n + 1);
-        EXPECT_EQ(game.lastSound(), "coin05");
+        EXPECT_EQ(game.lastSound(), sound_name::kCoin);
     }
 }
 
@@ -467,8 +468,8 @@ TEST(FacadeContracts, OtherSubMenusCostNothingAndChangeNothing) {
     const std::string teachers = data.teachers().GetSaveData();
     const std::string scouts = data.scouts().GetSaveData();
     const std::size_t sounds = game.sounds();
-    for (const char* subMenu : {"", "アイテム", "教師 "}) {
-        SCOPED_TRACE(subMenu);
+    for (const MenuKey subMenu : {MenuKey{}, menu_key::kItems}) {
+        SCOPED_TRACE(subMenu.name());
         data.SetSubMenu(subMenu);
         EXPECT_EQ(data.GetContractMoney(offer), 0);
         EXPECT_FALSE(data.CheckContractMoney(offer));
@@ -483,7 +484,7 @@ TEST(FacadeContracts, OtherSubMenusCostNothingAndChangeNothing) {
 TEST(FacadeContracts, ARefusedContractKeepsTheMoneyAndMakesNoSound) {
     struct Case {
         const char* name;
-        const char* subMenu;
+        MenuKey subMenu;
         std::string (*offer)(Game&);
     };
     const Case cases[] = {
@@ -573,7 +574,7 @@ TEST(FacadeBonus, ABonusIsPaidAndLowersTheTeachersStage) {
 
         EXPECT_EQ(data.GetMoney(), kAmple - cost);
         ASSERT_EQ(game.sounds(), sounds + 1);
-        EXPECT_EQ(game.lastSound(), "coin05");
+        EXPECT_EQ(game.lastSound(), sound_name::kCoin);
         EXPECT_EQ(data.SetBonus(game.contractedTeachers().at(1), 0, ""), 4) << "the others stay";
     }
 }
@@ -726,7 +727,7 @@ TEST(FacadeCamps, ACampIsBookedAfterPayingTheFeeAsShown) {
     EXPECT_TRUE(data.CheckCamp());
     EXPECT_EQ(data.countries().GetCampName(), destination);
     ASSERT_EQ(game.sounds(), sounds + 1);
-    EXPECT_EQ(game.lastSound(), "coin05");
+    EXPECT_EQ(game.lastSound(), sound_name::kCoin);
 }
 
 } // namespace

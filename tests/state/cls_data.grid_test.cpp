@@ -95,7 +95,7 @@ struct School : LoadedFacade {
             if (c.SponsorMerit() == merit && c.SponsorMoney() > 0) return c.CompanyName();
         throw std::runtime_error("no sponsor of merit " + std::to_string(merit));
     }
-    void open(const std::string& menu, const std::string& sub = "") {
+    void open(MenuKey menu, MenuKey sub = {}) {
         data.SetMenu(menu);
         data.SetSubMenu(sub);
     }
@@ -105,8 +105,8 @@ struct School : LoadedFacade {
 using Build = std::optional<Rows> (*)(clsData&);
 
 struct DispatchCase {
-    const char* menu;
-    const char* sub;
+    MenuKey menu;
+    MenuKey sub;
     const char* key;
     Build rows;
     // The same builder with another argument: rows the facade must not give.
@@ -119,12 +119,12 @@ std::optional<Rows> none(clsData&) {
 
 const DispatchCase kDispatch[] = {
     {.menu = "加工屋",
-     .sub = "",
+     .sub = {},
      .key = "加工アイテムリストを表示",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetProcessItem(d.GetRankAsNumber()); },
      .unlike = {[](clsData& d) -> std::optional<Rows> { return d.items().GetProcessItem(school_rank::kG); }}},
     {.menu = "加工屋",
-     .sub = "",
+     .sub = {},
      .key = "所持アイテムから検索",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.items().GetEnableProcessItem(d.GetRankAsNumber());
@@ -132,28 +132,28 @@ const DispatchCase kDispatch[] = {
      .unlike = {[](clsData& d) -> std::optional<Rows> {
          return d.items().GetProcessItem(d.GetRankAsNumber());
      }}},
-    {.menu = "加工屋", .sub = "", .key = "", .rows = none},
-    {.menu = "加工屋", .sub = "", .key = "商品を表示する", .rows = none},
+    {.menu = "加工屋", .sub = {}, .key = "", .rows = none},
+    {.menu = "加工屋", .sub = {}, .key = "商品を表示する", .rows = none},
     {.menu = "チケット引換所",
-     .sub = "",
+     .sub = {},
      .key = "何でも",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetTicketItem(); }},
     {.menu = "ポイント交換所",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.system().GetPointChange(d.companies().GetConstDiscount());
      },
      .unlike = {[](clsData& d) -> std::optional<Rows> { return d.system().GetPointChange(0); }}},
     {.menu = "王国許可局",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.system().GetBuild(d.companies().GetConstDiscount());
      },
      .unlike = {[](clsData& d) -> std::optional<Rows> { return d.system().GetBuild(0); }}},
     {.menu = "アイテム店",
-     .sub = "",
+     .sub = {},
      .key = "所持品を表示する",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.items().GetItemShopData(d.companies().GetItemShopFLG());
@@ -163,13 +163,13 @@ const DispatchCase kDispatch[] = {
                 },
                 [](clsData& d) -> std::optional<Rows> { return d.items().GetItemSellData(); }}},
     {.menu = "アイテム店",
-     .sub = "",
+     .sub = {},
      .key = "商品を表示する",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetItemSellData(); }},
-    {.menu = "アイテム店", .sub = "", .key = "", .rows = none},
-    {.menu = "アイテム店", .sub = "", .key = "所持品を表示する ", .rows = none},
+    {.menu = "アイテム店", .sub = {}, .key = "", .rows = none},
+    {.menu = "アイテム店", .sub = {}, .key = "所持品を表示する ", .rows = none},
     {.menu = "アルバイト",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.arbeits().GetArbeitData(d.system().GetMonth());
@@ -182,13 +182,13 @@ const DispatchCase kDispatch[] = {
          return d.system().GetConstData(building_work::kConstruction);
      }},
     {.menu = "建物データ",
-     .sub = "",
+     .sub = {},
      .key = "校舎",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.system().GetConstData(building_work::kClassroom);
      }},
     {.menu = "建物データ",
-     .sub = "",
+     .sub = {},
      .key = "寮",
      .rows = [](clsData& d) -> std::optional<Rows> {
          return d.system().GetConstData(building_work::kFacility);
@@ -199,11 +199,11 @@ const DispatchCase kDispatch[] = {
      .key = "アイテム",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetHoldItemData(); }},
     {.menu = "学園データ",
-     .sub = "",
+     .sub = {},
      .key = "スポンサー",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.companies().GetSponsorData(); }},
     {.menu = "学園データ",
-     .sub = "",
+     .sub = {},
      .key = "モンスター",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.lines().GetMonsterData(); }},
     {.menu = "学園データ",
@@ -211,16 +211,16 @@ const DispatchCase kDispatch[] = {
      .key = "卒業生",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.students().GetGraduateData(); }},
     {.menu = "学園データ",
-     .sub = "",
+     .sub = {},
      .key = "スカウト",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.scouts().GetContract(); }},
     {.menu = "学園データ", .sub = "アイテム", .key = "学園", .rows = none},
     {.menu = "教師を見る",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.teachers().GetContractTeacher(); }},
     {.menu = "生徒を見る",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.students().GetStudentData(); }},
     {.menu = "契約",
@@ -231,10 +231,10 @@ const DispatchCase kDispatch[] = {
      .sub = "教師",
      .key = "スカウト",
      .rows = [](clsData& d) -> std::optional<Rows> { return d.teachers().GetNewComer(); }},
-    {.menu = "契約", .sub = "", .key = "教師", .rows = none},
+    {.menu = "契約", .sub = {}, .key = "教師", .rows = none},
     {.menu = "契約", .sub = "アイテム", .key = "スカウト", .rows = none},
     {.menu = "合宿",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d)
          -> std::optional<
@@ -244,15 +244,15 @@ const DispatchCase kDispatch[] = {
              return d.countries().GetCountry(school_rank::kG, d.companies().GetCampDiscount());
          },
          [](clsData& d) -> std::optional<Rows> { return d.countries().GetCountry(d.GetRankAsNumber(), 0); }}},
-    {.menu = "授業", .sub = "", .key = "", .rows = none},
-    {.menu = "生徒を見る ", .sub = "", .key = "", .rows = none},
-    {.menu = "", .sub = "", .key = "", .rows = none},
+    {.menu = "授業", .sub = {}, .key = "", .rows = none},
+    {.menu = "授業中", .sub = {}, .key = "", .rows = none},
+    {.menu = {}, .sub = {}, .key = "", .rows = none},
 };
 
 TEST(FacadeGridRows, EachMenuAndKeyGivesItsBuildersRowsOrNone) {
     School school;
     for (const DispatchCase& c : kDispatch) {
-        SCOPED_TRACE(std::string(c.menu) + " / " + c.sub + " / " + c.key);
+        SCOPED_TRACE(std::string(c.menu.name()) + " / " + std::string(c.sub.name()) + " / " + c.key);
         school.open(c.menu, c.sub);
         const std::optional<Table> got = tableOf(school.data.GetGridData(c.key));
         const std::optional<Table> want = tableOf(c.rows(school.data));

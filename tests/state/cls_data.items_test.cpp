@@ -3,6 +3,7 @@
 #include "economy/companies/company_codes.h"
 #include "host/runtime/runtime_error.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "platform/sound/sound_names.h"
 #include "state/state_support.h"
 #include "students/newcomers/cls_create_student_data.h"
 
@@ -76,7 +77,7 @@ TEST(FacadeShopTips, EachTownPlaceTellsItsOwnTip) {
     town.hold("薬草", 3);
     const std::string company = data.GetCompanyData().keyAt(1);
     struct Case {
-        const char* menu;
+        MenuKey menu;
         std::string row;
         std::string tip;
     };
@@ -94,7 +95,7 @@ TEST(FacadeShopTips, EachTownPlaceTellsItsOwnTip) {
         {.menu = "生徒を見る", .row = "薬草", .tip = ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.menu) + " " + c.row);
+        SCOPED_TRACE(std::string(c.menu.name()) + " " + c.row);
         data.SetMenu(c.menu);
         EXPECT_EQ(data.GetShopTips(c.row), c.tip);
     }
@@ -170,7 +171,7 @@ TEST(FacadeShop, BuyingAndSellingByCountPayForTheUnitsThatMove) {
         EXPECT_EQ(town.held("薬草"), c.after);
         EXPECT_EQ(data.GetMoney() - 100000, c.moneyChange);
         ASSERT_EQ(town.played().size(), sounds + 1);
-        EXPECT_EQ(town.played().back(), "coin05");
+        EXPECT_EQ(town.played().back(), sound_name::kCoin);
     }
 }
 
@@ -207,7 +208,7 @@ TEST(FacadeShop, SellingByUnitIdPaysEachUnitsWornPrice) {
     ASSERT_EQ(rows.count(), 1);
     EXPECT_EQ(rows.item(1).Data(2), "1");
     ASSERT_EQ(town.played().size(), sounds + 1);
-    EXPECT_EQ(town.played().back(), "coin05");
+    EXPECT_EQ(town.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeShop, SellingAUnitNotHeldTakesBackThePayment) {
@@ -302,7 +303,7 @@ TEST(FacadeProcessing, ProcessingPaysTheFeesMakesTheProductsAndUsesTheMaterials)
     EXPECT_EQ(town.held("薬草"), 6);
     EXPECT_EQ(town.held("清らかな水"), 6);
     ASSERT_EQ(town.played().size(), sounds + 1);
-    EXPECT_EQ(town.played().back(), "coin05");
+    EXPECT_EQ(town.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeProcessing, TooFewMaterialsIsAnErrorAndTheFeeIsNotKept) {
@@ -369,7 +370,7 @@ TEST(FacadePermits, ATicketPermitAddsItsTicketsAfterThePointsArePaid) {
         }
         EXPECT_EQ(town.played().size(), sounds + (c.paid ? 1 : 0));
         if (c.paid) {
-            EXPECT_EQ(town.played().back(), "coin05");
+            EXPECT_EQ(town.played().back(), sound_name::kCoin);
         }
     }
 }
@@ -402,7 +403,7 @@ TEST(FacadePermits, PermitsAndBuildingsAreOfferedAndPaidAtTheSponsorsDiscount) {
     EXPECT_EQ(data.GetMoney(), 0);
     EXPECT_NE(data.GetConstruct().find("図書館"), std::string::npos);
     ASSERT_EQ(town.played().size(), sounds + 1);
-    EXPECT_EQ(town.played().back(), "coin05");
+    EXPECT_EQ(town.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeBuildingItems, OnlyTheThreeItemBuildingsTakeAHeldItemThatFits) {

@@ -26,7 +26,7 @@ struct School : LoadedFacade {
         data.students().SetNewStudent("試験太郎");
         data.CreateStudent();
     }
-    void open(const std::string& menu, const std::string& sub = "") {
+    void open(MenuKey menu, MenuKey sub = {}) {
         data.SetMenu(menu);
         data.SetSubMenu(sub);
     }
@@ -61,22 +61,22 @@ std::vector<std::string> namesOf(School& school, List list) {
 }
 
 struct MenuCase {
-    const char* menu;
-    const char* sub;
+    MenuKey menu;
+    MenuKey sub;
     List list;
 };
 
 const MenuCase kPersonMenus[] = {
-    {.menu = "新入生", .sub = "", .list = List::Newcomers},
-    {.menu = "生徒を見る", .sub = "", .list = List::Students},
-    {.menu = "授業", .sub = "", .list = List::Students},
-    {.menu = "教師を見る", .sub = "", .list = List::Teachers},
+    {.menu = "新入生", .sub = {}, .list = List::Newcomers},
+    {.menu = "生徒を見る", .sub = {}, .list = List::Students},
+    {.menu = "授業", .sub = {}, .list = List::Students},
+    {.menu = "教師を見る", .sub = {}, .list = List::Teachers},
     {.menu = "契約", .sub = "教師", .list = List::TeacherOffers},
     {.menu = "契約", .sub = "スカウト", .list = List::None},
     {.menu = "学園データ", .sub = "卒業生", .list = List::Graduates},
     {.menu = "学園データ", .sub = "スポンサー", .list = List::None},
-    {.menu = "依頼", .sub = "", .list = List::None},
-    {.menu = "", .sub = "", .list = List::None},
+    {.menu = "依頼", .sub = {}, .list = List::None},
+    {.menu = {}, .sub = {}, .list = List::None},
 };
 
 TEST(FacadeSchoolData, AbilityColumnsComeFromTheOpenMenusListOrNone) {
@@ -84,7 +84,7 @@ TEST(FacadeSchoolData, AbilityColumnsComeFromTheOpenMenusListOrNone) {
     for (List list : {List::Students, List::Newcomers, List::Teachers, List::TeacherOffers})
         ASSERT_FALSE(namesOf(school, list).empty());
     for (const MenuCase& c : kPersonMenus) {
-        SCOPED_TRACE(std::string(c.menu) + "/" + c.sub);
+        SCOPED_TRACE(std::string(c.menu.name()) + "/" + std::string(c.sub.name()));
         school.open(c.menu, c.sub);
         const auto rows = school.data.GetAbilityNumber(0);
         if (c.list == List::None) {
@@ -114,7 +114,7 @@ TEST(FacadeSchoolData, TheAbilityIndexCountsFromZero) {
 TEST(FacadeSchoolData, DetailGridsComeFromTheOpenMenusListOrNone) {
     School school;
     for (const MenuCase& c : kPersonMenus) {
-        SCOPED_TRACE(std::string(c.menu) + "/" + c.sub);
+        SCOPED_TRACE(std::string(c.menu.name()) + "/" + std::string(c.sub.name()));
         school.open(c.menu, c.sub);
         const auto names = namesOf(school, c.list);
         if (c.list == List::None) {
@@ -153,17 +153,17 @@ TEST(FacadeSchoolTips, ScoutTipsWeighTheMoneyAtTheMomentOfTheCall) {
 TEST(FacadeSchoolTips, MenusWithoutTipsGiveTheEmptyText) {
     School school;
     struct Case {
-        const char* menu;
-        const char* sub;
+        MenuKey menu;
+        MenuKey sub;
     };
     const Case cases[] = {
         {.menu = "学園データ", .sub = "卒業生"},
-        {.menu = "契約", .sub = "スカウトなし"},
-        {.menu = "株屋", .sub = ""},
-        {.menu = "", .sub = ""},
+        {.menu = "契約", .sub = "アイテム"},
+        {.menu = "株屋", .sub = {}},
+        {.menu = {}, .sub = {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.menu) + "/" + c.sub);
+        SCOPED_TRACE(std::string(c.menu.name()) + "/" + std::string(c.sub.name()));
         school.open(c.menu, c.sub);
         EXPECT_EQ(school.data.GetSchoolTips("試験太郎"), "");
     }

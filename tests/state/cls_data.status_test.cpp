@@ -174,8 +174,8 @@ TEST(FacadeTips, SchoolMenuTipsByMenuAndSubMenu) {
     clsData& data = loaded.data;
     data.TestPlay();
     struct Case {
-        const char* menu;
-        const char* subMenu;
+        MenuKey menu;
+        MenuKey subMenu;
         std::string tip;
     };
     const std::string teachers = data.teachers().GetMenuNewComerTips();
@@ -184,18 +184,18 @@ TEST(FacadeTips, SchoolMenuTipsByMenuAndSubMenu) {
         {.menu = "契約", .subMenu = "スカウト", .tip = data.scouts().GetContractScoutTips()},
         {.menu = "契約", .subMenu = "アイテム", .tip = ""},
         {.menu = "教師を見る", .subMenu = "スカウト", .tip = teachers},
-        {.menu = "アルバイト", .subMenu = "", .tip = "まだアルバイトは決まっていません"},
+        {.menu = "アルバイト", .subMenu = {}, .tip = "まだアルバイトは決まっていません"},
         {.menu = "新規スポンサー",
-         .subMenu = "",
+         .subMenu = {},
          .tip = data.companies().GetSponsorMenuTips(data.system().GetSponsorMaxCount())},
-        {.menu = "依頼", .subMenu = "", .tip = "どのデータを見ますか"},
-        {.menu = "授業中", .subMenu = "", .tip = ""},
+        {.menu = "依頼", .subMenu = {}, .tip = "どのデータを見ますか"},
+        {.menu = "授業中", .subMenu = {}, .tip = ""},
     };
     ASSERT_NE(teachers.find("教師契約数:3人"), std::string::npos) << teachers;
     for (const auto& c : cases) {
         data.SetMenu(c.menu);
         data.SetSubMenu(c.subMenu);
-        EXPECT_EQ(data.GetSchoolMenuTips(), c.tip) << c.menu << " " << c.subMenu;
+        EXPECT_EQ(data.GetSchoolMenuTips(), c.tip) << c.menu.name() << " " << c.subMenu.name();
     }
 }
 

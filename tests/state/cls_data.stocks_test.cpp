@@ -2,6 +2,7 @@
 
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
+#include "platform/sound/sound_names.h"
 #include "state/state_support.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(FacadeShares, BuyingAndSellingMoveTheHoldingAndTheMoneyAtThePrice) {
         EXPECT_EQ(data.GetHoldStock(company), c.after);
         EXPECT_EQ(data.GetMoney() - money, c.moneySign * price * c.count);
         ASSERT_EQ(game.played().size(), sounds + 1);
-        EXPECT_EQ(game.played().back(), "coin05");
+        EXPECT_EQ(game.played().back(), sound_name::kCoin);
     }
 }
 
@@ -102,7 +103,7 @@ TEST(FacadeSponsors, TheRunningContractsMoneyIsToldWithoutMovingAndPaidOnce) {
     data.SetSponsorMoney();
     EXPECT_EQ(data.GetMoney(), money + sum);
     ASSERT_EQ(game.played().size(), sounds + 1);
-    EXPECT_EQ(game.played().back(), "coin05");
+    EXPECT_EQ(game.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeSponsors, NoRunningContractPaysNothingAndPlaysNoSound) {

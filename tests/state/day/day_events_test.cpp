@@ -2,6 +2,7 @@
 
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
+#include "platform/sound/sound_names.h"
 #include "state/state_support.h"
 
 #include <gtest/gtest.h>
@@ -182,8 +183,8 @@ TEST(DayEvents, ATournamentPaysItsPrizeOnlyToTheWinner) {
         EXPECT_EQ(game.data().GetMoney() - money, won ? CLng(prize.Data(0)) : 0);
         EXPECT_EQ(game.data().GetKingdomPoint() - points, won ? CLng(prize.Data(1)) : 0);
         EXPECT_EQ(battlePoints(game.data()), c.battlePoints);
-        EXPECT_EQ(played(game, "coin05"), won ? 1 : 0);
-        EXPECT_EQ(played(game, "大会"), 1);
+        EXPECT_EQ(played(game, sound_name::kCoin), won ? 1 : 0);
+        EXPECT_EQ(played(game, sound_name::kTournament), 1);
         EXPECT_EQ(game.logged("おめでとうございます、大会で優勝しました!"), won);
         EXPECT_EQ(
             game.logged("賞金" + prize.Data(0) + "エニスと" + prize.Data(1) + "王国ポイントを貰いました"),

@@ -2,6 +2,7 @@
 
 #include "host/runtime/convert.h"
 #include "platform/graphics/images.h"
+#include "platform/sound/sound_names.h"
 #include "students/lessons/cls_class_schedule.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ TEST(EventAnswers, AShareTradeMovesTheMoneyWithACoin) {
     game.data().companies().CompanyData(company, 3, "1");
     EXPECT_EQ(game.data().GetMoney(), money - price) << "sold";
     const auto& sounds = game.services().played();
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "coin05"), 2);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), sound_name::kCoin), 2);
 }
 
 TEST(EventAnswers, APeriodShowsTheLessonsPlaceOrTheIndividualLessonPicture) {
