@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "economy/companies/company_codes.h"
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
@@ -142,4 +144,44 @@ bool clsData::GetEnoughMember(std::int16_t NewMember) const {
 bool clsData::CheckArbeit() const {
     if (!cMngStudent->CheckStudentCount(false)) return true;
     return cMngArbeit->CheckArbeit();
+}
+
+bool clsData::CheckContractTeacher(const std::string& pData) const {
+    return cMngTeacher->CheckContractTeacher(pData);
+}
+
+bool clsData::CheckTeacherCanceled() const {
+    return cMngTeacher->CheckIsMinTeacher();
+}
+
+void clsData::SetTeacherCanceled(const std::string& pData) {
+    cMngTeacher->SetCanceled(pData);
+}
+
+const host::runtime::Collection<clsGetGridData>& clsData::GetBonusData() const {
+    return cMngTeacher->GetBonusData();
+}
+
+const host::runtime::Collection<clsGetGridData>& clsData::GetCourse() const {
+    return cMngStudent->GetCourse();
+}
+
+void clsData::SetCourse(const std::string& pTargetStudent, const std::string& Course) {
+    cMngStudent->SetCourse(pTargetStudent, Course);
+}
+
+std::string clsData::GetStudentCourse(const std::string& pTargetStudent) const {
+    return cMngStudent->GetStudentCourse(pTargetStudent);
+}
+
+void clsData::SetNewStudent(const std::string& pData) {
+    cMngStudent->SetNewStudent(pData);
+}
+
+void clsData::SetArbeit(const std::string& pData) {
+    cMngArbeit->SetContractArbeit(pData);
+}
+
+const std::string& clsData::winnerUnit() const {
+    return WinnerUnit;
 }

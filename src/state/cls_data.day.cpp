@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/convert.h"
 #include "platform/services/game_services.h"
 #include "school/system/calendar_months.h"

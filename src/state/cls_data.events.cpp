@@ -1,5 +1,8 @@
 #include "state/cls_data.h"
 
+#include "state/game_host.h"
+#include "state/owned_managers.h"
+
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"

@@ -1,5 +1,8 @@
 #include "state/cls_data.h"
 
+#include "state/game_host.h"
+#include "state/owned_managers.h"
+
 #include "economy/companies/company_codes.h"
 #include "economy/companies/share_price_day.h"
 #include "platform/services/game_services.h"

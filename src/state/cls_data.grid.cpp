@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "school/buildings/building_codes.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "economy/item_codes.h"
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
@@ -114,7 +116,8 @@ std::optional<std::int16_t> clsData::SetItemChange(const std::string& pShopItem,
     return result;
 }
 
-std::int16_t clsData::SetItemSellAsID(const std::string& pShopItem, const clsMngItem::UnitIds& clUnitID) {
+std::int16_t clsData::SetItemSellAsID(const std::string& pShopItem,
+                                      const host::runtime::Collection<std::string>& clUnitID) {
     std::int16_t held = 0;
     guardedCommand([&] {
         if (cSystem->AddMoney(cMngItem->GetItemSellPriceAsID(pShopItem, clUnitID))) {
@@ -129,4 +132,60 @@ std::int16_t clsData::SetItemSellAsID(const std::string& pShopItem, const clsMng
 bool clsData::CheckConstructItem(const std::string& pBuildingName) const {
     if (!cSystem->CheckConstructItem(pBuildingName)) return false;
     return cMngItem->CheckConstructItem(cSystem->GetConstructItemTarget(pBuildingName));
+}
+
+std::int16_t clsData::GetMaxTicket(const std::string& pPermitName) const {
+    return cSystem->GetMaxTicket(pPermitName, cMngItem->ItemStorage(pPermitName));
+}
+
+bool clsData::GetEnablePermit(const std::string& pData) const {
+    return cSystem->GetEnablePermit(pData, cMngCompany->GetConstDiscount());
+}
+
+bool clsData::GetEnableBuild(const std::string& pData) const {
+    return cSystem->GetEnableBuild(pData, cMngCompany->GetConstDiscount());
+}
+
+std::int16_t clsData::GetMaxItemMixture(const std::string& pData) const {
+    return cMngItem->MaxItemMixture(pData, cSystem->GetMoney());
+}
+
+std::int32_t clsData::GetMaxItem(const std::string& pData) const {
+    return cMngItem->MaxItem(pData, cSystem->GetMoney());
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetConstructItemData(const std::string& pData) const {
+    return cMngItem->GetConstructItem(cSystem->GetConstructItemTarget(pData));
+}
+
+bool clsData::GetIsItemMaterial(const std::string& pData) const {
+    return cMngItem->GetIsItemMaterial(pData);
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetItemStorageData(const std::string& pData) const {
+    return cMngItem->GetItemStorageData(pData);
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetItemConsumeData() const {
+    return cMngItem->GetConsumeItemData();
+}
+
+bool clsData::GetIsConsumeItem() const {
+    return cMngItem->GetIsConsumeItem();
+}
+
+std::string clsData::GetConsumeItemTips(const std::string& pData) const {
+    return cMngItem->GetConsumeItemTips(pData);
+}
+
+std::int16_t clsData::SetDrawTicket(const std::string& pTicket, std::int16_t Count) {
+    return cMngItem->DrawTicket(pTicket, Count);
+}
+
+void clsData::SetConstructItem(const std::string& Build, const std::string& ConstructItem) {
+    cSystem->SetConstructItem(Build, ConstructItem);
+}
+
+void clsData::SetRemoveConstructItem(const std::string& pBuildingName) {
+    cSystem->SetRemoveConstructItem(pBuildingName);
 }

@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 bool clsData::affords(std::int64_t price) const {
     return price >= 0 && price <= cSystem->GetMoney();
 }

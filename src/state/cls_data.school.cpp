@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/strings.h"
 
 std::optional<host::runtime::Collection<clsGetGridData>>
@@ -59,4 +61,24 @@ std::string clsData::GetSchoolTips(const std::string& pData) {
     if (menu == menu_key::kNewSponsors) return cMngCompany->GetSponsorTips(pData);
     if (menu == menu_key::kCamp) return cMngCountry->GetCountryTips(pData);
     return "";
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetStudentChara() const {
+    return cMngStudent->GetStudentChara();
+}
+
+clsGetGridData clsData::GetExperienceAsNumber(const std::string& pData) const {
+    return cMngStudent->GetExperienceAsNumber(pData);
+}
+
+clsGetGridData clsData::GetStudnetIndivisual(const std::string& pData, std::int16_t AbilityNumber) const {
+    return cMngStudent->GetStudentIndividual(pData, AbilityNumber);
+}
+
+std::string clsData::GetContractScoutTips() const {
+    return cMngScout->GetContractScoutTips();
+}
+
+std::string clsData::GetSchoolConstructTips() const {
+    return cSystem->GetSchoolConstructTips();
 }

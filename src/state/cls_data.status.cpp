@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/convert.h"
 
 namespace {
@@ -43,4 +45,60 @@ std::string clsData::GetSchoolMenuTips() const {
     if (menu == menu_key::kTeachers) return cMngTeacher->GetMenuNewComerTips();
     if (menu == menu_key::kArbeit) return cMngArbeit->GetArbeitTips();
     return cMenu->GetSchoolMenuTips();
+}
+
+std::int32_t clsData::GetMoney() const {
+    return cSystem->GetMoney();
+}
+
+std::int32_t clsData::GetKingdomPoint() const {
+    return cSystem->GetKingdomPoint();
+}
+
+std::string clsData::GetRank() const {
+    return cSystem->GetRank();
+}
+
+std::int16_t clsData::GetRankAsNumber() const {
+    return cSystem->GetRankAsNumber();
+}
+
+std::string clsData::GetConstruct() const {
+    return cSystem->GetConstruct(false);
+}
+
+std::string clsData::GetSoundName() const {
+    return cSystem->GetSoundName();
+}
+
+void clsData::SetMenu(MenuKey pstrMenu) {
+    cMenu->SetMenu(pstrMenu);
+}
+
+MenuKey clsData::GetMenu() const {
+    return cMenu->GetMenu();
+}
+
+void clsData::SetSubMenu(MenuKey pstrSubMenu) {
+    cMenu->SetSubMenu(pstrSubMenu);
+}
+
+MenuKey clsData::GetSubMenu() const {
+    return cMenu->GetSubMenu();
+}
+
+std::string clsData::GetGGHeaderName() const {
+    return cMenu->GetGGHeaderName();
+}
+
+bool clsData::CheckDateCommand(std::int16_t Index) const {
+    return cSystem->CheckDateCommand(Index);
+}
+
+bool clsData::CheckCamp() const {
+    return cMngCountry->CheckCamp();
+}
+
+bool clsData::CheckStudentCount() const {
+    return cMngStudent->CheckStudentCount(true);
 }

@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "economy/companies/company_codes.h"
 #include "host/runtime/convert.h"
 #include "platform/services/game_services.h"
@@ -44,4 +46,20 @@ void clsData::SetSponsorMoney() {
     std::string unused;
     const std::int32_t total = cMngCompany->GetSponsorMoney(unused);
     if (cSystem->AddMoney(total) && total > 0) Services().SoundPlay(sound_name::kCoin);
+}
+
+host::runtime::Collection<clsGetCompany> clsData::GetCompanyData() const {
+    return cMngCompany->GetCompanyStockData();
+}
+
+std::int16_t clsData::GetSponsorMaxContract() const {
+    return cSystem->GetSponsorMaxCount();
+}
+
+std::int16_t clsData::GetSponsorCurrentContract() const {
+    return cMngCompany->GetSponsorCount();
+}
+
+void clsData::SetSponsorContract(const std::string& pData) {
+    cMngCompany->SponsorContract(pData);
 }

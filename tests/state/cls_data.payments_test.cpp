@@ -23,14 +23,14 @@ struct Purse : LoadedFacade {
     Purse() {
         data.SetDataInit();
         data.TestPlay();
-        data.items().ItemAdd("薬草", 10);
-        data.items().ItemAdd("清らかな水", 10);
+        managers(data).items().ItemAdd("薬草", 10);
+        managers(data).items().ItemAdd("清らかな水", 10);
     }
     void set(std::int32_t money, std::int32_t points) {
-        data.system().SubMoney(data.GetMoney());
-        data.system().AddMoney(money);
-        data.system().SubKingdomPoint(data.GetKingdomPoint());
-        data.system().AddKingdomPoint(points);
+        managers(data).system().SubMoney(data.GetMoney());
+        managers(data).system().AddMoney(money);
+        managers(data).system().SubKingdomPoint(data.GetKingdomPoint());
+        managers(data).system().AddKingdomPoint(points);
     }
     std::string firstRow(const host::runtime::Collection<clsGetGridData>& rows, std::int16_t cell) {
         return rows.item(1).Data(cell);
@@ -41,8 +41,9 @@ struct Purse : LoadedFacade {
 // booking, the building work and the sounds heard.
 struct Snapshot {
     explicit Snapshot(Purse& purse)
-        : parts(getSaveParts(purse.data.saveManagers())), camp(purse.data.countries().GetCampName()),
-          construct(purse.data.GetConstruct()), sounds(purse.services->played().size()) {}
+        : parts(getSaveParts(managers(purse.data).saveManagers())),
+          camp(managers(purse.data).countries().GetCampName()), construct(purse.data.GetConstruct()),
+          sounds(purse.services->played().size()) {}
     bool operator==(const Snapshot&) const = default;
     SaveParts parts;
     std::string camp;
@@ -70,21 +71,22 @@ TEST(FacadePayments, EveryPayingCommandRefusesWhatThePurseDoesNotCoverAndChanges
          .command =
              [](Purse& p) {
                  p.data.SetSubMenu(menu_key::kTeacherOffers);
-                 return p.data.SetContract(p.firstRow(p.data.teachers().GetNewComer(), 1));
+                 return p.data.SetContract(p.firstRow(managers(p.data).teachers().GetNewComer(), 1));
              }},
         {.name = "a scout contract",
          .shortOf = Short::Money,
          .command =
              [](Purse& p) {
                  p.data.SetSubMenu(menu_key::kScouts);
-                 return p.data.SetContract(p.firstRow(p.data.scouts().GetScoutData(), 1));
+                 return p.data.SetContract(p.firstRow(managers(p.data).scouts().GetScoutData(), 1));
              }},
         {.name = "a teacher's bonus",
          .shortOf = Short::Money,
          .command =
              [](Purse& p) {
                  const clsGetGridData& bonus = p.data.GetBonusData().item(1);
-                 const std::string teacher = p.data.teachers().GetContractTeacherName().item(1).Name();
+                 const std::string teacher =
+                     managers(p.data).teachers().GetContractTeacherName().item(1).Name();
                  return p.data.SetBonus(teacher, host::runtime::CLng(bonus.Data(1)), bonus.Data(2))
                      .has_value();
              }},
@@ -93,7 +95,7 @@ TEST(FacadePayments, EveryPayingCommandRefusesWhatThePurseDoesNotCoverAndChanges
          .command =
              [](Purse& p) {
                  const clsGetGridData row =
-                     p.data.countries().GetCountry(p.data.GetRankAsNumber(), 0).item(1);
+                     managers(p.data).countries().GetCountry(p.data.GetRankAsNumber(), 0).item(1);
                  return p.data.SetCamp(row.Data(1), host::runtime::CLng(row.Data(2)));
              }},
         {.name = "a building",
@@ -136,11 +138,12 @@ TEST(FacadePayments, EveryPayingCommandRefusesWhatThePurseDoesNotCoverAndChanges
 TEST(FacadePayments, APriceBelowZeroIsNeverPaid) {
     Purse purse;
     purse.set(1000, 0);
-    const std::string teacher = purse.data.teachers().GetContractTeacherName().item(1).Name();
+    const std::string teacher = managers(purse.data).teachers().GetContractTeacherName().item(1).Name();
     const Snapshot before(purse);
 
     EXPECT_FALSE(purse.data.SetBonus(teacher, -5000, "大").has_value());
-    EXPECT_FALSE(purse.data.SetCamp(purse.firstRow(purse.data.countries().GetCountry(0, 0), 1), -5000));
+    EXPECT_FALSE(
+        purse.data.SetCamp(purse.firstRow(managers(purse.data).countries().GetCountry(0, 0), 1), -5000));
 
     EXPECT_TRUE(Snapshot(purse) == before);
     EXPECT_EQ(purse.data.GetMoney(), 1000);

@@ -19,13 +19,13 @@ struct NewGame : LoadedFacade {
     NewGame() {
         data.SetDataInit();
         data.TestPlay();
-        data.system().AddMoney(10000000);
+        managers(data).system().AddMoney(10000000);
     }
     std::vector<std::string> played() const { return services->played(); }
     // The catalogue's companies that bring sponsor money.
     std::vector<std::string> sponsors() {
         std::vector<std::string> names;
-        for (const clsCompany& c : data.companies().Companies())
+        for (const clsCompany& c : managers(data).companies().Companies())
             if (c.SponsorMoney() > 0) names.push_back(c.CompanyName());
         return names;
     }
@@ -90,8 +90,8 @@ TEST(FacadeSponsors, TheRunningContractsMoneyIsToldWithoutMovingAndPaidOnce) {
 
     data.SetSponsorContract(names[0]);
     data.SetSponsorContract(names[1]);
-    const std::int32_t sum = data.companies().Companies().item(names[0]).SponsorMoney() +
-                             data.companies().Companies().item(names[1]).SponsorMoney();
+    const std::int32_t sum = managers(data).companies().Companies().item(names[0]).SponsorMoney() +
+                             managers(data).companies().Companies().item(names[1]).SponsorMoney();
     const std::int32_t money = data.GetMoney();
     const auto sounds = game.played().size();
 
