@@ -2,8 +2,8 @@
 // staged facade from Data/Data.kpz, as the game does.
 #include "no_battles_host.h"
 
-#include "battleview/battle_driver.h"
 #include "host/sys/paths.h"
+#include "platform/files/cls_file.h"
 #include "platform/files/gfile.h"
 #include "platform/masterdata/load_game_data.h"
 #include "platform/services/silent_services.h"
@@ -41,7 +41,6 @@ struct Game {
     std::optional<ScopedInstall<fs::path>> programFolder;
     ScopedSilentServices services;
     ScopedInstall<clsFile> file{gFile, std::make_unique<clsFile>()};
-    ScopedInstall<clsBattle> battle{gBattle, std::make_unique<clsBattle>()};
     NoBattles host;
     clsData data{host};
 };

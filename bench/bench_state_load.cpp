@@ -4,7 +4,7 @@
 // time, as the game has one of each.
 #include "no_battles_host.h"
 
-#include "battleview/battle_driver.h"
+#include "platform/files/cls_file.h"
 #include "platform/files/gfile.h"
 #include "platform/masterdata/load_game_data.h"
 #include "platform/services/silent_services.h"
@@ -27,7 +27,6 @@ void BM_LoadMasterDataThroughTheFacade(benchmark::State& state) {
     ScopedInstall file(gFile, std::make_unique<clsFile>());
     NoBattles host;
     for (auto _ : state) {
-        ScopedInstall battle(gBattle, std::make_unique<clsBattle>());
         clsData data(host);
         mdlQuorvel::LoadGameData(data);
         benchmark::DoNotOptimize(data.GetMoney());

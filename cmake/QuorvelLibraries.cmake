@@ -14,39 +14,77 @@ function(quorvel_flag_targets)
   endif()
 endfunction()
 
-# One static library per folder of src/, each linking the libraries above it.
-# Sources are picked up from the folder, so adding a file needs no edit here.
-# A library sees only its own folder and those before it in the chain: its
-# include folder layers/<name>/ of the build holds links to just those.
-# src/host/sdl/ is not part of the chain: it is the SDL library, linked only
-# by the game and the SDL tests.
+# One static library per folder of src/, from the table of entries
+# "name:used,used": each links the libraries it uses and sees only their
+# folders and its own (its include folder layers/<name>/ of the build holds
+# links to just those). Sources are picked up from the folder, so adding a
+# file needs no edit here. src/host/sdl/ is not in the table: it is the SDL
+# library, linked only by the game and the SDL tests.
 function(quorvel_libraries)
-  set(previous "")
-  set(visible "")
-  foreach(name IN LISTS ARGN)
+  set(built "")
+  set(targets "")
+  set(all "")
+  foreach(entry IN LISTS ARGN)
+    string(REPLACE ":" ";" parts "${entry}")
+    list(GET parts 0 name)
+    set(used "")
+    list(LENGTH parts count)
+    if(count GREATER 1)
+      list(GET parts 1 usedText)
+      string(REPLACE "," ";" used "${usedText}")
+    endif()
+    foreach(dependency IN LISTS used)
+      if(NOT dependency IN_LIST all)
+        message(FATAL_ERROR "library ${name} uses ${dependency}, which is not listed before it")
+      endif()
+    endforeach()
+    list(APPEND all ${name})
     set(dir ${PROJECT_SOURCE_DIR}/src/${name})
     if(NOT IS_DIRECTORY ${dir})
       continue()
     endif()
-    list(APPEND visible ${name})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
     list(FILTER sources EXCLUDE REGEX "/src/host/sdl/")
     if(NOT sources)
       continue()
     endif()
     set(view ${PROJECT_BINARY_DIR}/layers/${name})
+    file(REMOVE_RECURSE ${view})
     file(MAKE_DIRECTORY ${view})
-    foreach(seen IN LISTS visible)
+    set(links "")
+    foreach(seen IN LISTS used name)
       file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${seen} ${view}/${seen} SYMBOLIC)
+      if(NOT seen STREQUAL name AND seen IN_LIST built)
+        list(APPEND links quorvel_${seen})
+      endif()
     endforeach()
     add_library(quorvel_${name} STATIC ${sources})
     target_include_directories(quorvel_${name} PUBLIC ${view})
-    target_link_libraries(quorvel_${name} PUBLIC ${previous} PRIVATE quorvel_checked)
-    set(previous quorvel_${name})
+    target_link_libraries(quorvel_${name} PUBLIC ${links} PRIVATE quorvel_checked)
     list(APPEND built ${name})
+    list(APPEND targets quorvel_${name})
   endforeach()
-  set(QUORVEL_LAST_LIBRARY ${previous} PARENT_SCOPE)
+  # Every library built, for the game, the content tools and the benchmarks.
+  set(QUORVEL_ALL_LIBRARIES ${targets} PARENT_SCOPE)
   set(QUORVEL_BUILT_LIBRARIES ${built} PARENT_SCOPE)
+endfunction()
+
+# Sources that must compile (probe 0) or must not (every other probe): each
+# of tests/<name>/compile_probes/<probe>.cpp is compiled once per probe
+# number with the include view of the library, as test <name>.<probe>.<n>.
+function(quorvel_compile_probe name probe count)
+  set(source ${PROJECT_SOURCE_DIR}/tests/${name}/compile_probes/${probe}.cpp)
+  foreach(n RANGE 0 ${count})
+    add_test(NAME ${name}.${probe}.${n}
+             COMMAND ${CMAKE_CXX_COMPILER} -std=c++20 -fsyntax-only -DPROBE=${n}
+                     -I${PROJECT_BINARY_DIR}/layers/${name} ${source})
+    if(n EQUAL 0)
+      set(fails FALSE)
+    else()
+      set(fails TRUE)
+    endif()
+    set_tests_properties(${name}.${probe}.${n} PROPERTIES LABELS ${name} WILL_FAIL ${fails})
+  endforeach()
 endfunction()
 
 # The SDL library: the window, its message boxes and the SDL2_mixer device.
@@ -70,7 +108,7 @@ endfunction()
 function(quorvel_test_program name)
   set(dir ${PROJECT_SOURCE_DIR}/tests/${name})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "/sdl/")
+  list(FILTER sources EXCLUDE REGEX "/sdl/|/compile_probes/")
   if(NOT sources)
     return()
   endif()

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/images.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 
 #include <array>
 #include <string_view>
@@ -29,7 +30,6 @@ constexpr std::int16_t kTornadoLastFrame = 6;
 constexpr std::int16_t kGaleSwordLastFrame = 8;
 // The monster's one spot, the middle of the right half.
 constexpr host::gdi::Point kMonsterSpot{575, 375};
-constexpr const char* kExceptionSound = "bosu23";
 
 template <std::size_t N> bool oneOf(const std::array<std::string_view, N>& names, const std::string& name) {
     for (std::string_view candidate : names)
@@ -146,7 +146,7 @@ void clsEffect::ExceptionEffect(const std::string& SkillName) {
     const std::int32_t step = (rightFront_ - leftFront_) / kSteps;
     for (std::int32_t i = 1; i <= kSteps; ++i) {
         DrawField("右", kSpriteWidth - i * step);
-        if (i == kSteps) Services().SoundPlay(kExceptionSound);
+        if (i == kSteps) Services().SoundPlay(sound_name::kEffectFailed);
         show(kFrameWait);
     }
 }

@@ -4,6 +4,7 @@
 #include "host/runtime/rounding.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "platform/sound/sound_names.h"
 
 #include <algorithm>
 
@@ -114,7 +115,7 @@ void clsMngItem::watch(clsItem& item) {
     eventItem_->ItemBroken.unsubscribe(eventToken_);
     eventItem_ = &item;
     eventToken_ = item.ItemBroken.subscribe([this](std::string& name) {
-        std::string sound = item_rule::kBreakSound;
+        std::string sound = sound_name::kBoo;
         SoundPlay.raise(sound);
         std::string message = "アイテム【" + name + "】は使い物にならなくなった";
         ItemBroken.raise(message);

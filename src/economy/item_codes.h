@@ -65,7 +65,6 @@ inline constexpr std::int16_t kBreakAbove = 9500;
 inline constexpr std::int16_t kWearStep = 1000;
 // The unit-ID counter starts again from 0 once it passes this.
 inline constexpr std::int32_t kUnitIdWrapAbove = 2140000000;
-inline constexpr const char* kBreakSound = "puu79_a";
 
 } // namespace item_rule
 

@@ -1,8 +1,12 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
+#include "economy/companies/company_codes.h"
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 
 #include <optional>
 #include <string_view>
@@ -14,7 +18,6 @@ using host::runtime::ErrorNumber;
 using host::runtime::IsNumeric;
 using host::runtime::RuntimeError;
 
-constexpr std::int16_t kMostSharesBeforeBuying = 99;
 constexpr std::int16_t kFullSchool = 5;
 
 // A numeric text as a 32-bit amount; none when it does not fit.
@@ -30,9 +33,9 @@ std::optional<std::int32_t> amountOf(std::string_view text) {
 } // namespace
 
 bool clsData::CheckCommand(std::int16_t Index, const std::string& pData) const {
-    const std::string& menu = cMenu->GetMenu();
-    if (menu == "建物データ") return Index != 2 || cSystem->CheckDormitory();
-    if (menu == "学園データ") {
+    const MenuKey menu = cMenu->GetMenu();
+    if (menu == menu_key::kBuildingData) return Index != 2 || cSystem->CheckDormitory();
+    if (menu == menu_key::kSchoolData) {
         switch (Index) {
         case 0:
             return cMngItem->CheckItemData();
@@ -48,12 +51,12 @@ bool clsData::CheckCommand(std::int16_t Index, const std::string& pData) const {
             return false;
         }
     }
-    if (menu == "契約") {
+    if (menu == menu_key::kContract) {
         if (Index == 0) return cMngScout->CheckNewScout();
         if (Index == 1) return cMngTeacher->CheckNewTeacher();
         return false;
     }
-    if (menu == "生徒を見る") {
+    if (menu == menu_key::kStudents) {
         if (Index == 0) return cMngItem->GetIsConsumeItem();
         if (Index == 1) return CheckCourse(pData);
         return false;
@@ -63,8 +66,8 @@ bool clsData::CheckCommand(std::int16_t Index, const std::string& pData) const {
 
 bool clsData::IsEnoughMoney(const std::string& pData) const {
     const bool numeric = IsNumeric(pData);
-    if (cMenu->GetMenu() == "株屋" && !numeric) {
-        if (GetHoldStock(pData) > kMostSharesBeforeBuying) return false;
+    if (cMenu->GetMenu() == menu_key::kStocks && !numeric) {
+        if (GetHoldStock(pData) >= share_rule::kHoldCap) return false;
         return cSystem->IsEnough(CLng(GetStockPrice(pData)));
     }
     if (!numeric) return false;
@@ -75,53 +78,58 @@ bool clsData::IsEnoughMoney(const std::string& pData) const {
 }
 
 std::int32_t clsData::GetContractMoney(const std::string& pData) const {
-    const std::string& subMenu = cMenu->GetSubMenu();
-    if (subMenu == "教師") return cMngTeacher->GetContractMoney(pData);
-    if (subMenu == "スカウト") return cMngScout->GetContractMoney(pData);
+    const MenuKey subMenu = cMenu->GetSubMenu();
+    if (subMenu == menu_key::kTeacherOffers) return cMngTeacher->GetContractMoney(pData);
+    if (subMenu == menu_key::kScouts) return cMngScout->GetContractMoney(pData);
     return 0;
 }
 
 bool clsData::CheckContractMoney(const std::string& pOfferName) const {
-    const std::string& subMenu = cMenu->GetSubMenu();
-    if (subMenu == "教師") {
+    const MenuKey subMenu = cMenu->GetSubMenu();
+    if (subMenu == menu_key::kTeacherOffers) {
         const bool room = cMngTeacher->CheckIsMaxTeacher();
         const bool money = cSystem->IsEnough(cMngTeacher->GetContractMoney(pOfferName));
         return room && money;
     }
-    if (subMenu == "スカウト") return cSystem->IsEnough(cMngScout->GetContractMoney(pOfferName));
+    if (subMenu == menu_key::kScouts) return cSystem->IsEnough(cMngScout->GetContractMoney(pOfferName));
     return false;
 }
 
-void clsData::SetContract(const std::string& pOfferName) {
-    const std::string& subMenu = cMenu->GetSubMenu();
-    if (subMenu != "教師" && subMenu != "スカウト") return;
+bool clsData::SetContract(const std::string& pOfferName) {
+    const MenuKey subMenu = cMenu->GetSubMenu();
+    if (subMenu != menu_key::kTeacherOffers && subMenu != menu_key::kScouts) return false;
     const std::int32_t money = GetContractMoney(pOfferName);
+    if (!affords(money)) return false;
     // An offer the manager refuses after the payment takes the money back.
     guardedCommand([&] {
-        if (!cSystem->SubMoney(money)) return;
-        if (subMenu == "教師")
+        cSystem->SubMoney(money);
+        if (subMenu == menu_key::kTeacherOffers)
             cMngTeacher->SetContract(pOfferName);
         else
             cMngScout->ScoutDecide(pOfferName);
-        Services().SoundPlay("coin05");
+        Services().SoundPlay(sound_name::kCoin);
     });
+    return true;
 }
 
-std::int16_t clsData::SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
-                               const std::string& BonusEffect) {
+std::optional<std::int16_t> clsData::SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
+                                              const std::string& BonusEffect) {
+    if (!affords(Bonus)) return std::nullopt;
     std::int16_t stage = 0;
     guardedCommand([&] {
-        if (!cSystem->SubMoney(Bonus)) return;
-        Services().SoundPlay("coin05");
+        cSystem->SubMoney(Bonus);
+        Services().SoundPlay(sound_name::kCoin);
         stage = cMngTeacher->SetTeacherBonus(pBonusTeacher, BonusEffect);
     });
     return stage;
 }
 
-void clsData::SetCamp(const std::string& pData, std::int32_t lngMoney) {
-    if (!cSystem->SubMoney(lngMoney)) return;
+bool clsData::SetCamp(const std::string& pData, std::int32_t lngMoney) {
+    if (!affords(lngMoney)) return false;
+    cSystem->SubMoney(lngMoney);
     cMngCountry->SetContract(pData);
-    Services().SoundPlay("coin05");
+    Services().SoundPlay(sound_name::kCoin);
+    return true;
 }
 
 bool clsData::CheckCourse(const std::string& pTargetStudent) const {
@@ -136,4 +144,44 @@ bool clsData::GetEnoughMember(std::int16_t NewMember) const {
 bool clsData::CheckArbeit() const {
     if (!cMngStudent->CheckStudentCount(false)) return true;
     return cMngArbeit->CheckArbeit();
+}
+
+bool clsData::CheckContractTeacher(const std::string& pData) const {
+    return cMngTeacher->CheckContractTeacher(pData);
+}
+
+bool clsData::CheckTeacherCanceled() const {
+    return cMngTeacher->CheckIsMinTeacher();
+}
+
+void clsData::SetTeacherCanceled(const std::string& pData) {
+    cMngTeacher->SetCanceled(pData);
+}
+
+const host::runtime::Collection<clsGetGridData>& clsData::GetBonusData() const {
+    return cMngTeacher->GetBonusData();
+}
+
+const host::runtime::Collection<clsGetGridData>& clsData::GetCourse() const {
+    return cMngStudent->GetCourse();
+}
+
+void clsData::SetCourse(const std::string& pTargetStudent, const std::string& Course) {
+    cMngStudent->SetCourse(pTargetStudent, Course);
+}
+
+std::string clsData::GetStudentCourse(const std::string& pTargetStudent) const {
+    return cMngStudent->GetStudentCourse(pTargetStudent);
+}
+
+void clsData::SetNewStudent(const std::string& pData) {
+    cMngStudent->SetNewStudent(pData);
+}
+
+void clsData::SetArbeit(const std::string& pData) {
+    cMngArbeit->SetContractArbeit(pData);
+}
+
+const std::string& clsData::winnerUnit() const {
+    return WinnerUnit;
 }

@@ -1,12 +1,15 @@
 #include "state/cls_data.h"
 
+#include "state/game_host.h"
+#include "state/owned_managers.h"
+
 namespace {
 
 constexpr const char* kNewGameBoom = "5:5:6";
 
 } // namespace
 
-clsData::clsData(GameHost& host, Role role) : Host(host), role_(role) {
+clsData::clsData(GameHost& host) : Host(host) {
     cTrade = std::make_unique<clsTrade>();
     cTrade->CreateBoom(kNewGameBoom);
     cLines = std::make_unique<clsLines>();
@@ -78,4 +81,32 @@ void clsData::TestPlay() {
     cMngScout->SetNewComer(false);
     cMngTeacher->SetInitTeacher();
     cMngTeacher->SetNewComer(false);
+}
+
+clsDateDetails clsData::GetDate() const {
+    return cSystem->GetDate();
+}
+
+void clsData::SetDate(const std::string& strDate) {
+    cSystem->SetDate(strDate);
+}
+
+void clsData::SetWinnerUnit(const std::string& WinnerUnitName) {
+    WinnerUnit = WinnerUnitName;
+}
+
+std::int16_t clsData::GetRankUpCondition() {
+    return cMngStudent->RankUpCondition();
+}
+
+bool clsData::CheckItem(const std::string& pData) {
+    return cMngItem->CheckItem(pData);
+}
+
+host::runtime::Collection<std::string> clsData::GetConstructClass(const std::string& pBuildingName) {
+    return cMngClass->GetConstructClass(pBuildingName);
+}
+
+host::runtime::Collection<std::string> clsData::GetClassItemClass(std::int32_t Target) {
+    return cMngClass->GetClassItemClass(Target);
 }

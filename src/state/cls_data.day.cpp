@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/convert.h"
 #include "platform/services/game_services.h"
 #include "school/system/calendar_months.h"
@@ -51,7 +53,7 @@ void clsData::runDay() {
     const bool students = cMngStudent->CheckStudentCount(true);
 
     if (counter <= periods && students && !camp && lessonDay) {
-        cMenu->SetMenu("授業中");
+        cMenu->SetMenu(menu_key::kDuringLessons);
         const std::int16_t weekday = cSystem->GetWeekAsNumber();
         for (std::int16_t period = counter; period <= periods; ++period) {
             cMngStudent->Study(weekday, cSystem->GetClassCount());

@@ -1,9 +1,13 @@
 #include "state/cls_data.h"
 
+#include "state/game_host.h"
+#include "state/owned_managers.h"
+
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 #include "students/student/cls_student.h"
 
 using host::runtime::CInt;
@@ -68,7 +72,7 @@ void clsData::wearTeamItem(const clsUnitData& team) {
 }
 
 void clsData::runTournament(const clsUnitData& team) {
-    Services().SoundPlay("大会");
+    Services().SoundPlay(sound_name::kTournament);
     host::runtime::Collection<std::shared_ptr<clsUnit>> units;
     std::shared_ptr<clsUnit> academy = CreateSchoolUnit(team);
     units.add(academy, academy->GetUnitName());
@@ -92,7 +96,7 @@ void clsData::runTournament(const clsUnitData& team) {
         std::string paid = "賞金" + prize.Data(0) + "エニスと" + prize.Data(1) + "王国ポイントを貰いました";
         Report.raise(paid);
         cSystem->AddMoney(CLng(prize.Data(0)));
-        Services().SoundPlay("coin05");
+        Services().SoundPlay(sound_name::kCoin);
         cSystem->AddKingdomPoint(CLng(prize.Data(1)));
         cMngStudent->SetQuestSuccess(team, cLines->GetQuestMemberLineData(team), month, rank);
     }
@@ -138,7 +142,7 @@ void clsData::runQuest(const clsUnitData& team) {
         std::string done = "依頼に成功した";
         Report.raise(done);
         cSystem->SetQuestSuccess(quest);
-        Services().SoundPlay("coin05");
+        Services().SoundPlay(sound_name::kCoin);
         if (battle) cLines->MonsterWin(monster);
         cMngStudent->SetQuestSuccess(team, cLines->GetQuestMemberLineData(team), cSystem->GetMonth(), rank);
     } else {

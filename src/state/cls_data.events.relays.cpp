@@ -1,8 +1,12 @@
 #include "state/cls_data.h"
 
+#include "state/game_host.h"
+#include "state/owned_managers.h"
+
 #include "economy/companies/company_codes.h"
 #include "economy/companies/share_price_day.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 
 void clsData::subscribeDayEngine() {
     cMngStudent->setStudyInfoProvider(&studyInfo_);
@@ -62,7 +66,7 @@ void clsData::cMngItem_MoveMoney(std::int32_t, std::int32_t Money) {
 void clsData::cMngCompany_MoveMoney(std::int32_t MMethod, std::int32_t Money) {
     if (MMethod == money_method::kReceive) cSystem->AddMoney(Money);
     if (MMethod == money_method::kPay) cSystem->SubMoney(Money);
-    Services().SoundPlay("coin05");
+    Services().SoundPlay(sound_name::kCoin);
 }
 
 void clsData::cMngCompany_StockItem(const std::string& item, std::int16_t count) {

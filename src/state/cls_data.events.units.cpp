@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "battle/battle_codes.h"
 #include "battle/combat/cls_base_unit.h"
 #include "students/newcomers/cls_create_student_data.h"

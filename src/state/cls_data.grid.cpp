@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "school/buildings/building_codes.h"
 
 namespace {
@@ -20,56 +22,57 @@ Rows requestRows(const clsSystem& system, const clsMngStudent& students, const c
 } // namespace
 
 std::optional<Rows> clsData::GetGridData(const std::string& pData) {
-    const std::string menu = cMenu->GetMenu();
+    const MenuKey menu = cMenu->GetMenu();
     const std::int16_t rank = cSystem->GetRankAsNumber();
-    if (menu == "加工屋") {
+    if (menu == menu_key::kProcessing) {
         if (pData == "加工アイテムリストを表示") return cMngItem->GetProcessItem(rank);
         if (pData == "所持アイテムから検索") return cMngItem->GetEnableProcessItem(rank);
         return std::nullopt;
     }
-    if (menu == "チケット引換所") return cMngItem->GetTicketItem();
-    if (menu == "ポイント交換所") return cSystem->GetPointChange(cMngCompany->GetConstDiscount());
-    if (menu == "王国許可局") return cSystem->GetBuild(cMngCompany->GetConstDiscount());
-    if (menu == "アイテム店") {
+    if (menu == menu_key::kTicketExchange) return cMngItem->GetTicketItem();
+    if (menu == menu_key::kPointExchange) return cSystem->GetPointChange(cMngCompany->GetConstDiscount());
+    if (menu == menu_key::kPermitOffice) return cSystem->GetBuild(cMngCompany->GetConstDiscount());
+    if (menu == menu_key::kItemShop) {
         // The toggle's caption names the view it opens.
         if (pData == "所持品を表示する") return cMngItem->GetItemShopData(cMngCompany->GetItemShopFLG());
         if (pData == "商品を表示する") return cMngItem->GetItemSellData();
         return std::nullopt;
     }
-    if (menu == "アルバイト") return cMngArbeit->GetArbeitData(cSystem->GetMonth());
-    if (menu == "依頼") return requestRows(*cSystem, *cMngStudent, *cLines);
-    if (menu == "建物データ") {
-        if (pData == "学園") return cSystem->GetConstData(building_work::kConstruction);
-        if (pData == "校舎") return cSystem->GetConstData(building_work::kClassroom);
-        if (pData == "寮") return cSystem->GetConstData(building_work::kFacility);
+    if (menu == menu_key::kArbeit) return cMngArbeit->GetArbeitData(cSystem->GetMonth());
+    if (menu == menu_key::kQuest) return requestRows(*cSystem, *cMngStudent, *cLines);
+    if (menu == menu_key::kBuildingData) {
+        if (pData == menu_key::kSchoolGrounds.name())
+            return cSystem->GetConstData(building_work::kConstruction);
+        if (pData == menu_key::kSchoolhouse.name()) return cSystem->GetConstData(building_work::kClassroom);
+        if (pData == menu_key::kDormitory.name()) return cSystem->GetConstData(building_work::kFacility);
         return std::nullopt;
     }
-    if (menu == "学園データ") {
-        if (pData == "アイテム") return cMngItem->GetHoldItemData();
-        if (pData == "スポンサー") return cMngCompany->GetSponsorData();
-        if (pData == "モンスター") return cLines->GetMonsterData();
-        if (pData == "卒業生") return cMngStudent->GetGraduateData();
-        if (pData == "スカウト") return cMngScout->GetContract();
+    if (menu == menu_key::kSchoolData) {
+        if (pData == menu_key::kItems.name()) return cMngItem->GetHoldItemData();
+        if (pData == menu_key::kSponsors.name()) return cMngCompany->GetSponsorData();
+        if (pData == menu_key::kMonsters.name()) return cLines->GetMonsterData();
+        if (pData == menu_key::kGraduates.name()) return cMngStudent->GetGraduateData();
+        if (pData == menu_key::kScouts.name()) return cMngScout->GetContract();
         return std::nullopt;
     }
-    if (menu == "教師を見る") return cMngTeacher->GetContractTeacher();
-    if (menu == "生徒を見る") return cMngStudent->GetStudentData();
-    if (menu == "契約") {
-        const std::string& sub = cMenu->GetSubMenu();
-        if (sub == "スカウト") return cMngScout->GetScoutData();
-        if (sub == "教師") return cMngTeacher->GetNewComer();
+    if (menu == menu_key::kTeachers) return cMngTeacher->GetContractTeacher();
+    if (menu == menu_key::kStudents) return cMngStudent->GetStudentData();
+    if (menu == menu_key::kContract) {
+        const MenuKey sub = cMenu->GetSubMenu();
+        if (sub == menu_key::kScouts) return cMngScout->GetScoutData();
+        if (sub == menu_key::kTeacherOffers) return cMngTeacher->GetNewComer();
         return std::nullopt;
     }
-    if (menu == "新入生") {
+    if (menu == menu_key::kNewcomers) {
         cMngStudent->ClearNewComer();
         CreateStudent();
         return cMngStudent->GetNewComer();
     }
-    if (menu == "新規スポンサー") {
+    if (menu == menu_key::kNewSponsors) {
         clsSponsorCondition snapshot = cSystem->GetSponsorCondition();
         cMngStudent->SetSponsorData(snapshot);
         return cMngCompany->GetEnableSponsor(snapshot);
     }
-    if (menu == "合宿") return cMngCountry->GetCountry(rank, cMngCompany->GetCampDiscount());
+    if (menu == menu_key::kCamp) return cMngCountry->GetCountry(rank, cMngCompany->GetCampDiscount());
     return std::nullopt;
 }

@@ -1,29 +1,15 @@
 #pragma once
 
-#include "battle/catalogue/cls_lines.h"
 #include "economy/class_item_class_provider.h"
-#include "economy/cls_mng_item.h"
-#include "economy/companies/cls_mng_company.h"
-#include "economy/companies/cls_trade.h"
-#include "host/gdi/device_context.h"
 #include "host/runtime/collection.h"
 #include "host/runtime/event.h"
 #include "platform/masterdata/load_game_data.h"
 #include "platform/records/cls_get_grid_data.h"
-#include "school/camps/cls_mng_country.h"
-#include "school/jobs/cls_mng_arbeit.h"
 #include "school/system/cls_date_details.h"
-#include "school/system/cls_system.h"
 #include "school/system/system_hooks.h"
-#include "state/cls_menu.h"
-#include "state/game_host.h"
-#include "state/save/save_managers.h"
-#include "students/lessons/cls_mng_class.h"
+#include "state/menu_keys.h"
+#include "state/save/save_parts.h"
 #include "students/lessons/study_info_provider.h"
-#include "students/roster/cls_mng_student.h"
-#include "students/scouts/cls_mng_scout.h"
-#include "students/teachers/cls_fix_teacher_data.h"
-#include "students/teachers/cls_mng_teacher.h"
 
 #include <cstdint>
 #include <functional>
@@ -32,6 +18,34 @@
 #include <string>
 #include <vector>
 
+namespace host::gdi {
+class DeviceContext;
+}
+class GameHost;
+struct SaveManagers;
+// The managers the facade owns.
+class clsTrade;
+class clsLines;
+class clsSystem;
+class clsMngStudent;
+class clsFixTeacherData;
+class clsMngScout;
+class clsMngCountry;
+class clsMngArbeit;
+class clsMngTeacher;
+class clsMngClass;
+class clsMngCompany;
+class clsMngItem;
+class clsMenu;
+// The records its members take and answer.
+class clsClassEffect;
+class clsClassSchedule;
+class clsFixUnitData;
+class clsGetCompany;
+class clsLineData;
+class clsUnit;
+class clsUnitData;
+
 // The game-state facade: owns every manager of the game state for the whole
 // run, hands each its section of the master data, resets them for a new
 // game, and passes the managers' events on to the main form as its own.
@@ -39,11 +53,7 @@
 class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public ClassItemClassProvider {
   public:
     // --- Object graph, events and master data (cls_data.cpp, cls_data.load.cpp)
-    // A staged copy of the game (a save checked before the running game takes
-    // it) loads the master data into its own managers only: the battle
-    // driver's effect table belongs to the running game.
-    enum class Role { Running, Staged };
-    explicit clsData(GameHost& host, Role role = Role::Running);
+    explicit clsData(GameHost& host);
     ~clsData() override;
     clsData(const clsData&) = delete;
     clsData& operator=(const clsData&) = delete;
@@ -63,47 +73,45 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     host::runtime::Event<> Ending2;
 
     // The decrypted master data: UTF-16LE, narrowed as a whole, split into
-    // its 32 sections, each handed to its loader in section order (the last,
-    // the battle effects, to the battle driver gBattle).
+    // its 32 sections, each handed to its loader in section order; the last,
+    // the battle effects, is kept as text for the shell to hand to the battle
+    // driver (the game state draws nothing).
     void SetGameData(const std::vector<std::uint8_t>& arrByt) override;
+    const std::string& GetBattleEffectData() const { return BattleEffectData; }
     // Resets the game state to the start of a new game; catalogues, the menu
     // state and the winner text stay.
     void SetDataInit();
     // The first offers of a new game: four scouts, the three starting
     // teachers under contract and four teachers on offer.
     void TestPlay();
-    clsDateDetails GetDate() const { return cSystem->GetDate(); }
+    clsDateDetails GetDate() const;
     // Year, month and day joined by ":".
-    void SetDate(const std::string& strDate) { cSystem->SetDate(strDate); }
+    void SetDate(const std::string& strDate);
     // The last battle result: a winning unit's name, "draw" or a tournament place.
-    void SetWinnerUnit(const std::string& WinnerUnitName) { WinnerUnit = WinnerUnitName; }
+    void SetWinnerUnit(const std::string& WinnerUnitName);
 
     // Answers the managers ask of the facade.
-    std::int16_t GetRankUpCondition() override { return cMngStudent->RankUpCondition(); }
-    bool CheckItem(const std::string& pData) override { return cMngItem->CheckItem(pData); }
-    host::runtime::Collection<std::string> GetConstructClass(const std::string& pBuildingName) override {
-        return cMngClass->GetConstructClass(pBuildingName);
-    }
-    host::runtime::Collection<std::string> GetClassItemClass(std::int32_t Target) override {
-        return cMngClass->GetClassItemClass(Target);
-    }
+    std::int16_t GetRankUpCondition() override;
+    bool CheckItem(const std::string& pData) override;
+    host::runtime::Collection<std::string> GetConstructClass(const std::string& pBuildingName) override;
+    host::runtime::Collection<std::string> GetClassItemClass(std::int32_t Target) override;
 
     // --- Status, calendar and menu queries (cls_data.status.cpp)
-    std::int32_t GetMoney() const { return cSystem->GetMoney(); }
-    std::int32_t GetKingdomPoint() const { return cSystem->GetKingdomPoint(); }
-    std::string GetRank() const { return cSystem->GetRank(); }
-    std::int16_t GetRankAsNumber() const { return cSystem->GetRankAsNumber(); }
-    std::string GetConstruct() const { return cSystem->GetConstruct(false); }
-    std::string GetSoundName() const { return cSystem->GetSoundName(); }
-    void SetMenu(const std::string& pstrMenu) { cMenu->SetMenu(pstrMenu); }
-    const std::string& GetMenu() const { return cMenu->GetMenu(); }
-    void SetSubMenu(const std::string& pstrSubMenu) { cMenu->SetSubMenu(pstrSubMenu); }
-    const std::string& GetSubMenu() const { return cMenu->GetSubMenu(); }
-    std::string GetGGHeaderName() const { return cMenu->GetGGHeaderName(); }
+    std::int32_t GetMoney() const;
+    std::int32_t GetKingdomPoint() const;
+    std::string GetRank() const;
+    std::int16_t GetRankAsNumber() const;
+    std::string GetConstruct() const;
+    std::string GetSoundName() const;
+    void SetMenu(MenuKey pstrMenu);
+    MenuKey GetMenu() const;
+    void SetSubMenu(MenuKey pstrSubMenu);
+    MenuKey GetSubMenu() const;
+    std::string GetGGHeaderName() const;
     // 0 one period, 1 the next day, 2 to the weekend, 3 the camp.
-    bool CheckDateCommand(std::int16_t Index) const { return cSystem->CheckDateCommand(Index); }
-    bool CheckCamp() const { return cMngCountry->CheckCamp(); }
-    bool CheckStudentCount() const { return cMngStudent->CheckStudentCount(true); }
+    bool CheckDateCommand(std::int16_t Index) const;
+    bool CheckCamp() const;
+    bool CheckStudentCount() const;
     // On day 1 of a month, whether every student's timetable passes its check.
     bool CheckClassSetting() const;
     // Whether a school-menu entry is open: Saturdays with students; the
@@ -129,13 +137,6 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // SchoolScaleUp follows the change. False when the slot cannot be loaded:
     // the player has been told and the running game goes on unchanged.
     bool LoadSaveData(std::int16_t Index);
-    // The nine managers a save file holds.
-    SaveManagers saveManagers();
-    // A loaded game's first name that its catalogue lacks (a lesson, class
-    // item, formation or quest of the roster), as the refusal the player
-    // reads, naming the part; "" when every name is known
-    // (cls_data.save_names.cpp).
-    std::string unknownSavedName() const;
 
     // --- School data and tips (cls_data.school.cpp)
     // By the open menu (and sub-menu): each person's name and ability
@@ -145,64 +146,36 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::optional<clsGetGridData> GetSchoolDetailData(const std::string& pData) const;
     // The tip of a row of the open list; "" where the list has none.
     std::string GetSchoolTips(const std::string& pData);
-    host::runtime::Collection<clsGetGridData> GetStudentChara() const {
-        return cMngStudent->GetStudentChara();
-    }
-    clsGetGridData GetExperienceAsNumber(const std::string& pData) const {
-        return cMngStudent->GetExperienceAsNumber(pData);
-    }
+    host::runtime::Collection<clsGetGridData> GetStudentChara() const;
+    clsGetGridData GetExperienceAsNumber(const std::string& pData) const;
     // One student's list row, with ability AbilityNumber + 1.
-    clsGetGridData GetStudnetIndivisual(const std::string& pData, std::int16_t AbilityNumber) const {
-        return cMngStudent->GetStudentIndividual(pData, AbilityNumber);
-    }
-    std::string GetContractScoutTips() const { return cMngScout->GetContractScoutTips(); }
-    std::string GetSchoolConstructTips() const { return cSystem->GetSchoolConstructTips(); }
+    clsGetGridData GetStudnetIndivisual(const std::string& pData, std::int16_t AbilityNumber) const;
+    std::string GetContractScoutTips() const;
+    std::string GetSchoolConstructTips() const;
 
     // --- Lessons and timetable queries (cls_data.lessons.cpp)
     // Slots run 0..39; periods 5..8 of a day need the full-time permit.
     // GetConstructClass and GetClassItemClass are among the answers above.
-    bool CheckClass() const { return cSystem->CheckClass(); }
-    std::string GetClassImageName() const { return cSystem->GetClassImageName(); }
-    std::string GetClassType(std::int16_t Number) const {
-        return cMngStudent->GetClassType(cSystem->GetFullTime(), Number);
-    }
-    bool GetClassEnable(std::int16_t Number) const {
-        return cMngStudent->GetClassEnable(cSystem->GetFullTime(), Number);
-    }
-    std::int32_t GetClassTypeAsNumber(std::int16_t pSlot) const {
-        return cMngStudent->GetClassTypeAsNumber(pSlot);
-    }
+    bool CheckClass() const;
+    std::string GetClassImageName() const;
+    std::string GetClassType(std::int16_t Number) const;
+    bool GetClassEnable(std::int16_t Number) const;
+    std::int32_t GetClassTypeAsNumber(std::int16_t pSlot) const;
     void SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
-                              const std::string& ClassTeacher, const std::string& UseItem) {
-        cMngStudent->SetClassTypeAsNumber(Number, Target, ClassName, ClassTeacher, UseItem);
-    }
+                              const std::string& ClassTeacher, const std::string& UseItem);
     // Every student's own timetable from the edited one, keyed "name:slot".
-    void SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData) {
-        cMngStudent->SetStudentSchedule(clData);
-    }
-    clsGetGridData GetStudentName() const { return cMngStudent->GetStudentName(); }
+    void SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData);
+    clsGetGridData GetStudentName() const;
     std::shared_ptr<clsClassSchedule> GetSchedule(const std::string& pTargetStudent,
-                                                  std::int16_t Number) const {
-        return cMngStudent->GetSchedule(pTargetStudent, Number);
-    }
+                                                  std::int16_t Number) const;
     // The student's tip headed by the school-year line.
-    std::string GetClassStudentData(const std::string& pData) const {
-        return cMngStudent->GetStudentTips(pData, cSystem->GetMonth(), true);
-    }
-    std::string GetClassTeacherData(const std::string& pData) const {
-        return cMngTeacher->GetContractTeacherTips(pData);
-    }
-    std::int16_t GetClassNeedAbility(const std::string& pLessonName) const {
-        return cMngClass->GetClassNeedAbility(pLessonName);
-    }
+    std::string GetClassStudentData(const std::string& pData) const;
+    std::string GetClassTeacherData(const std::string& pData) const;
+    std::int16_t GetClassNeedAbility(const std::string& pLessonName) const;
     // Whether a contracted teacher is still free to pick beside clData.
-    bool CheckClassTeacher(const host::runtime::Collection<clsGetGridData>& clData) const {
-        return cMngTeacher->CheckClassTeacher(clData);
-    }
+    bool CheckClassTeacher(const host::runtime::Collection<clsGetGridData>& clData) const;
     // Whether some student's own timetable books the teacher.
-    bool CheckClassTeacherNow(const std::string& pData) const {
-        return cMngStudent->CheckClassTeacher(pData);
-    }
+    bool CheckClassTeacherNow(const std::string& pData) const;
     // The pick list Index of a slot (0 lessons, 1 teachers, 2 lesson items)
     // without the rows already picked; none for another Index.
     std::optional<host::runtime::Collection<clsGetGridData>>
@@ -217,20 +190,19 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
 
     // --- Stocks and sponsors (cls_data.stocks.cpp)
     // The listed companies' share rows, keyed by name.
-    host::runtime::Collection<clsGetCompany> GetCompanyData() const {
-        return cMngCompany->GetCompanyStockData();
-    }
-    std::string GetStockPrice(const std::string& pData) const { return cMngCompany->CompanyData(pData, 1); }
+    host::runtime::Collection<clsGetCompany> GetCompanyData() const;
+    std::string GetStockPrice(const std::string& pData) const;
     std::int16_t GetHoldStock(const std::string& pData) const;
-    std::int16_t GetSponsorMaxContract() const { return cSystem->GetSponsorMaxCount(); }
-    std::int16_t GetSponsorCurrentContract() const { return cMngCompany->GetSponsorCount(); }
+    std::int16_t GetSponsorMaxContract() const;
+    std::int16_t GetSponsorCurrentContract() const;
     // The sponsor money of the running contracts; no money moves.
     std::int32_t GetSponsorCurrentMoney() const;
-    void SetSponsorContract(const std::string& pData) { cMngCompany->SponsorContract(pData); }
+    void SetSponsorContract(const std::string& pData);
     // Buys StockNum shares when Excute is "購入", sells them otherwise; the
-    // company manager moves the money (then "coin05").
-    void ChangeHoldStock(const std::string& Excute, const std::string& CompanyName, std::int16_t StockNum);
-    // Pays the sponsor money of every running contract, "coin05" when any came in.
+    // company manager moves the money (then the coin sound). False, and
+    // nothing bought, when the money does not cover StockNum shares.
+    bool ChangeHoldStock(const std::string& Excute, const std::string& CompanyName, std::int16_t StockNum);
+    // Pays the sponsor money of every running contract, the coin sound when any came in.
     void SetSponsorMoney();
 
     // --- Grid rows for the screens (cls_data.grid.cpp)
@@ -246,60 +218,32 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // slot outside them stores nothing and reads empty. A student may join a
     // unit when uninjured, strong enough and in no unit sent out.
     // Rows of the students who may join, for the column set "編成".
-    host::runtime::Collection<clsGetGridData> GetEnableUnitMember(std::int16_t NeedPhysical) const {
-        return cMngStudent->GetEnableUnitMember(NeedPhysical);
-    }
+    host::runtime::Collection<clsGetGridData> GetEnableUnitMember(std::int16_t NeedPhysical) const;
     // True when at least five students may join.
-    bool CheckEnableUnitMember(std::int16_t NeedPhysical) const {
-        return cMngStudent->CheckEnableUnitMember(NeedPhysical);
-    }
+    bool CheckEnableUnitMember(std::int16_t NeedPhysical) const;
     // The saved member at the position while that student may still join; else "".
     std::string GetUnitLoadMember(std::int16_t LoadNumber, std::int16_t UnitNumber,
-                                  std::int16_t NeedPhysical) const {
-        return cMngStudent->UnitLoadMember(LoadNumber, UnitNumber, NeedPhysical);
-    }
-    std::string GetUnitLoadLineName(std::int16_t LoadNumber) const {
-        return cMngStudent->UnitLoadLineName(LoadNumber);
-    }
+                                  std::int16_t NeedPhysical) const;
+    std::string GetUnitLoadLineName(std::int16_t LoadNumber) const;
     // True when the slot holds a formation name, that is a saved unit.
-    bool GetCheckLoadData(std::int16_t LoadNumber) const { return cMngStudent->CheckLoadData(LoadNumber); }
+    bool GetCheckLoadData(std::int16_t LoadNumber) const;
     // The slot's formation, members' states and item; a slot outside 0..4
     // raises the subscript error.
-    std::string GetUnitLoadSaveTips(std::int16_t Number, std::int16_t NeedPhysical) const {
-        return cMngStudent->GetUnitLoadSaveTips(Number, NeedPhysical);
-    }
-    void SetUnitLineName(std::int16_t SaveNumber, const std::string& LineName) {
-        cMngStudent->UnitSaveLineName(SaveNumber, LineName);
-    }
-    void SetUnitSave(std::int16_t SaveNumber, std::int16_t UnitNumber, const std::string& SName) {
-        cMngStudent->UnitSave(SaveNumber, UnitNumber, SName);
-    }
-    void SetUnitItem(std::int16_t SaveNumber, const std::string& ItemName) {
-        cMngStudent->UnitSaveItem(SaveNumber, ItemName);
-    }
+    std::string GetUnitLoadSaveTips(std::int16_t Number, std::int16_t NeedPhysical) const;
+    void SetUnitLineName(std::int16_t SaveNumber, const std::string& LineName);
+    void SetUnitSave(std::int16_t SaveNumber, std::int16_t UnitNumber, const std::string& SName);
+    void SetUnitItem(std::int16_t SaveNumber, const std::string& ItemName);
     // Sends the unit out under its request name; a request already taken
     // raises the collection's error.
-    void SetQuest(const clsUnitData& pQuestUnit) { cMngStudent->SetQuest(pQuestUnit); }
+    void SetQuest(const clsUnitData& pQuestUnit);
     // The formation's five positions keyed "Number1".."Number5".
-    host::runtime::Collection<const clsLineData*> GetLineData(const std::string& pFormation) const {
-        return cLines->GetLineData(pFormation);
-    }
+    host::runtime::Collection<const clsLineData*> GetLineData(const std::string& pFormation) const;
     // Rows of every formation, for the column set "陣形選択".
-    host::runtime::Collection<clsGetGridData> GetSelectLineData() const {
-        return cLines->GetSelectLineData();
-    }
-    std::string GetSelectLineDataTips(const std::string& pData) const {
-        return cLines->GetSelectLineTips(pData);
-    }
-    std::string GetUnitNumberTips(const std::string& pFormation, std::int16_t Number) const {
-        return cLines->GetUnitNumberTips(pFormation, Number);
-    }
-    std::string GetBattleSkillTips(const std::string& pData) const {
-        return cMngStudent->GetBattleSkillTips(pData);
-    }
-    std::string GetBattleItemDataTips(const std::string& pData) const {
-        return cMngItem->GetBattleItemDataTips(pData);
-    }
+    host::runtime::Collection<clsGetGridData> GetSelectLineData() const;
+    std::string GetSelectLineDataTips(const std::string& pData) const;
+    std::string GetUnitNumberTips(const std::string& pFormation, std::int16_t Number) const;
+    std::string GetBattleSkillTips(const std::string& pData) const;
+    std::string GetBattleItemDataTips(const std::string& pData) const;
     // The slot's battle item while a piece of it is held; else "" (sold, used
     // up or broken since the unit was saved).
     std::string GetUnitLoadItem(std::int16_t LoadNumber) const;
@@ -315,75 +259,55 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckBattleItem(const std::string& QuestName) const;
 
     // --- Items, shop, processing, tickets and permits (cls_data.items.cpp)
-    // A command that pays does so first, makes its change only when the
-    // payment went through, then plays "coin05". The item commands are
-    // guarded like a day: one that fails leaves the game as it was.
+    // A command that pays checks the money (or kingdom points) first: one
+    // the purse does not cover changes nothing and answers so (false or
+    // none). Otherwise it pays, makes its change, then plays the coin sound.
+    // The item commands are guarded like a day: one that fails leaves the
+    // game as it was.
     // CheckItem is among the answers above.
     // The tip of the hovered row at the open town place; "" elsewhere.
     std::string GetShopTips(const std::string& pData) const;
     // How many of the ticket permit the kingdom points buy without holding more than 100.
-    std::int16_t GetMaxTicket(const std::string& pPermitName) const {
-        return cSystem->GetMaxTicket(pPermitName, cMngItem->ItemStorage(pPermitName));
-    }
-    bool GetEnablePermit(const std::string& pData) const {
-        return cSystem->GetEnablePermit(pData, cMngCompany->GetConstDiscount());
-    }
-    bool GetEnableBuild(const std::string& pData) const {
-        return cSystem->GetEnableBuild(pData, cMngCompany->GetConstDiscount());
-    }
+    std::int16_t GetMaxTicket(const std::string& pPermitName) const;
+    bool GetEnablePermit(const std::string& pData) const;
+    bool GetEnableBuild(const std::string& pData) const;
     // How many times the recipe can be processed with the money now.
-    std::int16_t GetMaxItemMixture(const std::string& pData) const {
-        return cMngItem->MaxItemMixture(pData, cSystem->GetMoney());
-    }
+    std::int16_t GetMaxItemMixture(const std::string& pData) const;
     // How many of the shop item the money now buys.
-    std::int32_t GetMaxItem(const std::string& pData) const {
-        return cMngItem->MaxItem(pData, cSystem->GetMoney());
-    }
+    std::int32_t GetMaxItem(const std::string& pData) const;
     // Uses one held unit of the consumable on the student; nothing when none
     // is held. A name not on the roster raises an error and takes no unit.
     void SetUseConsumeItem(const std::string& pTargetStudent, const std::string& UseItem);
-    // Orders the building at the sponsors' discount; the school pays and plays "coin05".
-    void SetBuild(const std::string& pData) {
-        cSystem->SetConstructBuild(pData, cMngCompany->GetConstDiscount());
-    }
+    // Orders the building at the sponsors' discount; false when the order
+    // is not open now (work going on, the money short).
+    bool SetBuild(const std::string& pData);
     // Processes the recipe Number times for its fee; answers the products held.
-    std::int16_t SetProcessItem(const std::string& pRecipe, std::int16_t Number);
-    // Exchanges the permit; a ticket permit adds Count tickets.
-    void SetPermitChange(const std::string& pData, std::int16_t Count);
+    std::optional<std::int16_t> SetProcessItem(const std::string& pRecipe, std::int16_t Number);
+    // Exchanges the permit for its money and kingdom points; a ticket permit
+    // adds Count tickets. False when nothing was exchanged.
+    bool SetPermitChange(const std::string& pData, std::int16_t Count);
     // Excute "購入" buys Count units and answers the room left under the cap;
     // anything else sells up to Count units, paying for those removed, and
     // answers the units still held.
-    std::int16_t SetItemChange(const std::string& pShopItem, const std::string& Excute, std::int16_t Count);
+    std::optional<std::int16_t> SetItemChange(const std::string& pShopItem, const std::string& Excute,
+                                              std::int16_t Count);
     // Sells the units of the IDs at their worn prices; answers the units still held.
-    std::int16_t SetItemSellAsID(const std::string& pShopItem, const clsMngItem::UnitIds& clUnitID);
+    std::int16_t SetItemSellAsID(const std::string& pShopItem,
+                                 const host::runtime::Collection<std::string>& clUnitID);
     // Whether the building holds items and a held item fits it.
     bool CheckConstructItem(const std::string& pBuildingName) const;
     // "0", name, influence word of each held item that fits the building.
-    host::runtime::Collection<clsGetGridData> GetConstructItemData(const std::string& pData) const {
-        return cMngItem->GetConstructItem(cSystem->GetConstructItemTarget(pData));
-    }
-    bool GetIsItemMaterial(const std::string& pData) const { return cMngItem->GetIsItemMaterial(pData); }
+    host::runtime::Collection<clsGetGridData> GetConstructItemData(const std::string& pData) const;
+    bool GetIsItemMaterial(const std::string& pData) const;
     // "0", price after wear, unit ID of each held unit of the item.
-    host::runtime::Collection<clsGetGridData> GetItemStorageData(const std::string& pData) const {
-        return cMngItem->GetItemStorageData(pData);
-    }
-    host::runtime::Collection<clsGetGridData> GetItemConsumeData() const {
-        return cMngItem->GetConsumeItemData();
-    }
-    bool GetIsConsumeItem() const { return cMngItem->GetIsConsumeItem(); }
-    std::string GetConsumeItemTips(const std::string& pData) const {
-        return cMngItem->GetConsumeItemTips(pData);
-    }
+    host::runtime::Collection<clsGetGridData> GetItemStorageData(const std::string& pData) const;
+    host::runtime::Collection<clsGetGridData> GetItemConsumeData() const;
+    bool GetIsConsumeItem() const;
+    std::string GetConsumeItemTips(const std::string& pData) const;
     // Draws a prize for each of Count tickets (at most those held); answers the tickets still held.
-    std::int16_t SetDrawTicket(const std::string& pTicket, std::int16_t Count) {
-        return cMngItem->DrawTicket(pTicket, Count);
-    }
-    void SetConstructItem(const std::string& Build, const std::string& ConstructItem) {
-        cSystem->SetConstructItem(Build, ConstructItem);
-    }
-    void SetRemoveConstructItem(const std::string& pBuildingName) {
-        cSystem->SetRemoveConstructItem(pBuildingName);
-    }
+    std::int16_t SetDrawTicket(const std::string& pTicket, std::int16_t Count);
+    void SetConstructItem(const std::string& Build, const std::string& ConstructItem);
+    void SetRemoveConstructItem(const std::string& pBuildingName);
 
     // --- Contracts, commands and money checks (cls_data.contracts.cpp)
     // The menus' command buttons: whether command Index of the open menu is
@@ -398,62 +322,41 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     bool CheckContractMoney(const std::string& pOfferName) const;
     // The contract money of the offered teacher or scout; 0 on other sub-menus.
     std::int32_t GetContractMoney(const std::string& pData) const;
-    // Pays the contract money of the offer, contracts it, then "coin05";
-    // nothing on other sub-menus. An offer the manager refuses after the
-    // payment fails with its error and the game is as it was.
-    void SetContract(const std::string& pOfferName);
-    // Pays the bonus, "coin05", then lowers the teacher's dissatisfaction by
-    // the effect word; the teacher's new stage 0..4. A teacher not under
-    // contract fails with the manager's error and the money comes back.
-    std::int16_t SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
-                          const std::string& BonusEffect);
+    // Pays the contract money of the offer, contracts it, then the coin
+    // sound; false and nothing on other sub-menus. An offer the manager
+    // refuses after the payment fails with its error and the game is as it was.
+    bool SetContract(const std::string& pOfferName);
+    // Pays the bonus, the coin sound, then lowers the teacher's
+    // dissatisfaction by the effect word; the teacher's new stage 0..4. A
+    // teacher not under contract fails with the manager's error and the money
+    // comes back.
+    std::optional<std::int16_t> SetBonus(const std::string& pBonusTeacher, std::int32_t Bonus,
+                                         const std::string& BonusEffect);
     // Guidance is open in January to March once the guidance room is built,
     // for a student without a course in the last school year or aged 20 or more.
     bool CheckCourse(const std::string& pTargetStudent) const;
     // Whether the roster reaches 5 students with NewMember newcomers admitted.
     bool GetEnoughMember(std::int16_t NewMember) const;
-    // Pays the fee as shown, books the destination, then "coin05".
-    void SetCamp(const std::string& pData, std::int32_t lngMoney);
+    // Pays the fee as shown, books the destination, then the coin sound.
+    bool SetCamp(const std::string& pData, std::int32_t lngMoney);
     // True when a part-time job is chosen, or when no student could work one.
     bool CheckArbeit() const;
-    bool CheckContractTeacher(const std::string& pData) const {
-        return cMngTeacher->CheckContractTeacher(pData);
-    }
-    bool CheckTeacherCanceled() const { return cMngTeacher->CheckIsMinTeacher(); }
+    bool CheckContractTeacher(const std::string& pData) const;
+    bool CheckTeacherCanceled() const;
     // Ends the contract; nothing is paid or refunded.
-    void SetTeacherCanceled(const std::string& pData) { cMngTeacher->SetCanceled(pData); }
+    void SetTeacherCanceled(const std::string& pData);
     // The five bonus rows: "0", money, effect word.
-    const host::runtime::Collection<clsGetGridData>& GetBonusData() const {
-        return cMngTeacher->GetBonusData();
-    }
+    const host::runtime::Collection<clsGetGridData>& GetBonusData() const;
     // The 14 course rows of the guidance list.
-    const host::runtime::Collection<clsGetGridData>& GetCourse() const { return cMngStudent->GetCourse(); }
-    void SetCourse(const std::string& pTargetStudent, const std::string& Course) {
-        cMngStudent->SetCourse(pTargetStudent, Course);
-    }
-    std::string GetStudentCourse(const std::string& pTargetStudent) const {
-        return cMngStudent->GetStudentCourse(pTargetStudent);
-    }
+    const host::runtime::Collection<clsGetGridData>& GetCourse() const;
+    void SetCourse(const std::string& pTargetStudent, const std::string& Course);
+    std::string GetStudentCourse(const std::string& pTargetStudent) const;
     // Admission: the newcomer joins the roster.
-    void SetNewStudent(const std::string& pData) { cMngStudent->SetNewStudent(pData); }
+    void SetNewStudent(const std::string& pData);
     // Chooses the part-time job the day's events run.
-    void SetArbeit(const std::string& pData) { cMngArbeit->SetContractArbeit(pData); }
+    void SetArbeit(const std::string& pData);
 
-    // The owned objects, for the shell's own wiring and for tests.
-    clsTrade& trade() { return *cTrade; }
-    clsLines& lines() { return *cLines; }
-    clsSystem& system() { return *cSystem; }
-    clsMngStudent& students() { return *cMngStudent; }
-    clsFixTeacherData& fixTeacherData() { return *cFixTeacherData; }
-    clsMngScout& scouts() { return *cMngScout; }
-    clsMngCountry& countries() { return *cMngCountry; }
-    clsMngArbeit& arbeits() { return *cMngArbeit; }
-    clsMngTeacher& teachers() { return *cMngTeacher; }
-    clsMngClass& classes() { return *cMngClass; }
-    clsMngCompany& companies() { return *cMngCompany; }
-    clsMngItem& items() { return *cMngItem; }
-    clsMenu& menu() { return *cMenu; }
-    const std::string& winnerUnit() const { return WinnerUnit; }
+    const std::string& winnerUnit() const;
 
     // --- Day engine, day events and battles, lesson parameters and event
     // relays (cls_data.day.cpp, cls_data.events*.cpp, cls_data.lesson.cpp)
@@ -490,8 +393,30 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     void WriteErrorLog(const std::string& ProcedureName, const std::string& Message, bool Enabled);
 
   private:
+    // Tests and benchmarks reach the managers through it; the screens never do.
+    friend class FacadeManagers;
+
     // --- Object graph (cls_data.cpp)
+    // The nine managers a save file holds.
+    SaveManagers saveManagers();
+    // cls_data.save.cpp: loads the parts into a staged game, built from the
+    // master data as the running one was; nobody listens to its events.
+    // Empty when every part loaded, otherwise why not, for the player.
+    static std::string stagedRefusal(GameHost& host, const SaveParts& parts);
+    // A loaded game's first name that its catalogue lacks (a lesson, class
+    // item, formation or quest of the roster), as the refusal the player
+    // reads, naming the part; "" when every name is known
+    // (cls_data.save_names.cpp).
+    std::string unknownSavedName() const;
     void subscribeRelays();
+
+    // --- Paying (cls_data.payments.cpp)
+    // Whether the money covers a price: the one check every paying command
+    // makes before anything changes. A price below 0 is no price and never
+    // covered (it would pay the school).
+    bool affords(std::int64_t price) const;
+    // The same for kingdom points: permits and the point exchange.
+    bool affordsPoints(std::int64_t points) const;
 
     // --- Day engine, day events and battles, lesson parameters and event relays
     // Answers the student manager's lesson records.
@@ -538,7 +463,7 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     StudyInfoAnswer studyInfo_{*this};
 
     GameHost& Host;
-    Role role_;
+    std::string BattleEffectData;
     std::unique_ptr<clsTrade> cTrade;
     std::unique_ptr<clsLines> cLines;
     std::unique_ptr<clsSystem> cSystem;

@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/saturate.h"
 #include "platform/graphics/images.h"
 #include "students/lessons/lesson_record.h"

@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 namespace {
 
 enum PickList : std::int16_t { kLessons = 0, kTeachers = 1, kLessonItems = 2 };
@@ -30,4 +32,62 @@ bool clsData::CheckClassItem(const std::string& pLessonName,
 bool clsData::GetClassItemCheck(const std::string& pLessonName, const std::string& pItemName) const {
     if (pItemName.empty()) return false;
     return cMngClass->ClassItemCheck(pLessonName, cMngItem->GetClassItemCheck(pItemName));
+}
+
+bool clsData::CheckClass() const {
+    return cSystem->CheckClass();
+}
+
+std::string clsData::GetClassImageName() const {
+    return cSystem->GetClassImageName();
+}
+
+std::string clsData::GetClassType(std::int16_t Number) const {
+    return cMngStudent->GetClassType(cSystem->GetFullTime(), Number);
+}
+
+bool clsData::GetClassEnable(std::int16_t Number) const {
+    return cMngStudent->GetClassEnable(cSystem->GetFullTime(), Number);
+}
+
+std::int32_t clsData::GetClassTypeAsNumber(std::int16_t pSlot) const {
+    return cMngStudent->GetClassTypeAsNumber(pSlot);
+}
+
+void clsData::SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData) {
+    cMngStudent->SetStudentSchedule(clData);
+}
+
+clsGetGridData clsData::GetStudentName() const {
+    return cMngStudent->GetStudentName();
+}
+
+std::string clsData::GetClassStudentData(const std::string& pData) const {
+    return cMngStudent->GetStudentTips(pData, cSystem->GetMonth(), true);
+}
+
+std::string clsData::GetClassTeacherData(const std::string& pData) const {
+    return cMngTeacher->GetContractTeacherTips(pData);
+}
+
+std::int16_t clsData::GetClassNeedAbility(const std::string& pLessonName) const {
+    return cMngClass->GetClassNeedAbility(pLessonName);
+}
+
+bool clsData::CheckClassTeacher(const host::runtime::Collection<clsGetGridData>& clData) const {
+    return cMngTeacher->CheckClassTeacher(clData);
+}
+
+bool clsData::CheckClassTeacherNow(const std::string& pData) const {
+    return cMngStudent->CheckClassTeacher(pData);
+}
+
+void clsData::SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
+                                   const std::string& ClassTeacher, const std::string& UseItem) {
+    cMngStudent->SetClassTypeAsNumber(Number, Target, ClassName, ClassTeacher, UseItem);
+}
+
+std::shared_ptr<clsClassSchedule> clsData::GetSchedule(const std::string& pTargetStudent,
+                                                       std::int16_t Number) const {
+    return cMngStudent->GetSchedule(pTargetStudent, Number);
 }

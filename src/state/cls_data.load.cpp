@@ -1,6 +1,7 @@
 #include "state/cls_data.h"
 
-#include "battleview/battle_driver.h"
+#include "state/owned_managers.h"
+
 #include "platform/masterdata/game_data_sections.h"
 
 void clsData::SetGameData(const std::vector<std::uint8_t>& arrByt) {
@@ -36,5 +37,5 @@ void clsData::SetGameData(const std::vector<std::uint8_t>& arrByt) {
     cMngItem->SetTicket(section[S::TicketPrizes]);
     cLines->SetRegulation(section[S::TournamentRules]);
     cLines->SetPrize(section[S::TournamentPrizes]);
-    if (role_ == Role::Running) Battle().SetEffectData(section[S::BattleEffects]);
+    BattleEffectData = section[S::BattleEffects];
 }

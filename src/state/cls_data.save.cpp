@@ -1,5 +1,8 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+#include "state/save/save_managers.h"
+
 #include "platform/services/game_services.h"
 #include "state/save/save_slots.h"
 
@@ -47,21 +50,6 @@ class MutedEvents {
         decltype(clsData::Ending2) Ending2;
     } held_;
 };
-
-// Loads the parts into a staged game, built from the master data as the
-// running one was; nobody listens to its events. Empty when every part
-// loaded, otherwise why not, for the player.
-std::string stagedRefusal(GameHost& host, const SaveParts& parts) {
-    clsData staged(host, clsData::Role::Staged);
-    try {
-        mdlQuorvel::LoadGameData(staged);
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    SaveManagers managers = staged.saveManagers();
-    const std::string refused = setSaveParts(managers, parts);
-    return refused.empty() ? staged.unknownSavedName() : refused;
-}
 
 bool refuseLoad(std::int16_t Index, const std::string& reason) {
     Services().MsgBox(loadFailureMessage(Index, reason));
@@ -123,4 +111,16 @@ bool clsData::LoadSaveData(std::int16_t Index) {
     std::string image = cSystem->GetClassImageName();
     SchoolScaleUp.raise(image);
     return true;
+}
+
+std::string clsData::stagedRefusal(GameHost& host, const SaveParts& parts) {
+    clsData staged(host);
+    try {
+        mdlQuorvel::LoadGameData(staged);
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    SaveManagers managers = staged.saveManagers();
+    const std::string refused = setSaveParts(managers, parts);
+    return refused.empty() ? staged.unknownSavedName() : refused;
 }

@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/convert.h"
 
 namespace {
@@ -25,22 +27,78 @@ bool clsData::CheckSchoolMenu(std::int16_t Index) const {
 }
 
 std::string clsData::GetMSGTips(const std::string& pMenu) const {
-    if (cMenu->GetMenu() == "建物データ") return cSystem->GetSchoolConstructTips();
+    if (cMenu->GetMenu() == menu_key::kBuildingData) return cSystem->GetSchoolConstructTips();
     if (pMenu == "授業をする") return host::runtime::CStr(cSystem->GetClassCount()) + "時間目の授業をします";
     return clsMenu::GetMSGTips(pMenu);
 }
 
 std::string clsData::GetSchoolMenuTips() const {
-    const std::string& menu = cMenu->GetMenu();
-    if (menu == "建物データ") return cSystem->GetSchoolConstructTips();
-    if (menu == "新規スポンサー") return cMngCompany->GetSponsorMenuTips(cSystem->GetSponsorMaxCount());
-    if (menu == "契約") {
-        const std::string& subMenu = cMenu->GetSubMenu();
-        if (subMenu == "教師") return cMngTeacher->GetMenuNewComerTips();
-        if (subMenu == "スカウト") return cMngScout->GetContractScoutTips();
+    const MenuKey menu = cMenu->GetMenu();
+    if (menu == menu_key::kBuildingData) return cSystem->GetSchoolConstructTips();
+    if (menu == menu_key::kNewSponsors) return cMngCompany->GetSponsorMenuTips(cSystem->GetSponsorMaxCount());
+    if (menu == menu_key::kContract) {
+        const MenuKey subMenu = cMenu->GetSubMenu();
+        if (subMenu == menu_key::kTeacherOffers) return cMngTeacher->GetMenuNewComerTips();
+        if (subMenu == menu_key::kScouts) return cMngScout->GetContractScoutTips();
         return "";
     }
-    if (menu == "教師を見る") return cMngTeacher->GetMenuNewComerTips();
-    if (menu == "アルバイト") return cMngArbeit->GetArbeitTips();
+    if (menu == menu_key::kTeachers) return cMngTeacher->GetMenuNewComerTips();
+    if (menu == menu_key::kArbeit) return cMngArbeit->GetArbeitTips();
     return cMenu->GetSchoolMenuTips();
+}
+
+std::int32_t clsData::GetMoney() const {
+    return cSystem->GetMoney();
+}
+
+std::int32_t clsData::GetKingdomPoint() const {
+    return cSystem->GetKingdomPoint();
+}
+
+std::string clsData::GetRank() const {
+    return cSystem->GetRank();
+}
+
+std::int16_t clsData::GetRankAsNumber() const {
+    return cSystem->GetRankAsNumber();
+}
+
+std::string clsData::GetConstruct() const {
+    return cSystem->GetConstruct(false);
+}
+
+std::string clsData::GetSoundName() const {
+    return cSystem->GetSoundName();
+}
+
+void clsData::SetMenu(MenuKey pstrMenu) {
+    cMenu->SetMenu(pstrMenu);
+}
+
+MenuKey clsData::GetMenu() const {
+    return cMenu->GetMenu();
+}
+
+void clsData::SetSubMenu(MenuKey pstrSubMenu) {
+    cMenu->SetSubMenu(pstrSubMenu);
+}
+
+MenuKey clsData::GetSubMenu() const {
+    return cMenu->GetSubMenu();
+}
+
+std::string clsData::GetGGHeaderName() const {
+    return cMenu->GetGGHeaderName();
+}
+
+bool clsData::CheckDateCommand(std::int16_t Index) const {
+    return cSystem->CheckDateCommand(Index);
+}
+
+bool clsData::CheckCamp() const {
+    return cMngCountry->CheckCamp();
+}
+
+bool clsData::CheckStudentCount() const {
+    return cMngStudent->CheckStudentCount(true);
 }

@@ -1,22 +1,28 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
+#include "economy/companies/company_codes.h"
 #include "host/runtime/convert.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
+
+#include <algorithm>
 
 namespace {
 
 using host::runtime::CInt;
+using host::runtime::CLng;
 using host::runtime::CStr;
-
-// The company manager's doors to a company's shares.
-constexpr std::int32_t kSharesHeld = 2;
-constexpr std::int32_t kSell = 3;
-constexpr std::int32_t kBuy = 4;
 
 } // namespace
 
+std::string clsData::GetStockPrice(const std::string& pData) const {
+    return cMngCompany->CompanyData(pData, company_door::kStockPrice);
+}
+
 std::int16_t clsData::GetHoldStock(const std::string& pData) const {
-    return CInt(cMngCompany->CompanyData(pData, kSharesHeld));
+    return CInt(cMngCompany->CompanyData(pData, company_door::kHoldStock));
 }
 
 std::int32_t clsData::GetSponsorCurrentMoney() const {
@@ -24,13 +30,36 @@ std::int32_t clsData::GetSponsorCurrentMoney() const {
     return cMngCompany->GetSponsorMoney(unused);
 }
 
-void clsData::ChangeHoldStock(const std::string& Excute, const std::string& CompanyName,
+bool clsData::ChangeHoldStock(const std::string& Excute, const std::string& CompanyName,
                               std::int16_t StockNum) {
-    cMngCompany->CompanyData(CompanyName, Excute == "購入" ? kBuy : kSell, CStr(StockNum));
+    const bool buying = Excute == "購入";
+    if (buying) {
+        const std::int64_t price =
+            std::int64_t{CLng(GetStockPrice(CompanyName))} * std::max<std::int16_t>(StockNum, 0);
+        if (!affords(price)) return false;
+    }
+    cMngCompany->CompanyData(CompanyName, buying ? company_door::kBuy : company_door::kSell, CStr(StockNum));
+    return true;
 }
 
 void clsData::SetSponsorMoney() {
     std::string unused;
     const std::int32_t total = cMngCompany->GetSponsorMoney(unused);
-    if (cSystem->AddMoney(total) && total > 0) Services().SoundPlay("coin05");
+    if (cSystem->AddMoney(total) && total > 0) Services().SoundPlay(sound_name::kCoin);
+}
+
+host::runtime::Collection<clsGetCompany> clsData::GetCompanyData() const {
+    return cMngCompany->GetCompanyStockData();
+}
+
+std::int16_t clsData::GetSponsorMaxContract() const {
+    return cSystem->GetSponsorMaxCount();
+}
+
+std::int16_t clsData::GetSponsorCurrentContract() const {
+    return cMngCompany->GetSponsorCount();
+}
+
+void clsData::SetSponsorContract(const std::string& pData) {
+    cMngCompany->SponsorContract(pData);
 }

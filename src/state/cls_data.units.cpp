@@ -1,5 +1,7 @@
 #include "state/cls_data.h"
 
+#include "state/owned_managers.h"
+
 #include "host/runtime/strings.h"
 
 std::string clsData::GetUnitLoadItem(std::int16_t LoadNumber) const {
@@ -25,4 +27,69 @@ bool clsData::CheckBattleItem(const std::string& QuestName) const {
     if (host::runtime::Like(QuestName, "*王国大会"))
         return cLines->CheckBattleItem(cSystem->GetMonth(), cSystem->GetRankAsNumber());
     return true;
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetEnableUnitMember(std::int16_t NeedPhysical) const {
+    return cMngStudent->GetEnableUnitMember(NeedPhysical);
+}
+
+bool clsData::CheckEnableUnitMember(std::int16_t NeedPhysical) const {
+    return cMngStudent->CheckEnableUnitMember(NeedPhysical);
+}
+
+std::string clsData::GetUnitLoadLineName(std::int16_t LoadNumber) const {
+    return cMngStudent->UnitLoadLineName(LoadNumber);
+}
+
+bool clsData::GetCheckLoadData(std::int16_t LoadNumber) const {
+    return cMngStudent->CheckLoadData(LoadNumber);
+}
+
+std::string clsData::GetUnitLoadSaveTips(std::int16_t Number, std::int16_t NeedPhysical) const {
+    return cMngStudent->GetUnitLoadSaveTips(Number, NeedPhysical);
+}
+
+void clsData::SetUnitLineName(std::int16_t SaveNumber, const std::string& LineName) {
+    cMngStudent->UnitSaveLineName(SaveNumber, LineName);
+}
+
+void clsData::SetUnitSave(std::int16_t SaveNumber, std::int16_t UnitNumber, const std::string& SName) {
+    cMngStudent->UnitSave(SaveNumber, UnitNumber, SName);
+}
+
+void clsData::SetUnitItem(std::int16_t SaveNumber, const std::string& ItemName) {
+    cMngStudent->UnitSaveItem(SaveNumber, ItemName);
+}
+
+void clsData::SetQuest(const clsUnitData& pQuestUnit) {
+    cMngStudent->SetQuest(pQuestUnit);
+}
+
+host::runtime::Collection<const clsLineData*> clsData::GetLineData(const std::string& pFormation) const {
+    return cLines->GetLineData(pFormation);
+}
+
+host::runtime::Collection<clsGetGridData> clsData::GetSelectLineData() const {
+    return cLines->GetSelectLineData();
+}
+
+std::string clsData::GetSelectLineDataTips(const std::string& pData) const {
+    return cLines->GetSelectLineTips(pData);
+}
+
+std::string clsData::GetUnitNumberTips(const std::string& pFormation, std::int16_t Number) const {
+    return cLines->GetUnitNumberTips(pFormation, Number);
+}
+
+std::string clsData::GetBattleSkillTips(const std::string& pData) const {
+    return cMngStudent->GetBattleSkillTips(pData);
+}
+
+std::string clsData::GetBattleItemDataTips(const std::string& pData) const {
+    return cMngItem->GetBattleItemDataTips(pData);
+}
+
+std::string clsData::GetUnitLoadMember(std::int16_t LoadNumber, std::int16_t UnitNumber,
+                                       std::int16_t NeedPhysical) const {
+    return cMngStudent->UnitLoadMember(LoadNumber, UnitNumber, NeedPhysical);
 }

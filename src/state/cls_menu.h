@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/menu_keys.h"
+
 #include <string>
 
 // The open menu and sub-menu of the school screen, and the texts that depend
@@ -7,10 +9,10 @@
 // Both captions start empty and keep their last values for the whole run.
 class clsMenu {
   public:
-    void SetMenu(const std::string& pMenu) { Menu = pMenu; }
-    const std::string& GetMenu() const { return Menu; }
-    void SetSubMenu(const std::string& pSubMenu) { SubMenu = pSubMenu; }
-    const std::string& GetSubMenu() const { return SubMenu; }
+    void SetMenu(MenuKey pMenu) { Menu = pMenu; }
+    MenuKey GetMenu() const { return Menu; }
+    void SetSubMenu(MenuKey pSubMenu) { SubMenu = pSubMenu; }
+    MenuKey GetSubMenu() const { return SubMenu; }
 
     // The name of the column set the open menu shows.
     std::string GetGGHeaderName() const;
@@ -21,6 +23,6 @@ class clsMenu {
     static std::string GetMSGTips(const std::string& pMenu);
 
   private:
-    std::string Menu;
-    std::string SubMenu;
+    MenuKey Menu;
+    MenuKey SubMenu;
 };

@@ -1,4 +1,5 @@
 #include "balance/balance_player.h"
+#include "support/facade_managers.h"
 
 #include "host/runtime/convert.h"
 #include "state/day/day_support.h"
@@ -33,11 +34,11 @@ bool endsWith(const std::string& text, const std::string& tail) {
 BalancePlayer::BalancePlayer(BalanceGame& game) : game_(game), data_(game.data()) {}
 
 std::int16_t BalancePlayer::month() const {
-    return data_.system().GetMonth();
+    return managers(data_).system().GetMonth();
 }
 
 std::int16_t BalancePlayer::day() const {
-    return data_.system().GetDay();
+    return managers(data_).system().GetDay();
 }
 
 BalanceRun BalancePlayer::play(int years) {
@@ -102,13 +103,14 @@ BalanceRun BalancePlayer::play(int years) {
 }
 
 void BalancePlayer::hireTeachers(long wanted, std::int32_t reserve) {
-    while (data_.teachers().GetContractTeacherCount() < wanted && data_.teachers().CheckIsMaxTeacher()) {
+    while (managers(data_).teachers().GetContractTeacherCount() < wanted &&
+           managers(data_).teachers().CheckIsMaxTeacher()) {
         bool hired = false;
-        for (const clsGetGridData& row : data_.teachers().GetNewComer()) {
+        for (const clsGetGridData& row : managers(data_).teachers().GetNewComer()) {
             const std::string name = row.Data(1);
-            const std::int32_t price = data_.teachers().GetContractMoney(name);
-            if (data_.GetMoney() - price < reserve || !data_.system().SubMoney(price)) continue;
-            data_.teachers().SetContract(name);
+            const std::int32_t price = managers(data_).teachers().GetContractMoney(name);
+            if (data_.GetMoney() - price < reserve || !managers(data_).system().SubMoney(price)) continue;
+            managers(data_).teachers().SetContract(name);
             hired = true;
             break;
         }
@@ -117,8 +119,8 @@ void BalancePlayer::hireTeachers(long wanted, std::int32_t reserve) {
 }
 
 bool BalancePlayer::enterTournament() {
-    if (!data_.system().CheckBattleGameDay() || !data_.CheckSchoolMenu(kQuestMenu)) return false;
-    const clsGetGridData tournament = data_.lines().GetBattleGame(month(), data_.GetRankAsNumber());
+    if (!managers(data_).system().CheckBattleGameDay() || !data_.CheckSchoolMenu(kQuestMenu)) return false;
+    const clsGetGridData tournament = managers(data_).lines().GetBattleGame(month(), data_.GetRankAsNumber());
     const std::vector<std::string> members = strongestTeam(CInt(tournament.Data(2)));
     if (members.empty()) return false;
     sendTeam(members, tournament.Data(1));
@@ -128,7 +130,7 @@ bool BalancePlayer::enterTournament() {
 bool BalancePlayer::sendQuest(bool hardest) {
     if (!data_.CheckSchoolMenu(kQuestMenu)) return false;
     const host::runtime::Collection<clsGetGridData> open =
-        data_.system().GetQuest(data_.students().GetQuest(), false, clsGetGridData{});
+        managers(data_).system().GetQuest(managers(data_).students().GetQuest(), false, clsGetGridData{});
     std::vector<clsGetGridData> quests;
     for (const clsGetGridData& quest : open)
         quests.push_back(quest);
@@ -147,13 +149,13 @@ bool BalancePlayer::sendQuest(bool hardest) {
 
 void BalancePlayer::takeJob() {
     if (!data_.CheckSchoolMenu(kJobMenu)) return;
-    const host::runtime::Collection<clsGetGridData> jobs = data_.arbeits().GetArbeitData(month());
+    const host::runtime::Collection<clsGetGridData> jobs = managers(data_).arbeits().GetArbeitData(month());
     if (!jobs.empty()) data_.SetArbeit(jobs.item(1).Data(1));
 }
 
 void BalancePlayer::bookLessons(const std::vector<std::string>& lessons) {
     if (lessons.empty()) return;
-    const std::int16_t periods = data_.system().GetClassNum();
+    const std::int16_t periods = managers(data_).system().GetClassNum();
     std::size_t next = 0;
     for (std::int16_t weekday = 0; weekday < clsMngSchedule::Weekdays; ++weekday) {
         for (std::int16_t period = 0; period < periods; ++period) {
@@ -217,7 +219,7 @@ std::vector<BalancePlayer::Lesson> BalancePlayer::bookableLessons() const {
     const auto rows = data_.GetClassData(kLessonList, clsClassSchedule::WholeClass, kNonePicked, "").value();
     for (const clsGetGridData& row : rows)
         lessons.push_back(
-            {row.Data(1), CInt(row.Data(4)), data_.classes().GetClassTargetAbility(row.Data(1))});
+            {row.Data(1), CInt(row.Data(4)), managers(data_).classes().GetClassTargetAbility(row.Data(1))});
     return lessons;
 }
 
@@ -225,7 +227,7 @@ std::int16_t BalancePlayer::medianLevel(std::int16_t ability) const {
     std::vector<std::int16_t> levels;
     for (const std::string& name : studentNames()) {
         clsStudent* student = nullptr;
-        if (data_.students().GetStudent(name, student))
+        if (managers(data_).students().GetStudent(name, student))
             levels.push_back(student->GetStudentData(clsStudentData::LevelBlock, ability));
     }
     if (levels.empty()) return 0;
@@ -235,9 +237,9 @@ std::int16_t BalancePlayer::medianLevel(std::int16_t ability) const {
 
 std::vector<std::string> BalancePlayer::strongestTeam(std::int16_t needPhysical) const {
     std::vector<std::pair<long, std::string>> fit;
-    for (const clsGetGridData& row : data_.students().GetEnableUnitMember(needPhysical)) {
+    for (const clsGetGridData& row : managers(data_).students().GetEnableUnitMember(needPhysical)) {
         clsStudent* student = nullptr;
-        if (!data_.students().GetStudent(row.Data(1), student)) continue;
+        if (!managers(data_).students().GetStudent(row.Data(1), student)) continue;
         long strength = 0;
         for (std::int16_t n = 1; n <= ability::kCount; ++n)
             strength += student->GetAbility(n);
@@ -255,14 +257,14 @@ void BalancePlayer::sendTeam(const std::vector<std::string>& members, const std:
     clsUnitData team;
     for (std::size_t k = 0; k < members.size(); ++k)
         team.Lines(static_cast<std::int16_t>(k + 1), members[k]);
-    team.LineName(data_.lines().GetLineName("").item(1));
+    team.LineName(managers(data_).lines().GetLineName("").item(1));
     team.QuestName(quest);
     data_.SetQuest(team);
 }
 
 std::vector<std::string> BalancePlayer::studentNames() const {
     std::vector<std::string> names;
-    for (const clsGetGridData& row : data_.students().GetStudentData())
+    for (const clsGetGridData& row : managers(data_).students().GetStudentData())
         names.push_back(row.Data(1));
     return names;
 }
@@ -273,7 +275,7 @@ double BalancePlayer::meanLevel() const {
     long sum = 0;
     for (const std::string& name : names) {
         clsStudent* student = nullptr;
-        if (!data_.students().GetStudent(name, student)) continue;
+        if (!managers(data_).students().GetStudent(name, student)) continue;
         for (std::int16_t n = 1; n <= ability::kCount; ++n)
             sum += student->GetStudentData(clsStudentData::LevelBlock, n);
     }
@@ -283,7 +285,7 @@ double BalancePlayer::meanLevel() const {
 void BalancePlayer::countInjured() {
     for (const std::string& name : studentNames()) {
         clsStudent* student = nullptr;
-        if (!data_.students().GetStudent(name, student)) continue;
+        if (!managers(data_).students().GetStudent(name, student)) continue;
         ++run_.studentDays;
         if (student->Injury() > 0) ++run_.injuredStudentDays;
     }
@@ -291,6 +293,6 @@ void BalancePlayer::countInjured() {
 
 void BalancePlayer::noteQuestRanks() {
     for (const clsGetGridData& quest :
-         data_.system().GetQuest(data_.students().GetQuest(), false, clsGetGridData{}))
-        run_.questRanksOffered.insert(data_.system().GetQuestRank(quest.Data(1)));
+         managers(data_).system().GetQuest(managers(data_).students().GetQuest(), false, clsGetGridData{}))
+        run_.questRanksOffered.insert(managers(data_).system().GetQuestRank(quest.Data(1)));
 }

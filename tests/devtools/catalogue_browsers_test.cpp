@@ -74,85 +74,85 @@ std::vector<BrowserCase> browserCases() {
                                              browser::kAbilityCaptions.end());
     return {
         {.what = "quests",
-         .header = [](clsData& d) { return d.system().GetGameDataHeader(); },
-         .rows = [](clsData& d) { return d.system().GetGameData(); },
+         .header = [](clsData& d) { return managers(d).system().GetGameDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).system().GetGameData(); },
          .columns = 7,
          .headerCells = 2,
          .lastCaptions = {"終了月", "条件"},
          .names = sourceNames("24-quests.txt", 2)},
         {.what = "scouts",
-         .header = [](clsData& d) { return d.scouts().GetGameDataHeader(); },
-         .rows = [](clsData& d) { return d.scouts().GetGameData(); },
+         .header = [](clsData& d) { return managers(d).scouts().GetGameDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).scouts().GetGameData(); },
          .columns = 8,
          .headerCells = 2,
          .lastCaptions = {"人数", "給料"},
          .names = sourceNames("13-scouts.txt", 0)},
         {.what = "camps",
-         .header = [](clsData& d) { return d.countries().GetGameDataHeader(); },
-         .rows = [](clsData& d) { return d.countries().GetGameData(); },
+         .header = [](clsData& d) { return managers(d).countries().GetGameDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).countries().GetGameData(); },
          .columns = 20,
          .headerCells = 2,
          .lastCaptions = abilities,
          .names = sourceNames("12-training-camps.txt", 0)},
         {.what = "part-time jobs",
-         .header = [](clsData& d) { return d.arbeits().GetGameDataHeader(); },
-         .rows = [](clsData& d) { return d.arbeits().GetGameData(); },
+         .header = [](clsData& d) { return managers(d).arbeits().GetGameDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).arbeits().GetGameData(); },
          .columns = 24,
          .headerCells = 2,
          .lastCaptions = abilities,
          .names = sourceNames("11-part-time-jobs.txt", 0)},
         {.what = "teachers",
-         .header = [](clsData& d) { return d.teachers().GetGameDataHeader(); },
-         .rows = [](clsData& d) { return d.teachers().GetGameData(); },
+         .header = [](clsData& d) { return managers(d).teachers().GetGameDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).teachers().GetGameData(); },
          .columns = 35,
          .headerCells = 2,
          .lastCaptions = {"家元", "鉄の意志"},
          .names = sourceNames("09-teachers.txt", 0)},
         {.what = "lessons",
-         .header = [](clsData& d) { return d.classes().GetGameDataHeader(); },
-         .rows = [](clsData& d) { return d.classes().GetGameData(); },
+         .header = [](clsData& d) { return managers(d).classes().GetGameDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).classes().GetGameData(); },
          .columns = 24,
          .headerCells = 2,
          .lastCaptions = abilities,
          .names = sourceNames("10-lessons.txt", 0)},
         {.what = "recipes",
-         .header = [](clsData& d) { return d.items().GetRecipeDataHeader(); },
-         .rows = [](clsData& d) { return d.items().GetRecipeData(); },
+         .header = [](clsData& d) { return managers(d).items().GetRecipeDataHeader(); },
+         .rows = [](clsData& d) { return managers(d).items().GetRecipeData(); },
          .columns = 5,
          .headerCells = 2,
          .lastCaptions = {"素材1", "素材2"},
          .names = sourceNames("15-recipes.txt", 0)},
         {.what = "battle items",
-         .header = [](clsData& d) { return d.items().GetDataBattleItemHeader(); },
-         .rows = [](clsData& d) { return d.items().GetDataBattleItem(); },
+         .header = [](clsData& d) { return managers(d).items().GetDataBattleItemHeader(); },
+         .rows = [](clsData& d) { return managers(d).items().GetDataBattleItem(); },
          .columns = 19,
          .headerCells = 2,
          .lastCaptions = {"全てのステータス可視", "体力、気力可視"},
          .names = sourceNames("14-items.txt", 0, 1, {"3"})},
         {.what = "lesson items",
-         .header = [](clsData& d) { return d.items().GetDataClassItemHeader(); },
-         .rows = [](clsData& d) { return d.items().GetDataClassItem(); },
+         .header = [](clsData& d) { return managers(d).items().GetDataClassItemHeader(); },
+         .rows = [](clsData& d) { return managers(d).items().GetDataClassItem(); },
          .columns = 5,
          .headerCells = 2,
          .lastCaptions = {"効果", "危険度"},
          .names = sourceNames("14-items.txt", 0, 1, {"4"})},
         {.what = "building items",
-         .header = [](clsData& d) { return d.items().GetDataConstructItemHeader(); },
-         .rows = [](clsData& d) { return d.items().GetDataConstructItem(); },
+         .header = [](clsData& d) { return managers(d).items().GetDataConstructItemHeader(); },
+         .rows = [](clsData& d) { return managers(d).items().GetDataConstructItem(); },
          .columns = 5,
          .headerCells = 5,
          .lastCaptions = {"効果", "危険度"},
          .names = sourceNames("14-items.txt", 0, 1, {"5"})},
         {.what = "materials and tickets",
-         .header = [](clsData& d) { return d.items().GetDataMaterialItemHeader(); },
-         .rows = [](clsData& d) { return d.items().GetDataMaterialItem(); },
+         .header = [](clsData& d) { return managers(d).items().GetDataMaterialItemHeader(); },
+         .rows = [](clsData& d) { return managers(d).items().GetDataMaterialItem(); },
          .columns = 2,
          .headerCells = 2,
          .lastCaptions = {"名前", "売値"},
          .names = sourceNames("14-items.txt", 0, 1, {"1", "6"})},
         {.what = "consumables",
-         .header = [](clsData& d) { return d.items().GetDataConsumeItemHeader(); },
-         .rows = [](clsData& d) { return d.items().GetDataConsumeItem(); },
+         .header = [](clsData& d) { return managers(d).items().GetDataConsumeItemHeader(); },
+         .rows = [](clsData& d) { return managers(d).items().GetDataConsumeItem(); },
          .columns = 20,
          .headerCells = 20,
          .lastCaptions = abilities,
@@ -195,10 +195,10 @@ TEST(CatalogueBrowsers, ChangeNothingRaiseNoEventAndPlayNoSound) {
     int events = 0;
     game.data.Report.subscribe([&](const std::string&) { ++events; });
     game.data.StatusRefresh.subscribe([&] { ++events; });
-    game.data.items().Report.subscribe([&](const std::string&) { ++events; });
-    game.data.items().SoundPlay.subscribe([&](const std::string&) { ++events; });
-    game.data.items().MoveMoney.subscribe([&](std::int32_t, std::int32_t) { ++events; });
-    const SaveParts before = getSaveParts(game.data.saveManagers());
+    managers(game.data).items().Report.subscribe([&](const std::string&) { ++events; });
+    managers(game.data).items().SoundPlay.subscribe([&](const std::string&) { ++events; });
+    managers(game.data).items().MoveMoney.subscribe([&](std::int32_t, std::int32_t) { ++events; });
+    const SaveParts before = getSaveParts(managers(game.data).saveManagers());
     const int drawsBefore = game.services->drawCount();
 
     for (const BrowserCase& c : browserCases()) {
@@ -209,7 +209,7 @@ TEST(CatalogueBrowsers, ChangeNothingRaiseNoEventAndPlayNoSound) {
         EXPECT_NE(c.rows(game.data).item(1).Data(0), "changed") << c.what;
     }
 
-    EXPECT_EQ(getSaveParts(game.data.saveManagers()), before);
+    EXPECT_EQ(getSaveParts(managers(game.data).saveManagers()), before);
     EXPECT_EQ(events, 0);
     EXPECT_TRUE(game.services->played().empty());
     EXPECT_EQ(game.services->drawCount(), drawsBefore);
@@ -217,7 +217,7 @@ TEST(CatalogueBrowsers, ChangeNothingRaiseNoEventAndPlayNoSound) {
 
 TEST(CatalogueBrowsers, ATicketIsListedWithTheMaterialsOnlyAndBuildingItemsCarryNoRisk) {
     LoadedFacade game;
-    clsMngItem& items = game.data.items();
+    clsMngItem& items = managers(game.data).items();
     auto names = [](const Rows& rows) {
         std::set<std::string> set;
         for (const clsGetGridData& row : rows)

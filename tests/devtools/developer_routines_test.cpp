@@ -18,9 +18,9 @@ using testsupport::errorOf;
 
 struct DeveloperRoutines : testing::Test {
     DeveloperRoutines() { game.data.SetDataInit(); }
-    SaveParts parts() { return getSaveParts(game.data.saveManagers()); }
+    SaveParts parts() { return getSaveParts(managers(game.data).saveManagers()); }
     std::string part(SavePart which) { return partOf(parts(), which); }
-    clsMngItem& items() { return game.data.items(); }
+    clsMngItem& items() { return managers(game.data).items(); }
 
     statetest::LoadedFacade game;
 };
@@ -94,19 +94,19 @@ TEST_F(DeveloperRoutines, DebugItemTestRaisesItsEventOncePerBattleItemAndTheFaca
 }
 
 TEST_F(DeveloperRoutines, TestMonsterItemNamesTheDropsNotHeld) {
-    const std::vector<std::string> before = game.data.lines().TestMonsterItem(game.data);
+    const std::vector<std::string> before = managers(game.data).lines().TestMonsterItem(game.data);
     ASSERT_FALSE(before.empty());
     const std::string first = before.front();
     const std::string item = first.substr(first.find(':') + 1);
     items().ItemAdd(item, 1);
-    const std::vector<std::string> after = game.data.lines().TestMonsterItem(game.data);
+    const std::vector<std::string> after = managers(game.data).lines().TestMonsterItem(game.data);
     EXPECT_EQ(std::count(after.begin(), after.end(), first), 0);
     for (const std::string& entry : after)
         EXPECT_NE(entry.substr(entry.find(':') + 1), item);
 }
 
 TEST_F(DeveloperRoutines, TestSchoolCalcBuildsTheRivalSchoolsTeam) {
-    const auto sheet = game.data.lines().TestSchoolCalc();
+    const auto sheet = managers(game.data).lines().TestSchoolCalc();
     ASSERT_TRUE(sheet);
     EXPECT_GT(sheet->Physical(), 0);
 }
@@ -153,7 +153,7 @@ TEST_F(DeveloperRoutines, TestLineCalcSheetsEveryFormationInCatalogueOrder) {
         EXPECT_TRUE(sheet.sheet) << sheet.formation;
     }
     std::vector<std::string> catalogue;
-    for (const std::string& name : game.data.lines().GetLineName(""))
+    for (const std::string& name : managers(game.data).lines().GetLineName(""))
         catalogue.push_back(name);
     EXPECT_EQ(names, catalogue);
 }

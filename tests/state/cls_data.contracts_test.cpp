@@ -4,6 +4,7 @@
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/cls_method.h"
+#include "platform/sound/sound_names.h"
 #include "school/buildings/building_codes.h"
 #include "school/permits/cls_school_permit.h"
 #include "state/state_support.h"
@@ -45,8 +46,8 @@ struct Game : LoadedFacade {
     }
 
     void setMoney(std::int32_t money) {
-        data.system().SubMoney(data.GetMoney());
-        data.system().AddMoney(money);
+        managers(data).system().SubMoney(data.GetMoney());
+        managers(data).system().AddMoney(money);
     }
     std::size_t sounds() const { return services->played().size(); }
     std::string lastSound() const { return services->played().empty() ? "" : services->played().back(); }
@@ -55,24 +56,24 @@ struct Game : LoadedFacade {
     void newcomer(const std::string& name) {
         clsCreateStudentData student;
         student.StudentName(name);
-        data.students().CreateStudent(student);
+        managers(data).students().CreateStudent(student);
     }
     void enrol(const std::string& name) {
         newcomer(name);
-        data.students().SetNewStudent(name);
+        managers(data).students().SetNewStudent(name);
     }
     clsStudent& student(const std::string& name) {
         clsStudent* found = nullptr;
-        if (!data.students().GetStudent(name, found))
+        if (!managers(data).students().GetStudent(name, found))
             throw RuntimeError(host::runtime::ErrorNumber::InvalidCall, name);
         return *found;
     }
 
     // Field n of the school's save record, rewritten.
     template <class Change> void changeSystemField(std::size_t n, Change change) {
-        auto record = Split(data.system().GetSaveData(), "/");
+        auto record = Split(managers(data).system().GetSaveData(), "/");
         record.at(n) = change(record.at(n));
-        data.system().SetSaveData(Join(record, "/"));
+        managers(data).system().SetSaveData(Join(record, "/"));
     }
     void buildDormitory() {
         changeSystemField(12, [](const std::string& text) {
@@ -90,35 +91,37 @@ struct Game : LoadedFacade {
     }
     void recordGraduate() {
         const std::vector<std::string> present(ability::kCount, "10"), nature(ability::kCount, "20");
-        auto parts = Split(data.students().GetSaveData(), "/");
+        auto parts = Split(managers(data).students().GetSaveData(), "/");
         parts.at(1) =
             Join({"卒業生", "21", "2", "騎士", "2", "0", Join(present, ":"), Join(nature, ":"), "26"}, ";");
-        data.students().SetSaveData(Join(parts, "/"));
+        managers(data).students().SetSaveData(Join(parts, "/"));
     }
     void takeSponsor() {
-        for (const clsCompany& c : data.companies().Companies())
+        for (const clsCompany& c : managers(data).companies().Companies())
             if (c.SponsorMoney() > 0) return data.SetSponsorContract(c.CompanyName());
         FAIL() << "no sponsor in the catalogue";
     }
-    void contractScout() { data.scouts().ScoutDecide(scoutOffers().front()); }
-    void defeatMonster() { data.lines().MonsterWin(data.lines().GetMonsterName().item(1)); }
+    void contractScout() { managers(data).scouts().ScoutDecide(scoutOffers().front()); }
+    void defeatMonster() {
+        managers(data).lines().MonsterWin(managers(data).lines().GetMonsterName().item(1));
+    }
 
-    std::vector<std::string> teacherOffers() { return cells(data.teachers().GetNewComer(), 1); }
-    std::vector<std::string> scoutOffers() { return cells(data.scouts().GetScoutData(), 1); }
+    std::vector<std::string> teacherOffers() { return cells(managers(data).teachers().GetNewComer(), 1); }
+    std::vector<std::string> scoutOffers() { return cells(managers(data).scouts().GetScoutData(), 1); }
     std::vector<std::string> contractedTeachers() {
         std::vector<std::string> names;
-        for (const clsPassageData& entry : data.teachers().GetContractTeacherName())
+        for (const clsPassageData& entry : managers(data).teachers().GetContractTeacherName())
             names.push_back(entry.Name());
         return names;
     }
     // Teachers of the monthly offers contracted until count are.
     void contractTeachersUpTo(std::size_t count) {
         while (contractedTeachers().size() < count) {
-            data.teachers().SetNewComer(false);
+            managers(data).teachers().SetNewComer(false);
             const auto offers = teacherOffers();
             ASSERT_FALSE(offers.empty()) << "the catalogue ran out of teachers";
             for (const std::string& name : offers)
-                if (contractedTeachers().size() < count) data.teachers().SetContract(name);
+                if (contractedTeachers().size() < count) managers(data).teachers().SetContract(name);
         }
     }
 };
@@ -128,7 +131,7 @@ using Stage = void (*)(Game&);
 TEST(FacadeCommands, EachMenuOpensItsCommandsByTheSchoolsState) {
     struct Case {
         const char* name;
-        const char* menu;
+        MenuKey menu;
         std::int16_t index;
         Stage stage;
         bool open;
@@ -156,7 +159,7 @@ TEST(FacadeCommands, EachMenuOpensItsCommandsByTheSchoolsState) {
         {.name = "school 0, an item",
          .menu = "学園データ",
          .index = 0,
-         .stage = [](Game& g) { g.data.items().ItemAdd("木材", 1); },
+         .stage = [](Game& g) { managers(g.data).items().ItemAdd("木材", 1); },
          .open = true},
         {.name = "school 1, no sponsor", .menu = "学園データ", .index = 1, .stage = nothing, .open = false},
         {.name = "school 1, a sponsor",
@@ -185,36 +188,36 @@ TEST(FacadeCommands, EachMenuOpensItsCommandsByTheSchoolsState) {
         {.name = "school 5",
          .menu = "学園データ",
          .index = 5,
-         .stage = [](Game& g) { g.data.items().ItemAdd("木材", 1); },
+         .stage = [](Game& g) { managers(g.data).items().ItemAdd("木材", 1); },
          .open = false},
         {.name = "contract 0, scouts offered", .menu = "契約", .index = 0, .stage = nothing, .open = true},
         {.name = "contract 0, none offered",
          .menu = "契約",
          .index = 0,
-         .stage = [](Game& g) { g.data.scouts().Clear(); },
+         .stage = [](Game& g) { managers(g.data).scouts().Clear(); },
          .open = false},
         {.name = "contract 1, teachers offered", .menu = "契約", .index = 1, .stage = nothing, .open = true},
         {.name = "contract 1, none offered",
          .menu = "契約",
          .index = 1,
-         .stage = [](Game& g) { g.data.teachers().NewComerClear(); },
+         .stage = [](Game& g) { managers(g.data).teachers().NewComerClear(); },
          .open = false},
         {.name = "contract 2", .menu = "契約", .index = 2, .stage = nothing, .open = false},
         {.name = "students 0, no consumable",
          .menu = "生徒を見る",
          .index = 0,
-         .stage = [](Game& g) { g.data.items().ItemAdd("木材", 1); },
+         .stage = [](Game& g) { managers(g.data).items().ItemAdd("木材", 1); },
          .open = false},
         {.name = "students 0, a consumable",
          .menu = "生徒を見る",
          .index = 0,
-         .stage = [](Game& g) { g.data.items().ItemAdd("薬草", 1); },
+         .stage = [](Game& g) { managers(g.data).items().ItemAdd("薬草", 1); },
          .open = true},
         {.name = "students 2", .menu = "生徒を見る", .index = 2, .stage = nothing, .open = false},
         {.name = "another menu",
          .menu = "株屋",
          .index = 0,
-         .stage = [](Game& g) { g.data.items().ItemAdd("薬草", 1); },
+         .stage = [](Game& g) { managers(g.data).items().ItemAdd("薬草", 1); },
          .open = false},
     };
     for (const Case& c : cases) {
@@ -274,39 +277,39 @@ TEST(FacadeCommands, TheStudentManagerIsAskedOnlyInTheGuidanceMonths) {
 TEST(FacadeMoney, ANumberIsComparedWithTheMoneyOnAnyMenu) {
     struct Case {
         const char* name;
-        const char* menu;
+        MenuKey menu;
         std::string text;
         std::int32_t money;
         bool enough;
     };
     const Case cases[] = {
-        {.name = "exact", .menu = "アイテム屋", .text = "1500", .money = 1500, .enough = true},
-        {.name = "one short", .menu = "アイテム屋", .text = "1500", .money = 1499, .enough = false},
+        {.name = "exact", .menu = menu_key::kItemShop, .text = "1500", .money = 1500, .enough = true},
+        {.name = "one short", .menu = menu_key::kItemShop, .text = "1500", .money = 1499, .enough = false},
         {.name = "stock shop, exact", .menu = "株屋", .text = "1500", .money = 1500, .enough = true},
         {.name = "stock shop, short", .menu = "株屋", .text = "1500", .money = 1499, .enough = false},
-        {.name = "signed, spaced", .menu = "", .text = " +1500 ", .money = 1500, .enough = true},
-        {.name = "fraction rounds to even", .menu = "", .text = "1500.5", .money = 1500, .enough = true},
-        {.name = "negative", .menu = "", .text = "-3", .money = 0, .enough = true},
-        {.name = "empty", .menu = "アイテム屋", .text = "", .money = kAmple, .enough = false},
-        {.name = "separator", .menu = "アイテム屋", .text = "1,500", .money = kAmple, .enough = false},
+        {.name = "signed, spaced", .menu = {}, .text = " +1500 ", .money = 1500, .enough = true},
+        {.name = "fraction rounds to even", .menu = {}, .text = "1500.5", .money = 1500, .enough = true},
+        {.name = "negative", .menu = {}, .text = "-3", .money = 0, .enough = true},
+        {.name = "empty", .menu = menu_key::kItemShop, .text = "", .money = kAmple, .enough = false},
+        {.name = "separator", .menu = menu_key::kItemShop, .text = "1,500", .money = kAmple, .enough = false},
         {.name = "full-width digits",
-         .menu = "アイテム屋",
+         .menu = menu_key::kItemShop,
          .text = "１５００",
          .money = kAmple,
          .enough = false},
-        {.name = "a name", .menu = "アイテム屋", .text = "薬草", .money = kAmple, .enough = false},
-        {.name = "beyond 32 bits", .menu = "", .text = "2147483648", .money = kAmple, .enough = false},
+        {.name = "a name", .menu = menu_key::kItemShop, .text = "薬草", .money = kAmple, .enough = false},
+        {.name = "beyond 32 bits", .menu = {}, .text = "2147483648", .money = kAmple, .enough = false},
         {.name = "rounds beyond 32 bits",
-         .menu = "",
+         .menu = {},
          .text = "2147483647.5",
          .money = kAmple,
          .enough = false},
         {.name = "beyond a double",
-         .menu = "",
+         .menu = {},
          .text = std::string(400, '9'),
          .money = kAmple,
          .enough = false},
-        {.name = "a debt beyond 32 bits", .menu = "", .text = "-99999999999", .money = 0, .enough = true},
+        {.name = "a debt beyond 32 bits", .menu = {}, .text = "-99999999999", .money = 0, .enough = true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -354,7 +357,7 @@ TEST(FacadeMoney, AnUnknownCompanyInTheStockShopIsTheManagersError) {
 TEST(FacadeContracts, TheOfferMayBeTakenWithTheMoneyAndRoomForATeacher) {
     struct Case {
         const char* name;
-        const char* subMenu;
+        MenuKey subMenu;
         std::size_t teachers;
         std::int32_t moneyOverPrice;
         bool possible;
@@ -392,13 +395,13 @@ TEST(FacadeContracts, TheOfferMayBeTakenWithTheMoneyAndRoomForATeacher) {
         Game game;
         clsData& data = game.data;
         game.contractTeachersUpTo(c.teachers);
-        if (data.teachers().GetNewComer().empty()) data.teachers().SetNewComer(false);
+        if (managers(data).teachers().GetNewComer().empty()) managers(data).teachers().SetNewComer(false);
         data.SetSubMenu(c.subMenu);
-        const bool teacher = std::string(c.subMenu) == "教師";
+        const bool teacher = std::string(c.subMenu.name()) == "教師";
         const std::string offer = teacher ? game.teacherOffers().front() : game.scoutOffers().front();
         const std::int32_t price = data.GetContractMoney(offer);
-        EXPECT_EQ(price,
-                  teacher ? data.teachers().GetContractMoney(offer) : data.scouts().GetContractMoney(offer));
+        EXPECT_EQ(price, teacher ? managers(data).teachers().GetContractMoney(offer)
+                                 : managers(data).scouts().GetContractMoney(offer));
         ASSERT_GT(price, 0);
         game.setMoney(price + c.moneyOverPrice);
 
@@ -431,7 +434,7 @@ TEST(FacadeContracts, ATeacherContractPaysTakesTheOfferAndChimes) {
     EXPECT_EQ(game.contractedTeachers().size(), 4U);
     EXPECT_TRUE(data.CheckContractTeacher(offer));
     ASSERT_EQ(game.sounds(), sounds + 1);
-    EXPECT_EQ(game.lastSound(), "coin05");
+    EXPECT_EQ(game.lastSound(), sound_name::kCoin);
 }
 
 TEST(FacadeContracts, AScoutContractPaysAndReplacesTheRunningOne) {
@@ -450,12 +453,12 @@ TEST(FacadeContracts, AScoutContractPaysAndReplacesTheRunningOne) {
         data.SetContract(offers[n]);
 
         EXPECT_EQ(data.GetMoney(), money - price);
-        EXPECT_TRUE(data.scouts().CheckScout());
-        EXPECT_EQ(data.scouts().GetScout().Name(), offers[n]);
+        EXPECT_TRUE(managers(data).scouts().CheckScout());
+        EXPECT_EQ(managers(data).scouts().GetScout().Name(), offers[n]);
         const auto left = game.scoutOffers();
         EXPECT_EQ(std::count(left.begin(), left.end(), offers[n]), 0);
         ASSERT_EQ(game.sounds(), sounds + n + 1);
-        EXPECT_EQ(game.lastSound(), "coin05");
+        EXPECT_EQ(game.lastSound(), sound_name::kCoin);
     }
 }
 
@@ -464,18 +467,18 @@ TEST(FacadeContracts, OtherSubMenusCostNothingAndChangeNothing) {
     clsData& data = game.data;
     game.setMoney(kAmple);
     const std::string offer = game.teacherOffers().front();
-    const std::string teachers = data.teachers().GetSaveData();
-    const std::string scouts = data.scouts().GetSaveData();
+    const std::string teachers = managers(data).teachers().GetSaveData();
+    const std::string scouts = managers(data).scouts().GetSaveData();
     const std::size_t sounds = game.sounds();
-    for (const char* subMenu : {"", "アイテム", "教師 "}) {
-        SCOPED_TRACE(subMenu);
+    for (const MenuKey subMenu : {MenuKey{}, menu_key::kItems}) {
+        SCOPED_TRACE(subMenu.name());
         data.SetSubMenu(subMenu);
         EXPECT_EQ(data.GetContractMoney(offer), 0);
         EXPECT_FALSE(data.CheckContractMoney(offer));
         data.SetContract(offer);
         EXPECT_EQ(data.GetMoney(), kAmple);
-        EXPECT_EQ(data.teachers().GetSaveData(), teachers);
-        EXPECT_EQ(data.scouts().GetSaveData(), scouts);
+        EXPECT_EQ(managers(data).teachers().GetSaveData(), teachers);
+        EXPECT_EQ(managers(data).scouts().GetSaveData(), scouts);
         EXPECT_EQ(game.sounds(), sounds);
     }
 }
@@ -483,7 +486,7 @@ TEST(FacadeContracts, OtherSubMenusCostNothingAndChangeNothing) {
 TEST(FacadeContracts, ARefusedContractKeepsTheMoneyAndMakesNoSound) {
     struct Case {
         const char* name;
-        const char* subMenu;
+        MenuKey subMenu;
         std::string (*offer)(Game&);
     };
     const Case cases[] = {
@@ -512,15 +515,15 @@ TEST(FacadeContracts, ARefusedContractKeepsTheMoneyAndMakesNoSound) {
         game.setMoney(kAmple);
         data.SetSubMenu(c.subMenu);
         const std::string offer = c.offer(game);
-        const std::string teachers = data.teachers().GetSaveData();
-        const std::string scouts = data.scouts().GetSaveData();
+        const std::string teachers = managers(data).teachers().GetSaveData();
+        const std::string scouts = managers(data).scouts().GetSaveData();
         const std::size_t sounds = game.sounds();
 
         EXPECT_THROW(data.SetContract(offer), RuntimeError);
 
         EXPECT_EQ(data.GetMoney(), kAmple);
-        EXPECT_EQ(data.teachers().GetSaveData(), teachers);
-        EXPECT_EQ(data.scouts().GetSaveData(), scouts);
+        EXPECT_EQ(managers(data).teachers().GetSaveData(), teachers);
+        EXPECT_EQ(managers(data).scouts().GetSaveData(), scouts);
         EXPECT_EQ(game.sounds(), sounds);
     }
 }
@@ -556,12 +559,13 @@ TEST(FacadeBonus, ABonusIsPaidAndLowersTheTeachersStage) {
         clsData& data = game.data;
         // Every teacher under contract at the top of dissatisfaction.
         std::vector<std::string> contracts;
-        for (const std::string& entry : Split(Split(data.teachers().GetSaveData(), "/").at(1), "\r\n")) {
+        for (const std::string& entry :
+             Split(Split(managers(data).teachers().GetSaveData(), "/").at(1), "\r\n")) {
             auto fields = Split(entry, ":");
             fields.at(3) = "100";
             contracts.push_back(Join(fields, ":"));
         }
-        data.teachers().SetSaveData("/" + Join(contracts, "\r\n"));
+        managers(data).teachers().SetSaveData("/" + Join(contracts, "\r\n"));
         game.setMoney(kAmple);
         ASSERT_EQ(data.GetBonusData().count(), 5);
         const clsGetGridData& bonus = data.GetBonusData().item(c.row);
@@ -573,7 +577,7 @@ TEST(FacadeBonus, ABonusIsPaidAndLowersTheTeachersStage) {
 
         EXPECT_EQ(data.GetMoney(), kAmple - cost);
         ASSERT_EQ(game.sounds(), sounds + 1);
-        EXPECT_EQ(game.lastSound(), "coin05");
+        EXPECT_EQ(game.lastSound(), sound_name::kCoin);
         EXPECT_EQ(data.SetBonus(game.contractedTeachers().at(1), 0, ""), 4) << "the others stay";
     }
 }
@@ -582,12 +586,12 @@ TEST(FacadeBonus, ABonusForATeacherNotUnderContractKeepsTheMoney) {
     Game game;
     clsData& data = game.data;
     game.setMoney(kAmple);
-    const std::string teachers = data.teachers().GetSaveData();
+    const std::string teachers = managers(data).teachers().GetSaveData();
 
     EXPECT_THROW(data.SetBonus(game.teacherOffers().front(), 8000, "大"), RuntimeError);
 
     EXPECT_EQ(data.GetMoney(), kAmple);
-    EXPECT_EQ(data.teachers().GetSaveData(), teachers);
+    EXPECT_EQ(managers(data).teachers().GetSaveData(), teachers);
 }
 
 TEST(FacadeCourses, GuidanceOffersFourteenCoursesAndDecidesTheStudentsCourse) {
@@ -641,12 +645,12 @@ TEST(FacadeAdmission, ANewcomerJoinsTheRoster) {
     clsData& data = game.data;
     game.newcomer("新入生一");
     game.newcomer("新入生二");
-    ASSERT_EQ(data.students().GetMemberNum(), 0);
+    ASSERT_EQ(managers(data).students().GetMemberNum(), 0);
 
     data.SetNewStudent("新入生一");
 
-    EXPECT_EQ(data.students().GetMemberNum(), 1);
-    EXPECT_EQ(cells(data.students().GetNewComer(), 1), std::vector<std::string>{"新入生二"});
+    EXPECT_EQ(managers(data).students().GetMemberNum(), 1);
+    EXPECT_EQ(cells(managers(data).students().GetNewComer(), 1), std::vector<std::string>{"新入生二"});
     EXPECT_EQ(game.student("新入生一").Name(), "新入生一");
     EXPECT_THROW(data.SetNewStudent("新入生一"), RuntimeError) << "no longer a newcomer";
 }
@@ -693,7 +697,9 @@ TEST(FacadeJobs, AJobIsNeededOnlyWhileAStudentCouldWorkIt) {
             game.enrol(name);
             game.student(name).Injury(c.injuries[n]);
         }
-        if (c.job) data.SetArbeit(data.arbeits().GetArbeitData(data.system().GetMonth()).item(1).Data(1));
+        if (c.job)
+            data.SetArbeit(
+                managers(data).arbeits().GetArbeitData(managers(data).system().GetMonth()).item(1).Data(1));
         EXPECT_EQ(data.CheckArbeit(), c.ready);
     }
 }
@@ -701,11 +707,11 @@ TEST(FacadeJobs, AJobIsNeededOnlyWhileAStudentCouldWorkIt) {
 TEST(FacadeJobs, SetArbeitChoosesTheJob) {
     Game game;
     clsData& data = game.data;
-    const auto jobs = cells(data.arbeits().GetArbeitData(data.system().GetMonth()), 1);
+    const auto jobs = cells(managers(data).arbeits().GetArbeitData(managers(data).system().GetMonth()), 1);
     ASSERT_GE(jobs.size(), 2U);
     data.SetArbeit(jobs[0]);
     data.SetArbeit(jobs[1]);
-    EXPECT_EQ(data.arbeits().GetContractArbeit(), jobs[1]);
+    EXPECT_EQ(managers(data).arbeits().GetContractArbeit(), jobs[1]);
     EXPECT_EQ(data.GetMoney(), 0);
 }
 
@@ -713,7 +719,7 @@ TEST(FacadeCamps, ACampIsBookedAfterPayingTheFeeAsShown) {
     Game game;
     clsData& data = game.data;
     game.setMoney(kAmple);
-    const Rows destinations = data.countries().GetCountry(data.GetRankAsNumber(), 0);
+    const Rows destinations = managers(data).countries().GetCountry(data.GetRankAsNumber(), 0);
     ASSERT_FALSE(destinations.empty());
     const std::string destination = destinations.item(1).Data(1);
     const std::int32_t fee = host::runtime::CLng(destinations.item(1).Data(2)) - 100;
@@ -724,9 +730,9 @@ TEST(FacadeCamps, ACampIsBookedAfterPayingTheFeeAsShown) {
 
     EXPECT_EQ(data.GetMoney(), kAmple - fee);
     EXPECT_TRUE(data.CheckCamp());
-    EXPECT_EQ(data.countries().GetCampName(), destination);
+    EXPECT_EQ(managers(data).countries().GetCampName(), destination);
     ASSERT_EQ(game.sounds(), sounds + 1);
-    EXPECT_EQ(game.lastSound(), "coin05");
+    EXPECT_EQ(game.lastSound(), sound_name::kCoin);
 }
 
 } // namespace

@@ -58,13 +58,13 @@ std::vector<std::string> namesOf(const Rows& rows) {
 constexpr std::size_t kPermitField = 12;
 
 void raiseRank(clsData& data, std::int16_t rank) {
-    auto record = host::runtime::Split(data.system().GetSaveData(), "/");
+    auto record = host::runtime::Split(managers(data).system().GetSaveData(), "/");
     clsSchoolPermit permit;
     permit.SetSaveData(record[kPermitField]);
     while (permit.GetRank() < rank)
         permit.RankUp();
     record[kPermitField] = permit.GetSaveData();
-    data.system().SetSaveData(host::runtime::Join(record, "/"));
+    managers(data).system().SetSaveData(host::runtime::Join(record, "/"));
 }
 
 // A new game made by the facade, staged so that every argument the facade
@@ -75,27 +75,27 @@ struct School : LoadedFacade {
     School() {
         data.SetDataInit();
         data.TestPlay();
-        data.system().AddMoney(10000000);
+        managers(data).system().AddMoney(10000000);
         raiseRank(data, school_rank::kD);
         data.CreateStudent();
-        for (const std::string& name : namesOf(data.students().GetNewComer()))
-            data.students().SetNewStudent(name);
-        data.students().ClearNewComer();
+        for (const std::string& name : namesOf(managers(data).students().GetNewComer()))
+            managers(data).students().SetNewStudent(name);
+        managers(data).students().ClearNewComer();
         data.CreateStudent();
         for (std::int32_t merit :
              {sponsor_merit::kShopItems, sponsor_merit::kCampDiscount, sponsor_merit::kConstructionDiscount})
             data.SetSponsorContract(sponsorWith(merit));
-        data.items().ItemAdd("薬草", 2);
-        data.items().ItemAdd("清らかな水", 1);
-        data.scouts().ScoutDecide(data.scouts().GetScoutData().item(1).Data(1));
-        data.lines().SetSaveData(data.lines().GetMonsterName().item(1) + ":1");
+        managers(data).items().ItemAdd("薬草", 2);
+        managers(data).items().ItemAdd("清らかな水", 1);
+        managers(data).scouts().ScoutDecide(managers(data).scouts().GetScoutData().item(1).Data(1));
+        managers(data).lines().SetSaveData(managers(data).lines().GetMonsterName().item(1) + ":1");
     }
     std::string sponsorWith(std::int32_t merit) {
-        for (const clsCompany& c : data.companies().Companies())
+        for (const clsCompany& c : managers(data).companies().Companies())
             if (c.SponsorMerit() == merit && c.SponsorMoney() > 0) return c.CompanyName();
         throw std::runtime_error("no sponsor of merit " + std::to_string(merit));
     }
-    void open(const std::string& menu, const std::string& sub = "") {
+    void open(MenuKey menu, MenuKey sub = {}) {
         data.SetMenu(menu);
         data.SetSubMenu(sub);
     }
@@ -105,8 +105,8 @@ struct School : LoadedFacade {
 using Build = std::optional<Rows> (*)(clsData&);
 
 struct DispatchCase {
-    const char* menu;
-    const char* sub;
+    MenuKey menu;
+    MenuKey sub;
     const char* key;
     Build rows;
     // The same builder with another argument: rows the facade must not give.
@@ -119,140 +119,150 @@ std::optional<Rows> none(clsData&) {
 
 const DispatchCase kDispatch[] = {
     {.menu = "加工屋",
-     .sub = "",
+     .sub = {},
      .key = "加工アイテムリストを表示",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetProcessItem(d.GetRankAsNumber()); },
-     .unlike = {[](clsData& d) -> std::optional<Rows> { return d.items().GetProcessItem(school_rank::kG); }}},
+     .rows = [](clsData& d) -> std::optional<Rows> {
+         return managers(d).items().GetProcessItem(d.GetRankAsNumber());
+     },
+     .unlike = {[](clsData& d) -> std::optional<Rows> {
+         return managers(d).items().GetProcessItem(school_rank::kG);
+     }}},
     {.menu = "加工屋",
-     .sub = "",
+     .sub = {},
      .key = "所持アイテムから検索",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.items().GetEnableProcessItem(d.GetRankAsNumber());
+         return managers(d).items().GetEnableProcessItem(d.GetRankAsNumber());
      },
      .unlike = {[](clsData& d) -> std::optional<Rows> {
-         return d.items().GetProcessItem(d.GetRankAsNumber());
+         return managers(d).items().GetProcessItem(d.GetRankAsNumber());
      }}},
-    {.menu = "加工屋", .sub = "", .key = "", .rows = none},
-    {.menu = "加工屋", .sub = "", .key = "商品を表示する", .rows = none},
+    {.menu = "加工屋", .sub = {}, .key = "", .rows = none},
+    {.menu = "加工屋", .sub = {}, .key = "商品を表示する", .rows = none},
     {.menu = "チケット引換所",
-     .sub = "",
+     .sub = {},
      .key = "何でも",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetTicketItem(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).items().GetTicketItem(); }},
     {.menu = "ポイント交換所",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.system().GetPointChange(d.companies().GetConstDiscount());
+         return managers(d).system().GetPointChange(managers(d).companies().GetConstDiscount());
      },
-     .unlike = {[](clsData& d) -> std::optional<Rows> { return d.system().GetPointChange(0); }}},
+     .unlike = {[](clsData& d) -> std::optional<Rows> { return managers(d).system().GetPointChange(0); }}},
     {.menu = "王国許可局",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.system().GetBuild(d.companies().GetConstDiscount());
+         return managers(d).system().GetBuild(managers(d).companies().GetConstDiscount());
      },
-     .unlike = {[](clsData& d) -> std::optional<Rows> { return d.system().GetBuild(0); }}},
+     .unlike = {[](clsData& d) -> std::optional<Rows> { return managers(d).system().GetBuild(0); }}},
     {.menu = "アイテム店",
-     .sub = "",
+     .sub = {},
      .key = "所持品を表示する",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.items().GetItemShopData(d.companies().GetItemShopFLG());
+         return managers(d).items().GetItemShopData(managers(d).companies().GetItemShopFLG());
      },
      .unlike = {[](clsData& d) -> std::optional<Rows> {
-                    return d.items().GetItemShopData(Method().BitOn(0, sponsor_merit::kPermanentStockBit));
+                    return managers(d).items().GetItemShopData(
+                        Method().BitOn(0, sponsor_merit::kPermanentStockBit));
                 },
-                [](clsData& d) -> std::optional<Rows> { return d.items().GetItemSellData(); }}},
+                [](clsData& d) -> std::optional<Rows> { return managers(d).items().GetItemSellData(); }}},
     {.menu = "アイテム店",
-     .sub = "",
+     .sub = {},
      .key = "商品を表示する",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetItemSellData(); }},
-    {.menu = "アイテム店", .sub = "", .key = "", .rows = none},
-    {.menu = "アイテム店", .sub = "", .key = "所持品を表示する ", .rows = none},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).items().GetItemSellData(); }},
+    {.menu = "アイテム店", .sub = {}, .key = "", .rows = none},
+    {.menu = "アイテム店", .sub = {}, .key = "所持品を表示する ", .rows = none},
     {.menu = "アルバイト",
-     .sub = "",
+     .sub = {},
      .key = "",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.arbeits().GetArbeitData(d.system().GetMonth());
+         return managers(d).arbeits().GetArbeitData(managers(d).system().GetMonth());
      },
-     .unlike = {[](clsData& d) -> std::optional<Rows> { return d.arbeits().GetArbeitData(1); }}},
+     .unlike = {[](clsData& d) -> std::optional<Rows> { return managers(d).arbeits().GetArbeitData(1); }}},
     {.menu = "建物データ",
      .sub = "卒業生",
      .key = "学園",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.system().GetConstData(building_work::kConstruction);
+         return managers(d).system().GetConstData(building_work::kConstruction);
      }},
     {.menu = "建物データ",
-     .sub = "",
+     .sub = {},
      .key = "校舎",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.system().GetConstData(building_work::kClassroom);
+         return managers(d).system().GetConstData(building_work::kClassroom);
      }},
     {.menu = "建物データ",
-     .sub = "",
+     .sub = {},
      .key = "寮",
      .rows = [](clsData& d) -> std::optional<Rows> {
-         return d.system().GetConstData(building_work::kFacility);
+         return managers(d).system().GetConstData(building_work::kFacility);
      }},
     {.menu = "建物データ", .sub = "寮", .key = "アイテム", .rows = none},
     {.menu = "学園データ",
      .sub = "卒業生",
      .key = "アイテム",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.items().GetHoldItemData(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).items().GetHoldItemData(); }},
     {.menu = "学園データ",
-     .sub = "",
+     .sub = {},
      .key = "スポンサー",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.companies().GetSponsorData(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).companies().GetSponsorData(); }},
     {.menu = "学園データ",
-     .sub = "",
+     .sub = {},
      .key = "モンスター",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.lines().GetMonsterData(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).lines().GetMonsterData(); }},
     {.menu = "学園データ",
      .sub = "アイテム",
      .key = "卒業生",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.students().GetGraduateData(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).students().GetGraduateData(); }},
     {.menu = "学園データ",
-     .sub = "",
+     .sub = {},
      .key = "スカウト",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.scouts().GetContract(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).scouts().GetContract(); }},
     {.menu = "学園データ", .sub = "アイテム", .key = "学園", .rows = none},
     {.menu = "教師を見る",
-     .sub = "",
+     .sub = {},
      .key = "",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.teachers().GetContractTeacher(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).teachers().GetContractTeacher(); }},
     {.menu = "生徒を見る",
-     .sub = "",
+     .sub = {},
      .key = "",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.students().GetStudentData(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).students().GetStudentData(); }},
     {.menu = "契約",
      .sub = "スカウト",
      .key = "教師",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.scouts().GetScoutData(); }},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).scouts().GetScoutData(); }},
     {.menu = "契約",
      .sub = "教師",
      .key = "スカウト",
-     .rows = [](clsData& d) -> std::optional<Rows> { return d.teachers().GetNewComer(); }},
-    {.menu = "契約", .sub = "", .key = "教師", .rows = none},
+     .rows = [](clsData& d) -> std::optional<Rows> { return managers(d).teachers().GetNewComer(); }},
+    {.menu = "契約", .sub = {}, .key = "教師", .rows = none},
     {.menu = "契約", .sub = "アイテム", .key = "スカウト", .rows = none},
     {.menu = "合宿",
-     .sub = "",
+     .sub = {},
      .key = "",
-     .rows = [](clsData& d)
-         -> std::optional<
-             Rows> { return d.countries().GetCountry(d.GetRankAsNumber(), d.companies().GetCampDiscount()); },
-     .unlike = {
-         [](clsData& d) -> std::optional<Rows> {
-             return d.countries().GetCountry(school_rank::kG, d.companies().GetCampDiscount());
-         },
-         [](clsData& d) -> std::optional<Rows> { return d.countries().GetCountry(d.GetRankAsNumber(), 0); }}},
-    {.menu = "授業", .sub = "", .key = "", .rows = none},
-    {.menu = "生徒を見る ", .sub = "", .key = "", .rows = none},
-    {.menu = "", .sub = "", .key = "", .rows = none},
+     .rows =
+         [](clsData& d) -> std::
+                            optional<Rows> {
+                                return managers(d).countries().GetCountry(
+                                    d.GetRankAsNumber(), managers(d).companies().GetCampDiscount());
+                            },
+     .unlike = {[](clsData& d) -> std::optional<Rows> {
+                    return managers(d).countries().GetCountry(school_rank::kG,
+                                                              managers(d).companies().GetCampDiscount());
+                },
+                [](clsData& d) -> std::optional<Rows> {
+                    return managers(d).countries().GetCountry(d.GetRankAsNumber(), 0);
+                }}},
+    {.menu = "授業", .sub = {}, .key = "", .rows = none},
+    {.menu = "授業中", .sub = {}, .key = "", .rows = none},
+    {.menu = {}, .sub = {}, .key = "", .rows = none},
 };
 
 TEST(FacadeGridRows, EachMenuAndKeyGivesItsBuildersRowsOrNone) {
     School school;
     for (const DispatchCase& c : kDispatch) {
-        SCOPED_TRACE(std::string(c.menu) + " / " + c.sub + " / " + c.key);
+        SCOPED_TRACE(std::string(c.menu.name()) + " / " + std::string(c.sub.name()) + " / " + c.key);
         school.open(c.menu, c.sub);
         const std::optional<Table> got = tableOf(school.data.GetGridData(c.key));
         const std::optional<Table> want = tableOf(c.rows(school.data));
@@ -266,11 +276,13 @@ TEST(FacadeGridRows, TheStagedListsAreNotEmptySoTheDispatchTellsThemApart) {
     School school;
     clsData& data = school.data;
     for (const Rows& rows :
-         {data.items().GetEnableProcessItem(data.GetRankAsNumber()), data.items().GetTicketItem(),
-          data.system().GetConstData(building_work::kConstruction), data.items().GetHoldItemData(),
-          data.companies().GetSponsorData(), data.lines().GetMonsterData(),
-          data.teachers().GetContractTeacher(), data.students().GetStudentData(),
-          data.scouts().GetScoutData(), data.teachers().GetNewComer()})
+         {managers(data).items().GetEnableProcessItem(data.GetRankAsNumber()),
+          managers(data).items().GetTicketItem(),
+          managers(data).system().GetConstData(building_work::kConstruction),
+          managers(data).items().GetHoldItemData(), managers(data).companies().GetSponsorData(),
+          managers(data).lines().GetMonsterData(), managers(data).teachers().GetContractTeacher(),
+          managers(data).students().GetStudentData(), managers(data).scouts().GetScoutData(),
+          managers(data).teachers().GetNewComer()})
         EXPECT_FALSE(rows.empty());
 }
 
@@ -279,7 +291,7 @@ TEST(FacadeGridRows, NoContractedScoutReachesTheCallerAsTheManagersError) {
     clsData& data = loaded.data;
     data.SetDataInit();
     data.TestPlay();
-    ASSERT_FALSE(data.scouts().CheckScout());
+    ASSERT_FALSE(managers(data).scouts().CheckScout());
     const auto errorOf = [](const std::function<void()>& call) -> std::optional<host::runtime::ErrorNumber> {
         try {
             call();
@@ -288,10 +300,10 @@ TEST(FacadeGridRows, NoContractedScoutReachesTheCallerAsTheManagersError) {
         }
         return std::nullopt;
     };
-    const auto managers = errorOf([&] { data.scouts().GetContract(); });
-    ASSERT_TRUE(managers.has_value());
+    const auto scouts = errorOf([&] { managers(data).scouts().GetContract(); });
+    ASSERT_TRUE(scouts.has_value());
     data.SetMenu("学園データ");
-    EXPECT_EQ(errorOf([&] { data.GetGridData("スカウト"); }), managers);
+    EXPECT_EQ(errorOf([&] { data.GetGridData("スカウト"); }), scouts);
 }
 
 // Which team, if any, is out when the requests are listed.
@@ -323,26 +335,27 @@ TEST(FacadeGridRows, TheTournamentHeadsTheRequestsOnItsDayUntilATeamIsEntered) {
         School school;
         clsData& data = school.data;
         data.SetDate(c.date);
-        const Rows open = data.system().GetQuest(Rows{}, false, clsGetGridData{});
+        const Rows open = managers(data).system().GetQuest(Rows{}, false, clsGetGridData{});
         ASSERT_FALSE(open.empty());
         const std::string request = open.item(1).Data(1);
         if (c.team != Team::None) {
             clsUnitData team;
             team.QuestName(c.team == Team::OnARequest ? request : "青葉の王国大会");
-            data.students().SetQuest(team);
+            managers(data).students().SetQuest(team);
         }
         school.open("依頼");
 
         const auto rows = data.GetGridData("");
         ASSERT_TRUE(rows.has_value());
         Table got = tableOf(*rows);
-        const Table requests =
-            tableOf(data.system().GetQuest(data.students().GetQuest(), false, clsGetGridData{}));
+        const Table requests = tableOf(
+            managers(data).system().GetQuest(managers(data).students().GetQuest(), false, clsGetGridData{}));
         if (c.tournament) {
-            const std::int16_t month = data.system().GetMonth();
+            const std::int16_t month = managers(data).system().GetMonth();
             ASSERT_FALSE(got.empty());
-            EXPECT_EQ(got.front(), rowOf("", data.lines().GetBattleGame(month, data.GetRankAsNumber())));
-            EXPECT_NE(got.front()[4], data.lines().GetBattleGame(month, school_rank::kG).Data(3))
+            EXPECT_EQ(got.front(),
+                      rowOf("", managers(data).lines().GetBattleGame(month, data.GetRankAsNumber())));
+            EXPECT_NE(got.front()[4], managers(data).lines().GetBattleGame(month, school_rank::kG).Data(3))
                 << "the prize follows the school's rank";
             got.erase(got.begin());
         }
@@ -358,9 +371,9 @@ TEST(FacadeGridRows, TheTournamentHeadsTheRequestsOnItsDayUntilATeamIsEntered) {
 TEST(FacadeGridRows, EachCallOnTheNewcomersReplacesThemWithOneFreshIntake) {
     School school;
     clsData& data = school.data;
-    data.students().ClearNewComer();
+    managers(data).students().ClearNewComer();
     data.CreateStudent();
-    const long intake = data.students().GetNewComer().count();
+    const long intake = managers(data).students().GetNewComer().count();
     ASSERT_GT(intake, 1);
     school.open("新入生");
 
@@ -372,7 +385,8 @@ TEST(FacadeGridRows, EachCallOnTheNewcomersReplacesThemWithOneFreshIntake) {
     EXPECT_EQ(first->count(), intake);
     EXPECT_EQ(second->count(), intake);
     EXPECT_NE(namesOf(*first), namesOf(*second));
-    EXPECT_EQ(tableOf(data.students().GetNewComer()), tableOf(*second)) << "the first intake is gone";
+    EXPECT_EQ(tableOf(managers(data).students().GetNewComer()), tableOf(*second))
+        << "the first intake is gone";
 }
 
 // One graduate in every course, so that the sponsors asking for graduates' careers count them.
@@ -384,9 +398,9 @@ void graduateInEveryCourse(clsData& data) {
         graduate.Course(c);
         graduates.push_back(graduate.GetSaveData());
     }
-    auto parts = host::runtime::Split(data.students().GetSaveData(), "/");
+    auto parts = host::runtime::Split(managers(data).students().GetSaveData(), "/");
     parts[1] = host::runtime::Join(graduates, "\r\n");
-    data.students().SetSaveData(host::runtime::Join(parts, "/"));
+    managers(data).students().SetSaveData(host::runtime::Join(parts, "/"));
 }
 
 TEST(FacadeGridRows, NewSponsorsAreDrawnAnewOnEveryCall) {
@@ -394,17 +408,17 @@ TEST(FacadeGridRows, NewSponsorsAreDrawnAnewOnEveryCall) {
     clsData& data = school.data;
     SilentServices& services = *school.services;
     // Shares enough for the sponsors that ask for them: more candidates than offers.
-    for (const clsCompany& c : data.companies().Companies())
+    for (const clsCompany& c : managers(data).companies().Companies())
         if (c.SponsorCondType() == sponsor_condition::kHoldStock)
             data.ChangeHoldStock("購入", c.CompanyName(), static_cast<std::int16_t>(c.SponsorCondValue()));
     graduateInEveryCourse(data);
     school.open("新規スポンサー");
     // The company manager's own offers for the school's snapshot under the same draws.
     const auto offered = [&](const std::vector<float>& draws) {
-        clsSponsorCondition snapshot = data.system().GetSponsorCondition();
-        data.students().SetSponsorData(snapshot);
+        clsSponsorCondition snapshot = managers(data).system().GetSponsorCondition();
+        managers(data).students().SetSponsorData(snapshot);
         services.scriptDraws(draws);
-        return tableOf(data.companies().GetEnableSponsor(snapshot));
+        return tableOf(managers(data).companies().GetEnableSponsor(snapshot));
     };
     const auto listed = [&](const std::vector<float>& draws) {
         services.scriptDraws(draws);
@@ -418,7 +432,7 @@ TEST(FacadeGridRows, NewSponsorsAreDrawnAnewOnEveryCall) {
     const Table withGraduates = offered(first);
     services.scriptDraws(first);
     const Table withoutGraduates =
-        tableOf(data.companies().GetEnableSponsor(data.system().GetSponsorCondition()));
+        tableOf(managers(data).companies().GetEnableSponsor(managers(data).system().GetSponsorCondition()));
     EXPECT_NE(withGraduates, withoutGraduates) << "the graduates do not tell the snapshot";
 
     // Every call draws again, once per offer, and offers at most four.

@@ -3,6 +3,7 @@
 #include "economy/companies/company_codes.h"
 #include "host/runtime/runtime_error.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "platform/sound/sound_names.h"
 #include "state/state_support.h"
 #include "students/newcomers/cls_create_student_data.h"
 
@@ -26,20 +27,20 @@ struct Town : LoadedFacade {
         data.TestPlay();
         clsCreateStudentData student;
         student.StudentName(kStudent);
-        data.students().CreateStudent(student);
-        data.students().SetNewStudent(kStudent);
+        managers(data).students().CreateStudent(student);
+        managers(data).students().SetNewStudent(kStudent);
         data.Report.subscribe([this](std::string& MSG) { reports.push_back(MSG); });
     }
     void setMoney(std::int32_t money) {
-        data.system().SubMoney(data.GetMoney());
-        data.system().AddMoney(money);
+        managers(data).system().SubMoney(data.GetMoney());
+        managers(data).system().AddMoney(money);
     }
     void setPoints(std::int32_t points) {
-        data.system().SubKingdomPoint(data.GetKingdomPoint());
-        data.system().AddKingdomPoint(points);
+        managers(data).system().SubKingdomPoint(data.GetKingdomPoint());
+        managers(data).system().AddKingdomPoint(points);
     }
-    void hold(const std::string& item, std::int16_t count) { data.items().ItemAdd(item, count); }
-    std::int16_t held(const std::string& item) { return data.items().ItemStorage(item); }
+    void hold(const std::string& item, std::int16_t count) { managers(data).items().ItemAdd(item, count); }
+    std::int16_t held(const std::string& item) { return managers(data).items().ItemStorage(item); }
     std::vector<std::string> played() const { return services->played(); }
     std::vector<std::string> reports;
 };
@@ -48,11 +49,11 @@ struct Town : LoadedFacade {
 struct Unchanged {
     explicit Unchanged(Town& town)
         : town(town), money(town.data.GetMoney()), points(town.data.GetKingdomPoint()),
-          items(town.data.items().GetSaveData()), sounds(town.played().size()) {}
+          items(managers(town.data).items().GetSaveData()), sounds(town.played().size()) {}
     void check() const {
         EXPECT_EQ(town.data.GetMoney(), money);
         EXPECT_EQ(town.data.GetKingdomPoint(), points);
-        EXPECT_EQ(town.data.items().GetSaveData(), items);
+        EXPECT_EQ(managers(town.data).items().GetSaveData(), items);
         EXPECT_EQ(town.played().size(), sounds);
     }
     Town& town;
@@ -64,7 +65,7 @@ struct Unchanged {
 
 // The company whose running sponsor contract discounts building work.
 std::string constructionSponsor(clsData& data) {
-    for (const clsCompany& c : data.companies().Companies())
+    for (const clsCompany& c : managers(data).companies().Companies())
         if (c.SponsorMerit() == sponsor_merit::kConstructionDiscount && c.SponsorData() > 0)
             return c.CompanyName();
     return "";
@@ -76,25 +77,33 @@ TEST(FacadeShopTips, EachTownPlaceTellsItsOwnTip) {
     town.hold("薬草", 3);
     const std::string company = data.GetCompanyData().keyAt(1);
     struct Case {
-        const char* menu;
+        MenuKey menu;
         std::string row;
         std::string tip;
     };
     const Case cases[] = {
-        {.menu = "アイテム店", .row = "薬草", .tip = data.items().GetItemTips("薬草") + "\r\n所持数=3"},
-        {.menu = "アイテム店", .row = "回復薬", .tip = data.items().GetItemTips("回復薬") + "\r\n所持数=0"},
-        {.menu = "ポイント交換所", .row = "銅チケット", .tip = data.items().GetItemTips("銅チケット")},
+        {.menu = "アイテム店",
+         .row = "薬草",
+         .tip = managers(data).items().GetItemTips("薬草") + "\r\n所持数=3"},
+        {.menu = "アイテム店",
+         .row = "回復薬",
+         .tip = managers(data).items().GetItemTips("回復薬") + "\r\n所持数=0"},
+        {.menu = "ポイント交換所",
+         .row = "銅チケット",
+         .tip = managers(data).items().GetItemTips("銅チケット")},
         {.menu = "ポイント交換所",
          .row = "八時間授業許可",
          .tip = "来月から4時間授業を8時間授業に変更します"},
-        {.menu = "株屋", .row = company, .tip = data.companies().GetCompanyTooltip(company)},
-        {.menu = "加工屋", .row = "回復薬", .tip = data.items().GetProcessItemTips("回復薬")},
-        {.menu = "チケット引換所", .row = "銀チケット", .tip = data.items().GetItemTips("銀チケット")},
-        {.menu = "王国許可局", .row = "図書館", .tip = data.system().GetBuildTips("図書館")},
+        {.menu = "株屋", .row = company, .tip = managers(data).companies().GetCompanyTooltip(company)},
+        {.menu = "加工屋", .row = "回復薬", .tip = managers(data).items().GetProcessItemTips("回復薬")},
+        {.menu = "チケット引換所",
+         .row = "銀チケット",
+         .tip = managers(data).items().GetItemTips("銀チケット")},
+        {.menu = "王国許可局", .row = "図書館", .tip = managers(data).system().GetBuildTips("図書館")},
         {.menu = "生徒を見る", .row = "薬草", .tip = ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.menu) + " " + c.row);
+        SCOPED_TRACE(std::string(c.menu.name()) + " " + c.row);
         data.SetMenu(c.menu);
         EXPECT_EQ(data.GetShopTips(c.row), c.tip);
     }
@@ -170,7 +179,7 @@ TEST(FacadeShop, BuyingAndSellingByCountPayForTheUnitsThatMove) {
         EXPECT_EQ(town.held("薬草"), c.after);
         EXPECT_EQ(data.GetMoney() - 100000, c.moneyChange);
         ASSERT_EQ(town.played().size(), sounds + 1);
-        EXPECT_EQ(town.played().back(), "coin05");
+        EXPECT_EQ(town.played().back(), sound_name::kCoin);
     }
 }
 
@@ -193,7 +202,7 @@ TEST(FacadeShop, SellingByUnitIdPaysEachUnitsWornPrice) {
     Town town;
     clsData& data = town.data;
     // 木刀 sells for 300: unworn, worn 2500 (two tenths off) and worn 9000 (nine tenths off).
-    data.items().SetSaveData("木刀;1:0:2:2500:3:9000/3");
+    managers(data).items().SetSaveData("木刀;1:0:2:2500:3:9000/3");
     town.setMoney(1000);
     const auto sounds = town.played().size();
 
@@ -207,12 +216,12 @@ TEST(FacadeShop, SellingByUnitIdPaysEachUnitsWornPrice) {
     ASSERT_EQ(rows.count(), 1);
     EXPECT_EQ(rows.item(1).Data(2), "1");
     ASSERT_EQ(town.played().size(), sounds + 1);
-    EXPECT_EQ(town.played().back(), "coin05");
+    EXPECT_EQ(town.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeShop, SellingAUnitNotHeldTakesBackThePayment) {
     Town town;
-    town.data.items().SetSaveData("木刀;1:0:2:2500/2");
+    managers(town.data).items().SetSaveData("木刀;1:0:2:2500/2");
     const Unchanged unchanged(town);
 
     clsMngItem::UnitIds ids;
@@ -302,7 +311,7 @@ TEST(FacadeProcessing, ProcessingPaysTheFeesMakesTheProductsAndUsesTheMaterials)
     EXPECT_EQ(town.held("薬草"), 6);
     EXPECT_EQ(town.held("清らかな水"), 6);
     ASSERT_EQ(town.played().size(), sounds + 1);
-    EXPECT_EQ(town.played().back(), "coin05");
+    EXPECT_EQ(town.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeProcessing, TooFewMaterialsIsAnErrorAndTheFeeIsNotKept) {
@@ -356,7 +365,7 @@ TEST(FacadePermits, ATicketPermitAddsItsTicketsAfterThePointsArePaid) {
         clsData& data = town.data;
         town.setMoney(1000000);
         town.setPoints(c.points);
-        const std::string items = data.items().GetSaveData();
+        const std::string items = managers(data).items().GetSaveData();
         const auto sounds = town.played().size();
 
         data.SetPermitChange(c.permit, c.count);
@@ -365,11 +374,11 @@ TEST(FacadePermits, ATicketPermitAddsItsTicketsAfterThePointsArePaid) {
         EXPECT_EQ(data.GetKingdomPoint() - c.points, c.pointsChange);
         EXPECT_EQ(town.held("銅チケット"), c.tickets);
         if (c.tickets == 0) {
-            EXPECT_EQ(data.items().GetSaveData(), items);
+            EXPECT_EQ(managers(data).items().GetSaveData(), items);
         }
         EXPECT_EQ(town.played().size(), sounds + (c.paid ? 1 : 0));
         if (c.paid) {
-            EXPECT_EQ(town.played().back(), "coin05");
+            EXPECT_EQ(town.played().back(), sound_name::kCoin);
         }
     }
 }
@@ -380,7 +389,7 @@ TEST(FacadePermits, PermitsAndBuildingsAreOfferedAndPaidAtTheSponsorsDiscount) {
     const std::string sponsor = constructionSponsor(data);
     ASSERT_FALSE(sponsor.empty());
     data.SetSponsorContract(sponsor);
-    const std::int16_t discount = data.companies().GetConstDiscount();
+    const std::int16_t discount = managers(data).companies().GetConstDiscount();
     ASSERT_GT(discount, 0);
     const std::int32_t permitPrice = mdlZRDFunc::SubPercentLong(300000, discount);
     const std::int32_t buildPrice = mdlZRDFunc::SubPercentLong(35000, discount);
@@ -402,7 +411,7 @@ TEST(FacadePermits, PermitsAndBuildingsAreOfferedAndPaidAtTheSponsorsDiscount) {
     EXPECT_EQ(data.GetMoney(), 0);
     EXPECT_NE(data.GetConstruct().find("図書館"), std::string::npos);
     ASSERT_EQ(town.played().size(), sounds + 1);
-    EXPECT_EQ(town.played().back(), "coin05");
+    EXPECT_EQ(town.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeBuildingItems, OnlyTheThreeItemBuildingsTakeAHeldItemThatFits) {
@@ -446,7 +455,7 @@ TEST(FacadeConsumables, UsingOneTakesAUnitAndTellsTheStudent) {
     EXPECT_FALSE(data.GetIsItemMaterial("木刀"));
     ASSERT_EQ(data.GetItemConsumeData().count(), 1);
     EXPECT_EQ(data.GetItemConsumeData().item(1).Data(1), "薬草");
-    EXPECT_EQ(data.GetConsumeItemTips("薬草"), data.items().GetConsumeItemTips("薬草"));
+    EXPECT_EQ(data.GetConsumeItemTips("薬草"), managers(data).items().GetConsumeItemTips("薬草"));
 
     data.SetUseConsumeItem(kStudent, "薬草");
 

@@ -24,14 +24,14 @@ struct Timetable : LoadedFacade {
         data.SetDate("25:5:1");
         clsCreateStudentData student;
         student.StudentName(kStudent);
-        data.students().CreateStudent(student);
-        data.students().SetNewStudent(kStudent);
+        managers(data).students().CreateStudent(student);
+        managers(data).students().SetNewStudent(kStudent);
     }
     void grantEightPeriods() {
-        data.system().AddMoney(10000000);
-        data.system().AddKingdomPoint(10000);
+        managers(data).system().AddMoney(10000000);
+        managers(data).system().AddKingdomPoint(10000);
         std::int16_t count = 1;
-        ASSERT_TRUE(data.system().SetPermitChange("八時間授業許可", count, 0));
+        ASSERT_TRUE(managers(data).system().SetPermitChange("八時間授業許可", count, 0));
     }
 };
 
@@ -124,7 +124,7 @@ TEST(FacadeTimetable, PickListsLeaveOutWhatIsPickedAndOtherListsAreNone) {
     ASSERT_TRUE(individual.has_value());
     EXPECT_LT(individual->count(), lessons->count());
     for (const std::string& name : cells(*individual, 1))
-        EXPECT_TRUE(data.classes().GetClass(name).Individual()) << name;
+        EXPECT_TRUE(managers(data).classes().GetClass(name).Individual()) << name;
 
     const auto teachers = data.GetClassData(1, 1, none, first);
     ASSERT_TRUE(teachers.has_value());

@@ -62,154 +62,179 @@ const std::vector<SectionProbe>& probes() {
     namespace S = GameDataSection;
     static const std::vector<SectionProbe> table = {
         {.section = S::StudentNames,
-         .answers = [](clsData& d, const Row&) { return found([&] { d.system().GetName(); }); }},
+         .answers = [](clsData& d, const Row&) { return found([&] { managers(d).system().GetName(); }); }},
         {.section = S::TeacherCharacter,
          .answers =
              [](clsData& d, const Row& row) {
                  // The character part of the first student character against the first teacher character.
-                 const auto& tables = d.fixTeacherData();
+                 const auto& tables = managers(d).fixTeacherData();
                  return tables.GetTeacherEffect(firstKey()) - tables.GetTeacherPolicy(firstKey()) ==
                         std::stoi(row[1]);
              }},
         {.section = S::IndividualPolicy,
          .answers =
              [](clsData& d, const Row& row) {
-                 return d.fixTeacherData().GetTeacherPolicy(firstKey(2)) == std::stoi(row[1]);
+                 return managers(d).fixTeacherData().GetTeacherPolicy(firstKey(2)) == std::stoi(row[1]);
              }},
         {.section = S::ClassPolicy,
          .answers =
              [](clsData& d, const Row& row) {
-                 return d.fixTeacherData().GetTeacherPolicy(firstKey(1)) == std::stoi(row[1]);
+                 return managers(d).fixTeacherData().GetTeacherPolicy(firstKey(1)) == std::stoi(row[1]);
              }},
         {.section = S::Growth,
          .answers =
              [](clsData& d, const Row& row) {
                  const auto age = static_cast<std::int16_t>(std::stoi(row[1]));
-                 return d.students().GetGrowthDetails(row[0], age, 4) !=
-                        d.students().GetGrowthDetails("no such type", age, 4);
+                 return managers(d).students().GetGrowthDetails(row[0], age, 4) !=
+                        managers(d).students().GetGrowthDetails("no such type", age, 4);
              }},
         {.section = S::Skills,
          .answers =
              [](clsData& d, const Row&) {
                  const auto formation =
                      host::runtime::Split(host::text::toNarrow(realSections()[S::FormationSkills]), ",")[0];
-                 return found([&] { d.lines().GetLineSkillList(formation); });
+                 return found([&] { managers(d).lines().GetLineSkillList(formation); });
              }},
         {.section = S::Formations,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.lines().GetSelectLineTips(row[0]); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).lines().GetSelectLineTips(row[0]); });
+             }},
         {.section = S::FormationSkills,
          .answers = [](clsData& d,
-                       const Row& row) { return d.lines().GetLineSkillList(row[0]).count() > 0; }},
+                       const Row& row) { return managers(d).lines().GetLineSkillList(row[0]).count() > 0; }},
         {.section = S::FormationPositions,
-         .answers = [](clsData& d, const Row& row) { return d.lines().GetLineData(row[0]).count() == 5; }},
+         .answers = [](clsData& d,
+                       const Row& row) { return managers(d).lines().GetLineData(row[0]).count() == 5; }},
         {.section = S::Teachers,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.teachers().GetTeacher(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).teachers().GetTeacher(toWide(row[0])); });
+             }},
         {.section = S::Lessons,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.classes().GetClass(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).classes().GetClass(toWide(row[0])); });
+             }},
         {.section = S::PartTimeJobs,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.arbeits().GetArbeit(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).arbeits().GetArbeit(toWide(row[0])); });
+             }},
         {.section = S::TrainingCamps,
          .answers =
              [](clsData& d, const Row& row) {
-                 return found([&] { d.countries().GetCountryTips(toWide(row[0])); });
+                 return found([&] { managers(d).countries().GetCountryTips(toWide(row[0])); });
              }},
         {.section = S::Scouts,
          .answers =
              [](clsData& d, const Row& row) {
-                 return found([&] { d.scouts().GetScoutTips(toWide(row[0]), 0); });
+                 return found([&] { managers(d).scouts().GetScoutTips(toWide(row[0]), 0); });
              }},
         {.section = S::Items,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.items().GetItemTips(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).items().GetItemTips(toWide(row[0])); });
+             }},
         {.section = S::Recipes,
          .answers =
              [](clsData& d, const Row& row) {
-                 return found([&] { d.items().GetProcessItemTips(toWide(row[0])); });
+                 return found([&] { managers(d).items().GetProcessItemTips(toWide(row[0])); });
              }},
         {.section = S::Companies,
          .answers =
              [](clsData& d, const Row& row) {
-                 return found([&] { d.companies().GetCompanyTooltip(toWide(row[0])); });
+                 return found([&] { managers(d).companies().GetCompanyTooltip(toWide(row[0])); });
              }},
         {.section = S::Sponsors,
          .answers =
              [](clsData& d, const Row& row) {
-                 return d.companies().GetSponsorTips(toWide(row[0])).ends_with(toWide(row[5]));
+                 return managers(d).companies().GetSponsorTips(toWide(row[0])).ends_with(toWide(row[5]));
              }},
         {.section = S::RivalSchools,
          .answers =
              [](clsData& d, const Row& row) {
                  host::runtime::Collection<std::shared_ptr<clsUnit>> units;
                  return found([&] {
-                            d.lines().SetSchoolUnit(static_cast<std::int16_t>(std::stoi(row[1])), units, 6);
+                            managers(d).lines().SetSchoolUnit(static_cast<std::int16_t>(std::stoi(row[1])),
+                                                              units, 6);
                         }) &&
                         units.count() > 0;
              }},
         {.section = S::Constructions,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.system().GetBuildTips(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).system().GetBuildTips(toWide(row[0])); });
+             }},
         {.section = S::Classrooms,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.system().GetBuildTips(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).system().GetBuildTips(toWide(row[0])); });
+             }},
         {.section = S::Facilities,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.system().GetBuildTips(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).system().GetBuildTips(toWide(row[0])); });
+             }},
         {.section = S::SchoolBuildings,
          .answers =
              [](clsData& d, const Row& row) {
-                 return d.system().GetSchoolConstructTips().find(toWide(row[0])) != std::string::npos;
+                 return managers(d).system().GetSchoolConstructTips().find(toWide(row[0])) !=
+                        std::string::npos;
              }},
         {.section = S::Monsters,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.lines().GetMonsterTips(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).lines().GetMonsterTips(toWide(row[0])); });
+             }},
         {.section = S::Quests,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.system().GetQuestTips(toWide(row[2])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).system().GetQuestTips(toWide(row[2])); });
+             }},
         {.section = S::MonsterSkills,
-         .answers = [](clsData& d,
-                       const Row& row) { return d.lines().GetMonsterSkillList(toWide(row[0])).count() > 0; }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return managers(d).lines().GetMonsterSkillList(toWide(row[0])).count() > 0;
+             }},
         {.section = S::ItemShop,
          .answers =
              [](clsData& d, const Row& row) {
-                 return d.items().GetItemShopData(1 << std::stoi(row[0])).count() > 0;
+                 return managers(d).items().GetItemShopData(1 << std::stoi(row[0])).count() > 0;
              }},
         {.section = S::Permits,
-         .answers = [](clsData& d,
-                       const Row& row) { return found([&] { d.system().GetPermitTips(toWide(row[0])); }); }},
+         .answers =
+             [](clsData& d, const Row& row) {
+                 return found([&] { managers(d).system().GetPermitTips(toWide(row[0])); });
+             }},
         {.section = S::TicketPrizes,
          .answers =
              [](clsData& d, const Row& row) {
                  const std::string ticket = toWide(row[0]);
-                 d.items().ItemAdd(ticket, 1);
+                 managers(d).items().ItemAdd(ticket, 1);
                  std::int16_t count = 1;
-                 return found([&] { d.items().DrawTicket(ticket, count); });
+                 return found([&] { managers(d).items().DrawTicket(ticket, count); });
              }},
         {.section = S::TournamentRules,
          .answers =
              [](clsData& d, const Row&) {
                  std::int16_t recover = 0;
-                 return found([&] { d.lines().GetBattleRegulation(6, 0, recover); }) && recover > 0;
+                 return found([&] { managers(d).lines().GetBattleRegulation(6, 0, recover); }) && recover > 0;
              }},
         {.section = S::BattleEffects,
          .answers =
-             [](clsData&, const Row& row) {
-                 // The driver's table holds the row already: a second one of the name is refused.
-                 return !found([&] { Battle().SetEffectData(host::runtime::Join(row, ",")); });
+             [](clsData& d, const Row& row) {
+                 return d.GetBattleEffectData().find(host::runtime::Join(row, ",")) != std::string::npos;
              }},
         {.section = S::TournamentPrizes,
          .answers = [](clsData& d,
-                       const Row& row) { return d.lines().GetBattleVictory(0).Data(0) == row[2]; }},
+                       const Row& row) { return managers(d).lines().GetBattleVictory(0).Data(0) == row[2]; }},
     };
     return table;
 }
 
 // Whether the probe is answered after loading these sections; a refused load answers no.
 bool answeredAfterLoading(const std::vector<std::string>& sections, const SectionProbe& probe) {
-    const statetest::BattleDriver battle;
     FakeHost host;
     clsData data(host);
     try {
@@ -245,7 +270,6 @@ TEST(FacadeMasterData, TextArrivesNarrowAndStudentNamesWide) {
     // Names stored half width reach the name list full width.
     const std::string names = "ﾀﾛｳ\r\nｼﾞﾛｳ\r\nﾊﾟｳﾛ";
     sections[GameDataSection::StudentNames] = names;
-    const statetest::BattleDriver battle;
     FakeHost host;
     clsData data(host);
     data.SetGameData(masterBytes(host::runtime::Join(sections, ";")));
@@ -254,9 +278,10 @@ TEST(FacadeMasterData, TextArrivesNarrowAndStudentNamesWide) {
         return p.section == GameDataSection::Growth;
     });
     EXPECT_TRUE(growth.answers(data, firstRow(realSections(), GameDataSection::Growth)));
-    EXPECT_NO_THROW(data.classes().GetClass(toWide(firstRow(realSections(), GameDataSection::Lessons)[0])));
+    EXPECT_NO_THROW(
+        managers(data).classes().GetClass(toWide(firstRow(realSections(), GameDataSection::Lessons)[0])));
     for (int draw = 0; draw < 10; ++draw) {
-        const std::string name = data.system().GetName();
+        const std::string name = managers(data).system().GetName();
         EXPECT_TRUE(name == "タロウ" || name == "ジロウ" || name == "パウロ") << name;
     }
 }

@@ -22,11 +22,11 @@ struct School : LoadedFacade {
         data.TestPlay();
         clsCreateStudentData student;
         student.StudentName("試験太郎");
-        data.students().CreateStudent(student);
-        data.students().SetNewStudent("試験太郎");
+        managers(data).students().CreateStudent(student);
+        managers(data).students().SetNewStudent("試験太郎");
         data.CreateStudent();
     }
-    void open(const std::string& menu, const std::string& sub = "") {
+    void open(MenuKey menu, MenuKey sub = {}) {
         data.SetMenu(menu);
         data.SetSubMenu(sub);
     }
@@ -46,13 +46,13 @@ std::vector<std::string> namesOf(School& school, List list) {
     clsData& data = school.data;
     switch (list) {
     case List::Students:
-        return keysOf(data.students().GetStudentAbility(0));
+        return keysOf(managers(data).students().GetStudentAbility(0));
     case List::Newcomers:
-        return keysOf(data.students().GetNewStudnetAbility(0));
+        return keysOf(managers(data).students().GetNewStudnetAbility(0));
     case List::Teachers:
-        return keysOf(data.teachers().GetContractTeacherAbility(0));
+        return keysOf(managers(data).teachers().GetContractTeacherAbility(0));
     case List::TeacherOffers:
-        return keysOf(data.teachers().GetNewComerTeacherAbility(0));
+        return keysOf(managers(data).teachers().GetNewComerTeacherAbility(0));
     case List::Graduates:
     case List::None:
         break;
@@ -61,22 +61,22 @@ std::vector<std::string> namesOf(School& school, List list) {
 }
 
 struct MenuCase {
-    const char* menu;
-    const char* sub;
+    MenuKey menu;
+    MenuKey sub;
     List list;
 };
 
 const MenuCase kPersonMenus[] = {
-    {.menu = "新入生", .sub = "", .list = List::Newcomers},
-    {.menu = "生徒を見る", .sub = "", .list = List::Students},
-    {.menu = "授業", .sub = "", .list = List::Students},
-    {.menu = "教師を見る", .sub = "", .list = List::Teachers},
+    {.menu = "新入生", .sub = {}, .list = List::Newcomers},
+    {.menu = "生徒を見る", .sub = {}, .list = List::Students},
+    {.menu = "授業", .sub = {}, .list = List::Students},
+    {.menu = "教師を見る", .sub = {}, .list = List::Teachers},
     {.menu = "契約", .sub = "教師", .list = List::TeacherOffers},
     {.menu = "契約", .sub = "スカウト", .list = List::None},
     {.menu = "学園データ", .sub = "卒業生", .list = List::Graduates},
     {.menu = "学園データ", .sub = "スポンサー", .list = List::None},
-    {.menu = "依頼", .sub = "", .list = List::None},
-    {.menu = "", .sub = "", .list = List::None},
+    {.menu = "依頼", .sub = {}, .list = List::None},
+    {.menu = {}, .sub = {}, .list = List::None},
 };
 
 TEST(FacadeSchoolData, AbilityColumnsComeFromTheOpenMenusListOrNone) {
@@ -84,7 +84,7 @@ TEST(FacadeSchoolData, AbilityColumnsComeFromTheOpenMenusListOrNone) {
     for (List list : {List::Students, List::Newcomers, List::Teachers, List::TeacherOffers})
         ASSERT_FALSE(namesOf(school, list).empty());
     for (const MenuCase& c : kPersonMenus) {
-        SCOPED_TRACE(std::string(c.menu) + "/" + c.sub);
+        SCOPED_TRACE(std::string(c.menu.name()) + "/" + std::string(c.sub.name()));
         school.open(c.menu, c.sub);
         const auto rows = school.data.GetAbilityNumber(0);
         if (c.list == List::None) {
@@ -114,7 +114,7 @@ TEST(FacadeSchoolData, TheAbilityIndexCountsFromZero) {
 TEST(FacadeSchoolData, DetailGridsComeFromTheOpenMenusListOrNone) {
     School school;
     for (const MenuCase& c : kPersonMenus) {
-        SCOPED_TRACE(std::string(c.menu) + "/" + c.sub);
+        SCOPED_TRACE(std::string(c.menu.name()) + "/" + std::string(c.sub.name()));
         school.open(c.menu, c.sub);
         const auto names = namesOf(school, c.list);
         if (c.list == List::None) {
@@ -133,37 +133,38 @@ TEST(FacadeSchoolTips, TournamentRequestsEndWithThePrizeRuleAndOtherRequestsGive
     school.open("依頼");
     const std::string tournament = school.data.GetSchoolTips("青葉の王国大会");
     EXPECT_TRUE(host::runtime::Like(tournament, "*\r\n賞金と王国ポイントは優勝したときのみです"));
-    EXPECT_EQ(school.data.GetSchoolTips("迷い猫探し"), school.data.system().GetQuestTips("迷い猫探し"));
+    EXPECT_EQ(school.data.GetSchoolTips("迷い猫探し"),
+              managers(school.data).system().GetQuestTips("迷い猫探し"));
     EXPECT_FALSE(school.data.GetSchoolTips("迷い猫探し").empty());
 }
 
 TEST(FacadeSchoolTips, ScoutTipsWeighTheMoneyAtTheMomentOfTheCall) {
     School school;
     school.open("契約", "スカウト");
-    const auto offers = school.data.scouts().GetScoutData();
+    const auto offers = managers(school.data).scouts().GetScoutData();
     ASSERT_FALSE(offers.empty());
     const std::string scout = offers.item(1).Data(1);
 
-    school.data.system().AddMoney(100000000);
+    managers(school.data).system().AddMoney(100000000);
     EXPECT_TRUE(host::runtime::Like(school.data.GetSchoolTips(scout), "*払えます"));
-    school.data.system().SubMoney(school.data.GetMoney());
+    managers(school.data).system().SubMoney(school.data.GetMoney());
     EXPECT_TRUE(host::runtime::Like(school.data.GetSchoolTips(scout), "*払えません"));
 }
 
 TEST(FacadeSchoolTips, MenusWithoutTipsGiveTheEmptyText) {
     School school;
     struct Case {
-        const char* menu;
-        const char* sub;
+        MenuKey menu;
+        MenuKey sub;
     };
     const Case cases[] = {
         {.menu = "学園データ", .sub = "卒業生"},
-        {.menu = "契約", .sub = "スカウトなし"},
-        {.menu = "株屋", .sub = ""},
-        {.menu = "", .sub = ""},
+        {.menu = "契約", .sub = "アイテム"},
+        {.menu = "株屋", .sub = {}},
+        {.menu = {}, .sub = {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.menu) + "/" + c.sub);
+        SCOPED_TRACE(std::string(c.menu.name()) + "/" + std::string(c.sub.name()));
         school.open(c.menu, c.sub);
         EXPECT_EQ(school.data.GetSchoolTips("試験太郎"), "");
     }
@@ -174,22 +175,22 @@ TEST(FacadeSchoolTips, PersonAndCatalogueMenusAskTheirOwnList) {
     clsData& data = school.data;
     const std::string teacher = namesOf(school, List::Teachers).front();
     const std::string offer = namesOf(school, List::TeacherOffers).front();
-    const std::string company = data.companies().Companies().item(1).CompanyName();
-    const std::string monster = data.lines().GetMonsterName().item(1);
+    const std::string company = managers(data).companies().Companies().item(1).CompanyName();
+    const std::string monster = managers(data).lines().GetMonsterName().item(1);
 
     school.open("生徒を見る");
-    EXPECT_EQ(data.GetSchoolTips("試験太郎"),
-              data.students().GetStudentTips("試験太郎", data.system().GetMonth(), false));
+    EXPECT_EQ(data.GetSchoolTips("試験太郎"), managers(data).students().GetStudentTips(
+                                                  "試験太郎", managers(data).system().GetMonth(), false));
     school.open("教師を見る");
-    EXPECT_EQ(data.GetSchoolTips(teacher), data.teachers().GetContractTeacherTips(teacher));
+    EXPECT_EQ(data.GetSchoolTips(teacher), managers(data).teachers().GetContractTeacherTips(teacher));
     school.open("契約", "教師");
-    EXPECT_EQ(data.GetSchoolTips(offer), data.teachers().GetNewComerTips(offer));
+    EXPECT_EQ(data.GetSchoolTips(offer), managers(data).teachers().GetNewComerTips(offer));
     school.open("新規スポンサー");
-    EXPECT_EQ(data.GetSchoolTips(company), data.companies().GetSponsorTips(company));
+    EXPECT_EQ(data.GetSchoolTips(company), managers(data).companies().GetSponsorTips(company));
     school.open("学園データ", "スポンサー");
-    EXPECT_EQ(data.GetSchoolTips(company), data.companies().GetSponsorTips(company));
+    EXPECT_EQ(data.GetSchoolTips(company), managers(data).companies().GetSponsorTips(company));
     school.open("学園データ", "モンスター");
-    EXPECT_EQ(data.GetSchoolTips(monster), data.lines().GetMonsterTips(monster));
+    EXPECT_EQ(data.GetSchoolTips(monster), managers(data).lines().GetMonsterTips(monster));
     EXPECT_FALSE(data.GetSchoolTips(monster).empty());
 }
 

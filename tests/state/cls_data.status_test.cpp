@@ -21,14 +21,14 @@ constexpr const char* kSaturday = "25:5:7";
 void enrol(clsData& data, const std::string& name) {
     clsCreateStudentData newcomer;
     newcomer.StudentName(name);
-    data.students().CreateStudent(newcomer);
-    data.students().SetNewStudent(name);
+    managers(data).students().CreateStudent(newcomer);
+    managers(data).students().SetNewStudent(name);
 }
 
 void registerQuestTeam(clsData& data) {
     clsUnitData team;
     team.QuestName("迷い猫探し");
-    data.students().SetQuest(team);
+    managers(data).students().SetQuest(team);
 }
 
 TEST(FacadeSchoolMenu, EntriesOpenOnSaturdaysWithStudentsAndJobsAndQuestsExcludeEachOther) {
@@ -105,7 +105,7 @@ TEST(FacadeSchoolMenu, EntriesOpenOnSaturdaysWithStudentsAndJobsAndQuestsExclude
         data.SetDate(c.date);
         if (c.students) enrol(data, "テスト");
         if (c.questTeam) registerQuestTeam(data);
-        if (c.job) data.arbeits().SetContractArbeit("港の荷運び");
+        if (c.job) managers(data).arbeits().SetContractArbeit("港の荷運び");
         EXPECT_EQ(data.CheckSchoolMenu(c.index), c.open) << c.name;
     }
 }
@@ -145,7 +145,7 @@ TEST(FacadeClassSetting, OnlyTheFirstDayOfAMonthChecksEveryTimetable) {
         clsData& data = loaded.data;
         data.TestPlay();
         if (c.student) enrol(data, "テスト");
-        if (c.teachersLeave) data.teachers().ContractClear();
+        if (c.teachersLeave) managers(data).teachers().ContractClear();
         data.SetDate(c.date);
         EXPECT_EQ(data.CheckClassSetting(), c.ready) << c.name;
     }
@@ -156,17 +156,17 @@ TEST(FacadeTips, CaptionTipsDependOnTheMenuAndThePeriod) {
     clsData& data = loaded.data;
     data.SetMenu("ミルトナ騎士団");
     // A day's first period, as a change of date leaves the period counter.
-    auto record = host::runtime::Split(data.system().GetSaveData(), "/");
+    auto record = host::runtime::Split(managers(data).system().GetSaveData(), "/");
     record[4] = "1";
-    data.system().SetSaveData(host::runtime::Join(record, "/"));
+    managers(data).system().SetSaveData(host::runtime::Join(record, "/"));
     EXPECT_EQ(data.GetMSGTips("授業をする"), "1時間目の授業をします");
-    data.system().ClassCount();
+    managers(data).system().ClassCount();
     EXPECT_EQ(data.GetMSGTips("授業をする"), "2時間目の授業をします");
     EXPECT_EQ(data.GetMSGTips("セーブ"), "データを保存します");
     EXPECT_EQ(data.GetMSGTips("セーブ "), "");
     data.SetMenu("建物データ");
-    EXPECT_EQ(data.GetMSGTips("授業をする"), data.system().GetSchoolConstructTips());
-    EXPECT_EQ(data.GetSchoolMenuTips(), data.system().GetSchoolConstructTips());
+    EXPECT_EQ(data.GetMSGTips("授業をする"), managers(data).system().GetSchoolConstructTips());
+    EXPECT_EQ(data.GetSchoolMenuTips(), managers(data).system().GetSchoolConstructTips());
 }
 
 TEST(FacadeTips, SchoolMenuTipsByMenuAndSubMenu) {
@@ -174,28 +174,28 @@ TEST(FacadeTips, SchoolMenuTipsByMenuAndSubMenu) {
     clsData& data = loaded.data;
     data.TestPlay();
     struct Case {
-        const char* menu;
-        const char* subMenu;
+        MenuKey menu;
+        MenuKey subMenu;
         std::string tip;
     };
-    const std::string teachers = data.teachers().GetMenuNewComerTips();
+    const std::string teachers = managers(data).teachers().GetMenuNewComerTips();
     const Case cases[] = {
         {.menu = "契約", .subMenu = "教師", .tip = teachers},
-        {.menu = "契約", .subMenu = "スカウト", .tip = data.scouts().GetContractScoutTips()},
+        {.menu = "契約", .subMenu = "スカウト", .tip = managers(data).scouts().GetContractScoutTips()},
         {.menu = "契約", .subMenu = "アイテム", .tip = ""},
         {.menu = "教師を見る", .subMenu = "スカウト", .tip = teachers},
-        {.menu = "アルバイト", .subMenu = "", .tip = "まだアルバイトは決まっていません"},
+        {.menu = "アルバイト", .subMenu = {}, .tip = "まだアルバイトは決まっていません"},
         {.menu = "新規スポンサー",
-         .subMenu = "",
-         .tip = data.companies().GetSponsorMenuTips(data.system().GetSponsorMaxCount())},
-        {.menu = "依頼", .subMenu = "", .tip = "どのデータを見ますか"},
-        {.menu = "授業中", .subMenu = "", .tip = ""},
+         .subMenu = {},
+         .tip = managers(data).companies().GetSponsorMenuTips(managers(data).system().GetSponsorMaxCount())},
+        {.menu = "依頼", .subMenu = {}, .tip = "どのデータを見ますか"},
+        {.menu = "授業中", .subMenu = {}, .tip = ""},
     };
     ASSERT_NE(teachers.find("教師契約数:3人"), std::string::npos) << teachers;
     for (const auto& c : cases) {
         data.SetMenu(c.menu);
         data.SetSubMenu(c.subMenu);
-        EXPECT_EQ(data.GetSchoolMenuTips(), c.tip) << c.menu << " " << c.subMenu;
+        EXPECT_EQ(data.GetSchoolMenuTips(), c.tip) << c.menu.name() << " " << c.subMenu.name();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/runtime/convert.h"
 #include "host/runtime/runtime_error.h"
+#include "platform/sound/sound_names.h"
 #include "state/state_support.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +19,13 @@ struct NewGame : LoadedFacade {
     NewGame() {
         data.SetDataInit();
         data.TestPlay();
-        data.system().AddMoney(10000000);
+        managers(data).system().AddMoney(10000000);
     }
     std::vector<std::string> played() const { return services->played(); }
     // The catalogue's companies that bring sponsor money.
     std::vector<std::string> sponsors() {
         std::vector<std::string> names;
-        for (const clsCompany& c : data.companies().Companies())
+        for (const clsCompany& c : managers(data).companies().Companies())
             if (c.SponsorMoney() > 0) names.push_back(c.CompanyName());
         return names;
     }
@@ -59,7 +60,7 @@ TEST(FacadeShares, BuyingAndSellingMoveTheHoldingAndTheMoneyAtThePrice) {
         EXPECT_EQ(data.GetHoldStock(company), c.after);
         EXPECT_EQ(data.GetMoney() - money, c.moneySign * price * c.count);
         ASSERT_EQ(game.played().size(), sounds + 1);
-        EXPECT_EQ(game.played().back(), "coin05");
+        EXPECT_EQ(game.played().back(), sound_name::kCoin);
     }
 }
 
@@ -89,8 +90,8 @@ TEST(FacadeSponsors, TheRunningContractsMoneyIsToldWithoutMovingAndPaidOnce) {
 
     data.SetSponsorContract(names[0]);
     data.SetSponsorContract(names[1]);
-    const std::int32_t sum = data.companies().Companies().item(names[0]).SponsorMoney() +
-                             data.companies().Companies().item(names[1]).SponsorMoney();
+    const std::int32_t sum = managers(data).companies().Companies().item(names[0]).SponsorMoney() +
+                             managers(data).companies().Companies().item(names[1]).SponsorMoney();
     const std::int32_t money = data.GetMoney();
     const auto sounds = game.played().size();
 
@@ -102,7 +103,7 @@ TEST(FacadeSponsors, TheRunningContractsMoneyIsToldWithoutMovingAndPaidOnce) {
     data.SetSponsorMoney();
     EXPECT_EQ(data.GetMoney(), money + sum);
     ASSERT_EQ(game.played().size(), sounds + 1);
-    EXPECT_EQ(game.played().back(), "coin05");
+    EXPECT_EQ(game.played().back(), sound_name::kCoin);
 }
 
 TEST(FacadeSponsors, NoRunningContractPaysNothingAndPlaysNoSound) {

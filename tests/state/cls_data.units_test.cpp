@@ -35,13 +35,14 @@ struct Roster : LoadedFacade {
         for (const char* name : kNames) {
             clsCreateStudentData student;
             student.StudentName(name);
-            data.students().CreateStudent(student);
-            data.students().SetNewStudent(name);
+            managers(data).students().CreateStudent(student);
+            managers(data).students().SetNewStudent(name);
         }
     }
     clsStudent& student(const std::string& name) {
         clsStudent* found = nullptr;
-        if (!data.students().GetStudent(name, found)) throw std::runtime_error("no student " + name);
+        if (!managers(data).students().GetStudent(name, found))
+            throw std::runtime_error("no student " + name);
         return *found;
     }
     // The first five students on the positions of the formation.
@@ -68,9 +69,9 @@ struct Roster : LoadedFacade {
     // The school rank raised one step a year by two tournaments won.
     void raiseRank(std::int16_t rank) {
         for (std::int16_t year = 0; year < rank; ++year) {
-            data.system().AddBattlePoint(1);
-            data.system().AddBattlePoint(1);
-            data.system().EvaluateSchoolRank();
+            managers(data).system().AddBattlePoint(1);
+            managers(data).system().AddBattlePoint(1);
+            managers(data).system().EvaluateSchoolRank();
         }
     }
 };
@@ -85,7 +86,7 @@ bool lists(const host::runtime::Collection<clsGetGridData>& rows, const std::str
 TEST(FacadeUnitSlots, ASavedSlotLoadsBackWhileItsMembersMayJoinAndItsItemIsHeld) {
     Roster game;
     clsData& data = game.data;
-    data.items().ItemAdd(kItem, 1);
+    managers(data).items().ItemAdd(kItem, 1);
     game.saveSlot(2, kItem);
 
     for (std::int16_t slot = 0; slot <= 4; ++slot)
@@ -172,10 +173,10 @@ TEST(FacadeUnitSlots, TheSavedItemLoadsOnlyWhileAPieceOfItIsHeld) {
         SCOPED_TRACE(c.name);
         Roster game;
         clsData& data = game.data;
-        if (c.held > 0) data.items().ItemAdd(kItem, c.held);
+        if (c.held > 0) managers(data).items().ItemAdd(kItem, c.held);
         game.saveSlot(3, c.saved);
         std::int16_t sold = c.sold;
-        if (sold > 0) data.items().sellByCount(kItem, sold);
+        if (sold > 0) managers(data).items().sellByCount(kItem, sold);
 
         EXPECT_EQ(data.GetUnitLoadItem(3), c.loaded);
         EXPECT_EQ(data.GetUnitLoadLineName(3), kFormation);
@@ -186,7 +187,7 @@ TEST(FacadeUnitSlots, TheSavedItemLoadsOnlyWhileAPieceOfItIsHeld) {
 TEST(FacadeUnitSlots, ASlotOutsideTheFiveStoresNothingAndItsTipIsAnError) {
     Roster game;
     clsData& data = game.data;
-    data.items().ItemAdd(kItem, 1);
+    managers(data).items().ItemAdd(kItem, 1);
     for (std::int16_t slot : {std::int16_t{-1}, std::int16_t{5}}) {
         SCOPED_TRACE(slot);
         game.saveSlot(slot, kItem);
@@ -282,8 +283,8 @@ TEST(FacadeUnitStatistics, NoItemGivesTheStatisticsWithoutItemEffectsAndAnItemCh
     const clsUnitData unit = game.unit();
 
     const auto plain = data.GetUnitCalcData(unit, "");
-    const auto expected =
-        data.lines().GetUnitLineCalc(unit, data.students().GetUnitLineData(unit), clsBattleItem());
+    const auto expected = managers(data).lines().GetUnitLineCalc(
+        unit, managers(data).students().GetUnitLineData(unit), clsBattleItem());
     EXPECT_EQ(plain->GetSaveData(), expected->GetSaveData());
     EXPECT_GT(plain->Physical(), 0);
 
@@ -309,8 +310,8 @@ TEST(FacadeBattleItems, TheListLeavesOutItemsCarriedByAsManyUnitsAsAreHeld) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Roster game;
-        if (c.held > 0) game.data.items().ItemAdd(kItem, c.held);
-        game.data.items().ItemAdd(kOtherItem, 1);
+        if (c.held > 0) managers(game.data).items().ItemAdd(kItem, c.held);
+        managers(game.data).items().ItemAdd(kOtherItem, 1);
         for (int i = 0; i < c.carried; ++i)
             game.sendOut("依頼" + std::to_string(i), kItem);
 
@@ -361,7 +362,7 @@ TEST(FacadeBattleItems, AUnitMayCarryAnItemWhenOneIsFreeAndATournamentsRuleAllow
         game.raiseRank(c.rank);
         data.SetDate("1:" + std::to_string(kJune) + ":1");
         // One piece held; a unit already out carries it unless it is free.
-        data.items().ItemAdd(kItem, 1);
+        managers(data).items().ItemAdd(kItem, 1);
         if (!c.itemFree) game.sendOut("先発の依頼", kItem);
         ASSERT_EQ(data.GetRankAsNumber(), c.rank);
 

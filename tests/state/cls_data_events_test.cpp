@@ -55,44 +55,47 @@ TEST(FacadeEvents, ManagersEventsReachTheMainFormAsTheFacadesOwn) {
                  date.Year = 25;
                  date.Month = 5;
                  date.Day = 8;
-                 d.system().DateChenge.raise(date);
+                 managers(d).system().DateChenge.raise(date);
              },
          .expected = {"DateChenge:25/5/8"}},
         {.source = "system report",
-         .raise = [](clsData& d) { say(d.system().Report, "a"); },
+         .raise = [](clsData& d) { say(managers(d).system().Report, "a"); },
          .expected = {"Report:a"}},
         {.source = "system new year",
-         .raise = [](clsData& d) { d.system().NewYear.raise(); },
+         .raise = [](clsData& d) { managers(d).system().NewYear.raise(); },
          .expected = {"NewYear"}},
         {.source = "system school picture",
-         .raise = [](clsData& d) { say(d.system().SchoolScaleUp, "カリキュラム中"); },
+         .raise = [](clsData& d) { say(managers(d).system().SchoolScaleUp, "カリキュラム中"); },
          .expected = {"SchoolScaleUp:カリキュラム中"}},
         {.source = "system status",
-         .raise = [](clsData& d) { d.system().StatusRefresh.raise(); },
+         .raise = [](clsData& d) { managers(d).system().StatusRefresh.raise(); },
          .expected = {"StatusRefresh"}},
         {.source = "system ending",
-         .raise = [](clsData& d) { d.system().Ending.raise(); },
+         .raise = [](clsData& d) { managers(d).system().Ending.raise(); },
          .expected = {"Ending"}},
         {.source = "system ending 2",
-         .raise = [](clsData& d) { d.system().Ending2.raise(); },
+         .raise = [](clsData& d) { managers(d).system().Ending2.raise(); },
          .expected = {"Ending2"}},
         {.source = "students",
-         .raise = [](clsData& d) { say(d.students().Report, "b"); },
+         .raise = [](clsData& d) { say(managers(d).students().Report, "b"); },
          .expected = {"Report:b"}},
         {.source = "scouts",
-         .raise = [](clsData& d) { say(d.scouts().Report, "c"); },
+         .raise = [](clsData& d) { say(managers(d).scouts().Report, "c"); },
          .expected = {"Report:c"}},
         {.source = "teachers",
-         .raise = [](clsData& d) { say(d.teachers().Report, "d"); },
+         .raise = [](clsData& d) { say(managers(d).teachers().Report, "d"); },
          .expected = {"Report:d"}},
         {.source = "item broken",
-         .raise = [](clsData& d) { say(d.items().ItemBroken, "アイテム【薬草】は使い物にならなくなった"); },
+         .raise =
+             [](clsData& d) {
+                 say(managers(d).items().ItemBroken, "アイテム【薬草】は使い物にならなくなった");
+             },
          .expected = {"Report:アイテム【薬草】は使い物にならなくなった"}},
         {.source = "items",
-         .raise = [](clsData& d) { say(d.items().Report, "e"); },
+         .raise = [](clsData& d) { say(managers(d).items().Report, "e"); },
          .expected = {"Report:e"}},
         {.source = "companies",
-         .raise = [](clsData& d) { say(d.companies().Report, "f"); },
+         .raise = [](clsData& d) { say(managers(d).companies().Report, "f"); },
          .expected = {"Report:f"}},
     };
     for (const auto& c : cases) {
@@ -107,8 +110,8 @@ TEST(FacadeEvents, NewGameResetShowsTheStartingSchoolPicture) {
     statetest::LoadedFacade loaded;
     FacadeEvents events(loaded.data);
     loaded.data.SetDataInit();
-    EXPECT_EQ(events.log,
-              std::vector<std::string>{"SchoolScaleUp:" + loaded.data.system().GetClassImageName()});
+    EXPECT_EQ(events.log, std::vector<std::string>{"SchoolScaleUp:" +
+                                                   managers(loaded.data).system().GetClassImageName()});
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "state/cls_menu.h"
 
+#include "state/menu_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,13 +10,13 @@ namespace {
 
 TEST(MenuState, ColumnSetAndMenuTipFollowTheMenu) {
     struct Case {
-        const char* menu;
-        const char* subMenu;
+        MenuKey menu;
+        MenuKey subMenu;
         const char* columns;
         const char* tip;
     };
     const Case cases[] = {
-        {.menu = "", .subMenu = "", .columns = "", .tip = ""},
+        {.menu = {}, .subMenu = {}, .columns = "", .tip = ""},
         {.menu = "学園データ", .subMenu = "アイテム", .columns = "アイテム", .tip = "どのデータを見ますか"},
         {.menu = "建物データ", .subMenu = "校舎", .columns = "校舎", .tip = ""},
         {.menu = "契約", .subMenu = "スカウト", .columns = "スカウト", .tip = ""},
@@ -23,16 +25,16 @@ TEST(MenuState, ColumnSetAndMenuTipFollowTheMenu) {
          .subMenu = "アイテム",
          .columns = "生徒",
          .tip = "生徒の詳細なデータを見ます\r\nここから生徒に消費アイテムを使うことができます"},
-        {.menu = "アルバイト", .subMenu = "", .columns = "アルバイト", .tip = "どのデータを見ますか"},
-        {.menu = "依頼", .subMenu = "", .columns = "依頼", .tip = "どのデータを見ますか"},
+        {.menu = "アルバイト", .subMenu = {}, .columns = "アルバイト", .tip = "どのデータを見ますか"},
+        {.menu = "依頼", .subMenu = {}, .columns = "依頼", .tip = "どのデータを見ますか"},
         {.menu = "授業中", .subMenu = "アイテム", .columns = "授業中", .tip = ""},
     };
     for (const auto& c : cases) {
         clsMenu menu;
         menu.SetMenu(c.menu);
         menu.SetSubMenu(c.subMenu);
-        EXPECT_EQ(menu.GetGGHeaderName(), c.columns) << c.menu;
-        EXPECT_EQ(menu.GetSchoolMenuTips(), c.tip) << c.menu;
+        EXPECT_EQ(menu.GetGGHeaderName(), c.columns) << c.menu.name();
+        EXPECT_EQ(menu.GetSchoolMenuTips(), c.tip) << c.menu.name();
     }
 }
 
@@ -58,6 +60,21 @@ TEST(MenuState, CaptionTipsAreLookedUpExactly) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(clsMenu::GetMSGTips(c.caption), c.tip) << c.caption;
+}
+
+TEST(MenuKeys, EveryKeyAPlayerOpensHasItsTipAndTheLessonsMenuHasNone) {
+    for (const MenuKey key : menu_key::kOpened)
+        EXPECT_FALSE(clsMenu::GetMSGTips(std::string(key.name())).empty()) << key.name();
+    EXPECT_EQ(clsMenu::GetMSGTips(std::string(menu_key::kDuringLessons.name())), "");
+}
+
+TEST(MenuKeys, EachKeyNamesOneMenu) {
+    for (std::size_t i = 0; i < menu_key::kOpened.size(); ++i) {
+        EXPECT_NE(menu_key::kOpened[i], menu_key::kDuringLessons) << menu_key::kOpened[i].name();
+        EXPECT_NE(menu_key::kOpened[i], MenuKey{});
+        for (std::size_t j = i + 1; j < menu_key::kOpened.size(); ++j)
+            EXPECT_NE(menu_key::kOpened[i], menu_key::kOpened[j]) << menu_key::kOpened[i].name();
+    }
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "battleview/battle_driver.h"
 #include "host/runtime/global.h"
 #include "host/text/utf.h"
 #include "platform/files/cls_file.h"
@@ -9,6 +8,7 @@
 #include "platform/services/silent_services.h"
 #include "state/cls_data.h"
 #include "state/game_host.h"
+#include "support/facade_managers.h"
 
 #include <cstdint>
 #include <memory>
@@ -51,15 +51,9 @@ inline std::vector<std::uint8_t> masterBytes(const std::string& text) {
     return host::text::utf8ToUtf16le(text);
 }
 
-// A battle driver installed for the scope, to take the battle effects.
-struct BattleDriver : host::runtime::ScopedInstall<clsBattle> {
-    BattleDriver() : ScopedInstall(gBattle, std::make_unique<clsBattle>()) {}
-};
-
-// A facade over the real master data, silent, with a fake main form and a battle driver.
+// A facade over the real master data, silent, with a fake main form.
 struct LoadedFacade {
     ScopedSilentServices services;
-    BattleDriver battle;
     FakeHost host;
     clsData data{host};
     LoadedFacade() { data.SetGameData(packedMasterData()); }

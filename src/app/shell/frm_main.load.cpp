@@ -66,7 +66,10 @@ void frmMain::Form_Load() {
 void frmMain::loadAssets() {
     LoadingProgress& progress = title_->progress();
     progress.showCaption("ゲームデータ読み込み中");
-    loading(mdlQuorvel::kGameDataPath, [] { mdlQuorvel::LoadGameData(Data()); });
+    loading(mdlQuorvel::kGameDataPath, [] {
+        mdlQuorvel::LoadGameData(Data());
+        Battle().SetEffectData(Data().GetBattleEffectData());
+    });
     progress.showGauge(0, 0);
     progress.strProcessName = "画像データ読み込み";
     loading(AssetTable::kImageArchivePath, [this] { mLoadData->LoadImage(); });

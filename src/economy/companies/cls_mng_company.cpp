@@ -86,18 +86,17 @@ void clsMngCompany::SetFluctuation(std::int16_t intFluctuation, const std::strin
 
 std::string clsMngCompany::CompanyData(const std::string& name, std::int32_t DataType) const {
     const clsCompany& c = company(name);
-    if (DataType == 1) return CStr(c.StockPrice());
-    if (DataType == 2) return CStr(c.HoldStock());
+    if (DataType == company_door::kStockPrice) return CStr(c.StockPrice());
+    if (DataType == company_door::kHoldStock) return CStr(c.HoldStock());
     return "";
 }
 
 void clsMngCompany::CompanyData(const std::string& name, std::int32_t DataType, const std::string& count) {
-    constexpr std::int32_t kSell = 3, kBuy = 4;
-    if (DataType != kSell && DataType != kBuy) return;
+    if (DataType != company_door::kSell && DataType != company_door::kBuy) return;
     clsCompany& c = company(name);
     std::int16_t n = host::runtime::CInt(count);
     std::int32_t method = 0;
-    if (DataType == kSell) {
+    if (DataType == company_door::kSell) {
         c.SetSoldOff(n);
         method = 1;
     } else {

@@ -69,6 +69,14 @@ inline constexpr std::int32_t kTotalValueCap = 99999999;
 
 } // namespace share_rule
 
+// The doors of clsMngCompany::CompanyData to one company's shares.
+namespace company_door {
+inline constexpr std::int32_t kStockPrice = 1;
+inline constexpr std::int32_t kHoldStock = 2;
+inline constexpr std::int32_t kSell = 3;
+inline constexpr std::int32_t kBuy = 4;
+} // namespace company_door
+
 // The direction of clsMngCompany::MoveMoney.
 namespace money_method {
 inline constexpr std::int32_t kReceive = 1; // shares sold

@@ -2,6 +2,7 @@
 
 #include "host/runtime/runtime_error.h"
 #include "host/sound/sound_library.h"
+#include "platform/sound/sound_names.h"
 
 #include <limits>
 
@@ -18,16 +19,16 @@ void clsMngSound::GControlPlay(std::int32_t SoundType) {
     if (forceMute_) return;
     switch (SoundType) {
     case 0:
-        SoundPlay("click");
+        SoundPlay(sound_name::kClick);
         break;
     case 1:
-        SoundPlay("mousemove");
+        SoundPlay(sound_name::kMouseMove);
         break;
     case 2:
-        SoundPlay("scroll");
+        SoundPlay(sound_name::kScroll);
         break;
     case 4:
-        SoundPlay("sort");
+        SoundPlay(sound_name::kSort);
         break;
     default:
         break;

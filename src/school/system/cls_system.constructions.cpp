@@ -4,6 +4,7 @@
 #include "host/runtime/strings.h"
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
+#include "platform/sound/sound_names.h"
 #include "school/buildings/building_codes.h"
 
 #include <vector>
@@ -182,7 +183,11 @@ bool clsSystem::GetEnableBuild(const std::string& building, std::int16_t Discoun
     // Ordered through the dormitory permits of the point exchange, never here.
     if (building == building_name::kDormitory) return false;
     if (cSchoolPermit.GetWork() >= 1) return false;
-    return IsEnough(mdlZRDFunc::SubPercentLong(Constructs.item(building).Money(), Discount));
+    return IsEnough(GetBuildPrice(building, Discount));
+}
+
+std::int32_t clsSystem::GetBuildPrice(const std::string& building, std::int16_t Discount) const {
+    return mdlZRDFunc::SubPercentLong(Constructs.item(building).Money(), Discount);
 }
 
 void clsSystem::SetConstructBuild(const std::string& building, std::int16_t ConstDiscount) {
@@ -190,9 +195,9 @@ void clsSystem::SetConstructBuild(const std::string& building, std::int16_t Cons
     // The order screen's own test, again before paying: an order it would
     // not allow takes no money.
     if (!GetEnableBuild(building, ConstDiscount)) return;
-    if (!SubMoney(mdlZRDFunc::SubPercentLong(row.Money(), ConstDiscount))) return;
+    if (!SubMoney(GetBuildPrice(building, ConstDiscount))) return;
     cSchoolPermit.SetConstruct(row.ConstructType(), row.bitFLG(), row.Work(), row.ConstructName());
-    std::string sound = "coin05";
+    std::string sound = sound_name::kCoin;
     SoundPlay.raise(sound);
 }
 

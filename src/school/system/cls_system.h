@@ -125,6 +125,8 @@ class clsSystem {
     // may be listed at the permit office.
     host::runtime::Collection<clsGetGridData> GetBuild(std::int16_t ConstDiscount) const;
     bool GetEnableBuild(const std::string& building, std::int16_t Discount) const;
+    // The building's price at the discount.
+    std::int32_t GetBuildPrice(const std::string& building, std::int16_t Discount) const;
     // Pays and starts the work only when GetEnableBuild allows the order.
     void SetConstructBuild(const std::string& building, std::int16_t ConstDiscount);
     std::string GetBuildTips(const std::string& building) const;
@@ -146,6 +148,10 @@ class clsSystem {
     // money, the points for Count permits and (for a school building) a free
     // building site are all there.
     bool SetPermitChange(const std::string& permit, std::int16_t& Count, std::int16_t ConstDiscount);
+    // The money and the kingdom points an exchange of Count takes (a permit
+    // that is no ticket is exchanged once, whatever Count says).
+    std::int32_t GetPermitPrice(const std::string& permit, std::int16_t ConstDiscount) const;
+    std::int64_t GetPermitPoints(const std::string& permit, std::int16_t Count) const;
     std::string GetPermitTips(const std::string& permit) const;
 
     // --- Rank and school state (cls_system.rank.cpp)

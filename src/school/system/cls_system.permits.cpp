@@ -97,11 +97,19 @@ std::int16_t clsSystem::GetMaxTicket(const std::string& permit, std::int16_t Hol
         std::clamp(affordable, std::int32_t{0}, std::max(room, std::int32_t{0})));
 }
 
+std::int32_t clsSystem::GetPermitPrice(const std::string& permit, std::int16_t ConstDiscount) const {
+    return permitPrice(Permits.item(permit), ConstDiscount);
+}
+
+std::int64_t clsSystem::GetPermitPoints(const std::string& permit, std::int16_t Count) const {
+    return std::int64_t{Permits.item(permit).Point()} * (isTicket(permit) ? Count : 1);
+}
+
 bool clsSystem::SetPermitChange(const std::string& permit, std::int16_t& Count, std::int16_t ConstDiscount) {
     if (!isTicket(permit)) Count = 1;
     const clsPermit& row = Permits.item(permit);
     const std::int32_t price = permitPrice(row, ConstDiscount);
-    const std::int64_t points = std::int64_t{row.Point()} * Count;
+    const std::int64_t points = GetPermitPoints(permit, Count);
     if (Count < 1 || !IsEnough(price) || KingdomPoint < points) return false;
     if (isSchoolBuilding(row) && cSchoolPermit.GetWork() != 0) return false;
 

@@ -2,6 +2,7 @@
 
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 
 #include <array>
 
@@ -75,11 +76,11 @@ void clsMngStudent::SetCourse(const std::string& name, const std::string& course
     clsStudent& student = **entry;
     if (RollCourseGuidance(student.ComingFrom(), courseName)) {
         student.SetCourseChange(course_.CourseChangeBit(courseName));
-        Services().SoundPlay("coin03");
+        Services().SoundPlay(sound_name::kChime);
         message = "進路指導に成功し、" + name + "は" + courseName + "に進路を変更しました";
     } else {
         student.SetCourseChange(0);
-        Services().SoundPlay("puu79_a");
+        Services().SoundPlay(sound_name::kBoo);
         message = "進路指導に失敗しました";
     }
     Report.raise(message);

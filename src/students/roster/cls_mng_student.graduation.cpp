@@ -4,6 +4,7 @@
 #include "host/runtime/saturate.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 #include "school/system/cls_sponsor_condition.h"
 #include "students/abilities.h"
 #include "students/courses.h"
@@ -195,7 +196,7 @@ void clsMngStudent::Graduate(std::int16_t schoolYears, std::int16_t year) {
         if (admitted) {
             message = name + "は" + courseName + "に就職しました";
         } else {
-            Services().SoundPlay("puu79_a");
+            Services().SoundPlay(sound_name::kBoo);
             message = name + "は就職に失敗して行方不明になりました";
         }
         Report.raise(message);

@@ -6,6 +6,7 @@
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 #include "students/abilities.h"
 #include "students/traits.h"
 
@@ -116,7 +117,7 @@ void clsMngStudent::SetQuestFailed(const clsUnitData& cUData, std::int16_t Rank)
         if (guard >= injuryLine) continue;
         student.Injury(saturate16(std::int64_t{injuryLine} - guard));
         std::string message = name + "が" + host::runtime::CStr(student.Injury()) + "日間の怪我をしました";
-        Services().SoundPlay("puu79_a");
+        Services().SoundPlay(sound_name::kBoo);
         Report.raise(message);
     }
 }

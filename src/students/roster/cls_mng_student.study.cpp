@@ -7,6 +7,7 @@
 #include "platform/rules/cls_method.h"
 #include "platform/rules/mdl_zrd_func.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 #include "students/abilities.h"
 #include "students/traits.h"
 
@@ -120,7 +121,7 @@ void clsMngStudent::SetStudy(const clsClassEffect& pInfo, std::int16_t Month, bo
         }
         if (!learns) student.Injury(injury);
         if (student.Injury() > 0) {
-            Services().SoundPlay("puu79_a");
+            Services().SoundPlay(sound_name::kBoo);
             std::string message =
                 student.Name() + "が" + host::runtime::CStr(student.Injury()) + "日間の怪我をしました";
             Report.raise(message);

@@ -3,20 +3,15 @@
 #include "host/runtime/saturate.h"
 #include "platform/rules/cls_method.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 #include "students/abilities.h"
 #include "students/traits.h"
 
 #include <algorithm>
 
-namespace {
-
-constexpr const char* kNoEffectSound = "puu79_a";
-
-} // namespace
-
 void clsStudent::UseConsumeItem(const clsUseConsumeItem& cItem) {
     if (medicTolerance_ >= medicUpper_) {
-        Services().SoundPlay(kNoEffectSound);
+        Services().SoundPlay(sound_name::kBoo);
         report("薬の効果はなかった");
         return;
     }
@@ -60,7 +55,7 @@ void clsStudent::UseConsumeItem(const clsUseConsumeItem& cItem) {
     };
     for (const auto& effect : kSideEffects) {
         if (HoldSkill(effect.skill) == effect.gained) continue;
-        Services().SoundPlay(kNoEffectSound);
+        Services().SoundPlay(sound_name::kBoo);
         if (effect.gained)
             GetSkill(effect.skill);
         else

@@ -6,6 +6,7 @@
 #include "host/runtime/saturate.h"
 #include "host/runtime/strings.h"
 #include "platform/services/game_services.h"
+#include "platform/sound/sound_names.h"
 
 #include <vector>
 
@@ -45,15 +46,15 @@ const char* levelUpSound(std::int32_t n) {
     case ability::kMuscle:
     case ability::kQuickness:
     case ability::kToughness:
-        return "power01";
+        return sound_name::kPowerUp;
     case ability::kTechnique:
     case ability::kFencing:
     case ability::kSpearmanship:
     case ability::kToxophily:
     case ability::kHorsemanship:
-        return "cursor00_a";
+        return sound_name::kSkillUp;
     default:
-        return "coin03";
+        return sound_name::kChime;
     }
 }
 

@@ -30,7 +30,6 @@ TEST(DataCheck, EverySectionHasRowsAndTheFacadeLoadsThemAll) {
         EXPECT_FALSE(read.sections.section[static_cast<std::size_t>(section)].empty())
             << "section " << section;
 
-    const statetest::BattleDriver battle;
     statetest::FakeHost host;
     clsData data(host);
     try {

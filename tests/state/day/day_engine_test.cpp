@@ -21,12 +21,13 @@ long countOf(const std::vector<std::string>& log, const std::string& text) {
 // Puts every teacher under contract at this dissatisfaction; their count.
 std::size_t setTeacherDissatisfaction(clsData& data, const std::string& dissatisfaction) {
     std::vector<std::string> contracts;
-    for (const std::string& entry : Split(Split(data.teachers().GetSaveData(), "/").at(1), "\r\n")) {
+    for (const std::string& entry :
+         Split(Split(managers(data).teachers().GetSaveData(), "/").at(1), "\r\n")) {
         std::vector<std::string> fields = Split(entry, ":");
         fields.at(3) = dissatisfaction;
         contracts.push_back(Join(fields, ":"));
     }
-    data.teachers().SetSaveData("/" + Join(contracts, "\r\n"));
+    managers(data).teachers().SetSaveData("/" + Join(contracts, "\r\n"));
     return contracts.size();
 }
 
@@ -105,7 +106,7 @@ TEST(DayEngine, ALessonDayTeachesTheRemainingPeriods) {
     game.data().ClassForword();
     game.data().ClassForword();
     EXPECT_EQ(countOf(game.log(), "ClassEnd"), 3);
-    EXPECT_EQ(game.data().system().GetClassCount(), 4);
+    EXPECT_EQ(managers(game.data()).system().GetClassCount(), 4);
     game.log().clear();
 
     game.data().DateForword(1);
@@ -115,31 +116,33 @@ TEST(DayEngine, ALessonDayTeachesTheRemainingPeriods) {
     });
     EXPECT_NE(period4, game.log().end());
     EXPECT_LT(game.find("ClassImage"), game.find("DayEnd"));
-    EXPECT_EQ(game.data().system().GetClassCount(), 1) << "a new day starts at period 1";
+    EXPECT_EQ(managers(game.data()).system().GetClassCount(), 1) << "a new day starts at period 1";
 }
 
 TEST(DayEngine, ALessonDayWithoutStudentsTeachesNothing) {
     DayGame game;
     setTeacherDissatisfaction(game.data(), "50");
-    const std::string tired = game.data().teachers().GetSaveData();
+    const std::string tired = managers(game.data()).teachers().GetSaveData();
     game.data().SetDate("25:5:4");
     game.data().DateForword(1);
     EXPECT_EQ(countOf(game.log(), "ClassImage"), 0);
     EXPECT_EQ(countOf(game.log(), "DayEnd"), 1);
-    EXPECT_NE(game.data().teachers().GetSaveData(), tired) << "the teachers' day still ran: they rested";
+    EXPECT_NE(managers(game.data()).teachers().GetSaveData(), tired)
+        << "the teachers' day still ran: they rested";
 
     setTeacherDissatisfaction(game.data(), "50");
     game.data().SetDate("25:5:7");
     game.data().DateForword(1);
-    EXPECT_EQ(game.data().teachers().GetSaveData(), tired) << "no teachers' day on a Saturday";
+    EXPECT_EQ(managers(game.data()).teachers().GetSaveData(), tired) << "no teachers' day on a Saturday";
 }
 
 TEST(DayEngine, ACampRunsEveryDayOfTheCampMonthAndEndsOnTheTwentySeventh) {
     DayGame game;
     game.admitNewcomers();
     game.data().SetDate("25:8:1");
-    const std::string camp = Split(game.data().countries().GetCountry(7, 0).item(1).Data(1), ",").at(0);
-    game.data().countries().SetContract(camp);
+    const std::string camp =
+        Split(managers(game.data()).countries().GetCountry(7, 0).item(1).Data(1), ",").at(0);
+    managers(game.data()).countries().SetContract(camp);
     game.log().clear();
     game.data().DateForword(3);
     EXPECT_EQ(countOf(game.log(), "DayEnd"), 27);
@@ -160,7 +163,7 @@ TEST(DayEngine, MarchTwentyEighthGraduatesBeforeTheNewYear) {
 
     const std::size_t dayEnd = game.find("DayEnd");
     ASSERT_LT(dayEnd, game.log().size());
-    EXPECT_TRUE(game.data().students().GetStudentData().empty())
+    EXPECT_TRUE(managers(game.data()).students().GetStudentData().empty())
         << "one school year: every student graduates";
     for (const std::string& name : students)
         EXPECT_LT(game.find(name + "が卒業しました"), dayEnd) << name;
@@ -196,19 +199,19 @@ TEST(DayEngine, AFailedDayLeavesTheGameAsItWas) {
     DayGame game;
     game.admitNewcomers();
     game.data().SetDate("25:5:7");
-    const std::string job = game.data().arbeits().GetArbeitData(5).item(1).Data(1);
-    game.data().arbeits().SetContractArbeit(job);
+    const std::string job = managers(game.data()).arbeits().GetArbeitData(5).item(1).Data(1);
+    managers(game.data()).arbeits().SetContractArbeit(job);
     // The job pays, then the quest of a team that is in no catalogue fails the day.
     game.sendTeam("どこにもない依頼");
     const std::int32_t money = game.data().GetMoney();
-    const std::string students = game.data().students().GetSaveData();
+    const std::string students = managers(game.data()).students().GetSaveData();
     game.log().clear();
 
     EXPECT_THROW(game.data().DateForword(1), host::runtime::RuntimeError);
     EXPECT_TRUE(game.logged(job + "のアルバイトをしました")) << "the day had begun";
     EXPECT_EQ(game.data().GetMoney(), money);
-    EXPECT_EQ(game.data().arbeits().GetContractArbeit(), job);
-    EXPECT_EQ(game.data().students().GetSaveData(), students);
+    EXPECT_EQ(managers(game.data()).arbeits().GetContractArbeit(), job);
+    EXPECT_EQ(managers(game.data()).students().GetSaveData(), students);
     EXPECT_EQ(game.data().GetDate().Day, 7);
 }
 

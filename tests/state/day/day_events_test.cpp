@@ -2,6 +2,7 @@
 
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
+#include "platform/sound/sound_names.h"
 #include "state/state_support.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ constexpr const char* kFugue = "幻獣遁走曲";   // always a fight with キ�
 enum class Fight { None, Won, Lost, Drawn };
 
 std::string battlePoints(clsData& data) {
-    return Split(data.system().GetSaveData(), "/").at(5);
+    return Split(managers(data).system().GetSaveData(), "/").at(5);
 }
 
 long played(DayGame& game, const std::string& sound) {
@@ -93,8 +94,8 @@ TEST(DayEvents, AQuestSucceedsWithoutAFightOrByAWonOne) {
                                           : statetest::packedMasterData());
         game.admitNewcomers();
         game.data().SetDate("25:11:7");
-        const std::string item = game.data().items().GetBattleItemName().item(1);
-        game.data().items().ItemAdd(item, 1);
+        const std::string item = managers(game.data()).items().GetBattleItemName().item(1);
+        managers(game.data()).items().ItemAdd(item, 1);
         game.sendTeam(c.quest, item);
         game.host().questWinner = [&](const clsUnit& academy, const clsUnit& monster) -> std::string {
             if (c.fight == Fight::Won) return academy.GetUnitName();
@@ -105,7 +106,7 @@ TEST(DayEvents, AQuestSucceedsWithoutAFightOrByAWonOne) {
         game.host().afterQuestBattle = [&] { game.services().queue({percentDraw(90)}); };
         game.services().queue({percentDraw(c.encounter)});
         const std::int32_t money = game.data().GetMoney();
-        const std::string items = game.data().items().GetSaveData();
+        const std::string items = managers(game.data()).items().GetSaveData();
         game.log().clear();
 
         game.data().DateForword(1);
@@ -115,8 +116,9 @@ TEST(DayEvents, AQuestSucceedsWithoutAFightOrByAWonOne) {
         EXPECT_EQ(game.logged("依頼に成功した"), c.success);
         EXPECT_EQ(game.logged("依頼に失敗した"), !c.success);
         EXPECT_EQ(game.data().GetMoney() - money, c.paid);
-        EXPECT_EQ(game.data().items().GetSaveData() != items, fought) << "the carried item wears in a fight";
-        EXPECT_FALSE(game.data().students().CheckQuest()) << "the teams come home";
+        EXPECT_EQ(managers(game.data()).items().GetSaveData() != items, fought)
+            << "the carried item wears in a fight";
+        EXPECT_FALSE(managers(game.data()).students().CheckQuest()) << "the teams come home";
     }
 }
 
@@ -144,10 +146,10 @@ TEST(DayEvents, AWonFightMayDropTheMonstersItem) {
         };
         game.log().clear();
         game.data().DateForword(1);
-        const std::string item = c.rare ? game.data().lines().GetMonsterRheaItem("キマイラ")
-                                        : game.data().lines().GetMonsterItem("キマイラ");
+        const std::string item = c.rare ? managers(game.data()).lines().GetMonsterRheaItem("キマイラ")
+                                        : managers(game.data()).lines().GetMonsterItem("キマイラ");
         EXPECT_EQ(game.logged(item + "を敵から一つ手に入れた"), c.drop);
-        EXPECT_EQ(game.data().items().ItemStorage(item), c.drop ? 1 : 0);
+        EXPECT_EQ(managers(game.data()).items().ItemStorage(item), c.drop ? 1 : 0);
     }
 }
 
@@ -171,7 +173,7 @@ TEST(DayEvents, ATournamentPaysItsPrizeOnlyToTheWinner) {
         game.host().tournamentPlace = c.place;
         const std::int32_t money = game.data().GetMoney();
         const std::int32_t points = game.data().GetKingdomPoint();
-        const clsGetGridData prize = game.data().lines().GetBattleVictory(0);
+        const clsGetGridData prize = managers(game.data()).lines().GetBattleVictory(0);
         game.log().clear();
 
         game.data().DateForword(1);
@@ -182,8 +184,8 @@ TEST(DayEvents, ATournamentPaysItsPrizeOnlyToTheWinner) {
         EXPECT_EQ(game.data().GetMoney() - money, won ? CLng(prize.Data(0)) : 0);
         EXPECT_EQ(game.data().GetKingdomPoint() - points, won ? CLng(prize.Data(1)) : 0);
         EXPECT_EQ(battlePoints(game.data()), c.battlePoints);
-        EXPECT_EQ(played(game, "coin05"), won ? 1 : 0);
-        EXPECT_EQ(played(game, "大会"), 1);
+        EXPECT_EQ(played(game, sound_name::kCoin), won ? 1 : 0);
+        EXPECT_EQ(played(game, sound_name::kTournament), 1);
         EXPECT_EQ(game.logged("おめでとうございます、大会で優勝しました!"), won);
         EXPECT_EQ(
             game.logged("賞金" + prize.Data(0) + "エニスと" + prize.Data(1) + "王国ポイントを貰いました"),
@@ -196,7 +198,7 @@ TEST(DayEvents, TheTournamentComesBeforeTheQuestsOfTheDay) {
     DayGame game;
     game.admitNewcomers();
     game.data().SetDate("25:6:28");
-    const std::string leader = game.data().students().GetALLStudentName().item(1);
+    const std::string leader = managers(game.data()).students().GetALLStudentName().item(1);
     game.sendTeam(kLostCat);
     game.sendTeam("青葉の王国大会");
     game.sendTeam("薬草摘み");
@@ -218,10 +220,10 @@ TEST(DayEvents, APartTimeJobPaysAndMayFindItsItem) {
         DayGame game;
         game.admitNewcomers();
         game.data().SetDate("25:5:7");
-        const std::string job = game.data().arbeits().GetArbeitData(5).item(1).Data(1);
-        game.data().arbeits().SetContractArbeit(job);
-        const clsGetGridData effect = game.data().arbeits().GetArbeitEffect(5);
-        const std::string item = game.data().arbeits().GetItem();
+        const std::string job = managers(game.data()).arbeits().GetArbeitData(5).item(1).Data(1);
+        managers(game.data()).arbeits().SetContractArbeit(job);
+        const clsGetGridData effect = managers(game.data()).arbeits().GetArbeitEffect(5);
+        const std::string item = managers(game.data()).arbeits().GetItem();
         // Every draw of the day at the low or the high end: the find roll among them.
         for (int draw = 0; draw < 200; ++draw)
             game.services().queue({percentDraw(found ? 0 : 99)});
@@ -232,8 +234,8 @@ TEST(DayEvents, APartTimeJobPaysAndMayFindItsItem) {
         EXPECT_TRUE(game.logged(job + "のアルバイトをしました"));
         EXPECT_EQ(game.data().GetMoney() - money, CLng(effect.Data(4)));
         EXPECT_EQ(game.logged("アルバイト中に" + item + "を一つ見つけました"), found);
-        EXPECT_EQ(game.data().items().ItemStorage(item), found ? 1 : 0);
-        EXPECT_FALSE(game.data().arbeits().CheckArbeit()) << "the job lasts one day";
+        EXPECT_EQ(managers(game.data()).items().ItemStorage(item), found ? 1 : 0);
+        EXPECT_FALSE(managers(game.data()).arbeits().CheckArbeit()) << "the job lasts one day";
     }
 }
 

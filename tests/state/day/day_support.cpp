@@ -75,25 +75,25 @@ std::size_t DayGame::find(const std::string& text, std::size_t from) const {
 }
 
 std::vector<std::string> admitNewcomers(clsData& data) {
-    data.students().ClearNewComer();
+    managers(data).students().ClearNewComer();
     data.CreateStudent();
     std::vector<std::string> names;
-    for (const clsGetGridData& row : data.students().GetNewComer())
+    for (const clsGetGridData& row : managers(data).students().GetNewComer())
         names.push_back(row.Data(1));
     for (const std::string& name : names)
-        data.students().SetNewStudent(name);
+        managers(data).students().SetNewStudent(name);
     return names;
 }
 
 clsUnitData DayGame::sendTeam(const std::string& quest, const std::string& item) {
     clsUnitData team;
-    const host::runtime::Collection<std::string> names = data_.students().GetALLStudentName();
+    const host::runtime::Collection<std::string> names = managers(data_).students().GetALLStudentName();
     for (std::int16_t position = 1; position <= clsUnitData::Positions; ++position)
         team.Lines(position, names.item(position));
-    team.LineName(data_.lines().GetLineName("").item(1));
+    team.LineName(managers(data_).lines().GetLineName("").item(1));
     team.QuestName(quest);
     team.ItemName(item);
-    data_.students().SetQuest(team);
+    managers(data_).students().SetQuest(team);
     return team;
 }
 

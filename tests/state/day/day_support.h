@@ -91,7 +91,6 @@ class DayGame {
   private:
     host::runtime::ScopedInstall<GameServices, QueuedDrawServices> services_;
     host::runtime::ScopedInstall<clsImages> images_;
-    statetest::BattleDriver battle_;
     std::vector<std::string> log_;
     RecordingHost host_{log_};
     clsData data_{host_};

@@ -34,7 +34,7 @@ FirstYearPlayer::FirstYearPlayer(HeadlessGame& game) : game_(game), data_(game.d
     data_.Report.subscribe([this](std::string& MSG) { reports_.push_back(MSG); });
     data_.NewYear.subscribe([this] { newYearStudents_ = daytest::admitNewcomers(data_); });
     data_.DayEnd.subscribe([this] {
-        if (data_.system().GetMonth() == 3 && data_.system().GetDay() == 27)
+        if (managers(data_).system().GetMonth() == 3 && managers(data_).system().GetDay() == 27)
             abilitiesBeforeGraduation_ = abilitySums();
     });
 }
@@ -44,41 +44,42 @@ void FirstYearPlayer::playYear() {
     abilitiesAtStart_ = abilitySums();
     do {
         playDay();
-    } while (!(data_.system().GetMonth() == 4 && data_.system().GetDay() == 1));
+    } while (!(managers(data_).system().GetMonth() == 4 && managers(data_).system().GetDay() == 1));
 }
 
 void FirstYearPlayer::playDay() {
     if (!hiredTeacher_) hireTeacher();
     // A quest on the first Saturday of the month and a job on the second:
     // more wears the students out.
-    const std::int16_t day = data_.system().GetDay();
+    const std::int16_t day = managers(data_).system().GetDay();
     if (!enterTournament()) {
         if (day == kQuestDay) sendQuest();
         if (day == kJobDay) takeJob();
     }
     data_.DateForword(1);
-    days_.push_back({data_.system().GetMonth(), data_.system().GetDay(), data_.GetMoney()});
+    days_.push_back(
+        {managers(data_).system().GetMonth(), managers(data_).system().GetDay(), data_.GetMoney()});
     checkInvariants();
 }
 
 // As the contract dialog: only when the money is there, paid, then contracted.
 void FirstYearPlayer::hireTeacher() {
-    if (!data_.teachers().CheckIsMaxTeacher()) return;
-    for (const clsGetGridData& row : data_.teachers().GetNewComer()) {
+    if (!managers(data_).teachers().CheckIsMaxTeacher()) return;
+    for (const clsGetGridData& row : managers(data_).teachers().GetNewComer()) {
         const std::string name = row.Data(1);
-        const std::int32_t price = data_.teachers().GetContractMoney(name);
-        if (!data_.system().IsEnough(price)) continue;
-        if (!data_.system().SubMoney(price)) return;
-        data_.teachers().SetContract(name);
+        const std::int32_t price = managers(data_).teachers().GetContractMoney(name);
+        if (!managers(data_).system().IsEnough(price)) continue;
+        if (!managers(data_).system().SubMoney(price)) return;
+        managers(data_).teachers().SetContract(name);
         hiredTeacher_ = true;
         return;
     }
 }
 
 bool FirstYearPlayer::enterTournament() {
-    if (!data_.system().CheckBattleGameDay() || !data_.CheckSchoolMenu(kQuestMenu)) return false;
+    if (!managers(data_).system().CheckBattleGameDay() || !data_.CheckSchoolMenu(kQuestMenu)) return false;
     const clsGetGridData tournament =
-        data_.lines().GetBattleGame(data_.system().GetMonth(), data_.GetRankAsNumber());
+        managers(data_).lines().GetBattleGame(managers(data_).system().GetMonth(), data_.GetRankAsNumber());
     const std::vector<std::string> members = teamMembers(CInt(tournament.Data(2)));
     if (members.empty()) return false;
     sendTeam(members, tournament.Data(1));
@@ -88,7 +89,7 @@ bool FirstYearPlayer::enterTournament() {
 bool FirstYearPlayer::sendQuest() {
     if (!data_.CheckSchoolMenu(kQuestMenu)) return false;
     const host::runtime::Collection<clsGetGridData> open =
-        data_.system().GetQuest(data_.students().GetQuest(), false, clsGetGridData{});
+        managers(data_).system().GetQuest(managers(data_).students().GetQuest(), false, clsGetGridData{});
     for (const clsGetGridData& quest : open) {
         const std::vector<std::string> members = teamMembers(CInt(quest.Data(2)));
         if (members.empty()) continue;
@@ -101,13 +102,13 @@ bool FirstYearPlayer::sendQuest() {
 void FirstYearPlayer::takeJob() {
     if (!data_.CheckSchoolMenu(kJobMenu)) return;
     const host::runtime::Collection<clsGetGridData> jobs =
-        data_.arbeits().GetArbeitData(data_.system().GetMonth());
-    if (!jobs.empty()) data_.arbeits().SetContractArbeit(jobs.item(1).Data(1));
+        managers(data_).arbeits().GetArbeitData(managers(data_).system().GetMonth());
+    if (!jobs.empty()) managers(data_).arbeits().SetContractArbeit(jobs.item(1).Data(1));
 }
 
 std::vector<std::string> FirstYearPlayer::teamMembers(std::int16_t needPhysical) const {
     std::vector<std::string> members;
-    for (const clsGetGridData& row : data_.students().GetEnableUnitMember(needPhysical)) {
+    for (const clsGetGridData& row : managers(data_).students().GetEnableUnitMember(needPhysical)) {
         members.push_back(row.Data(1));
         if (members.size() == clsUnitData::Positions) return members;
     }
@@ -118,37 +119,37 @@ void FirstYearPlayer::sendTeam(const std::vector<std::string>& members, const st
     clsUnitData team;
     for (std::size_t k = 0; k < members.size(); ++k)
         team.Lines(static_cast<std::int16_t>(k + 1), members[k]);
-    team.LineName(data_.lines().GetLineName("").item(1));
+    team.LineName(managers(data_).lines().GetLineName("").item(1));
     team.QuestName(quest);
-    data_.students().SetQuest(team);
+    managers(data_).students().SetQuest(team);
 }
 
 FirstYearPlayer::AbilitySums FirstYearPlayer::abilitySums() const {
     AbilitySums sums;
     for (std::int16_t n = 0; n < ability::kCount; ++n)
-        for (const clsGetGridData& row : data_.students().GetStudentAbility(n))
+        for (const clsGetGridData& row : managers(data_).students().GetStudentAbility(n))
             sums[row.Data(0)] += CLng(row.Data(1));
     return sums;
 }
 
 void FirstYearPlayer::checkInvariants() {
-    const std::string date = host::runtime::CStr(data_.system().GetMonth()) + "/" +
-                             host::runtime::CStr(data_.system().GetDay()) + ": ";
+    const std::string date = host::runtime::CStr(managers(data_).system().GetMonth()) + "/" +
+                             host::runtime::CStr(managers(data_).system().GetDay()) + ": ";
     if (data_.GetMoney() < 0) broken_.push_back(date + "money below 0");
     if (data_.GetKingdomPoint() < 0) broken_.push_back(date + "kingdom points below 0");
-    const long students = data_.students().GetALLStudentName().count();
+    const long students = managers(data_).students().GetALLStudentName().count();
     if (students > kMostStudentsKept) broken_.push_back(date + "too many students");
-    if (data_.teachers().GetContractTeacherCount() > clsMngTeacher::MaxTeachers)
+    if (managers(data_).teachers().GetContractTeacherCount() > clsMngTeacher::MaxTeachers)
         broken_.push_back(date + "too many teachers");
-    if (data_.students().CheckQuest()) broken_.push_back(date + "a team stayed out overnight");
-    if (data_.arbeits().CheckArbeit()) broken_.push_back(date + "a job lasted overnight");
-    for (const clsGetGridData& row : data_.students().GetStudentData()) {
+    if (managers(data_).students().CheckQuest()) broken_.push_back(date + "a team stayed out overnight");
+    if (managers(data_).arbeits().CheckArbeit()) broken_.push_back(date + "a job lasted overnight");
+    for (const clsGetGridData& row : managers(data_).students().GetStudentData()) {
         const std::int16_t stage = CInt(row.Data(7));
         if (stage < 0 || stage > 4)
             broken_.push_back(date + row.Data(1) + ": dissatisfaction stage " + row.Data(7));
         if (CInt(row.Data(4)) < 0) broken_.push_back(date + row.Data(1) + ": physical below 0");
     }
-    for (const clsGetGridData& row : data_.items().GetHoldItemData()) {
+    for (const clsGetGridData& row : managers(data_).items().GetHoldItemData()) {
         const std::int16_t held = CInt(row.Data(3));
         if (held < 1 || held > item_rule::kHoldCap)
             broken_.push_back(date + row.Data(1) + ": " + row.Data(3) + " held");

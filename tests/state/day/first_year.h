@@ -26,7 +26,6 @@ class HeadlessGame {
   private:
     host::runtime::ScopedInstall<GameServices, SilentServices> services_;
     host::runtime::ScopedInstall<clsImages> images_;
-    statetest::BattleDriver battle_;
     HeadlessHost host_;
     clsData data_{host_};
 };

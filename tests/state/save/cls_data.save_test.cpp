@@ -42,8 +42,8 @@ struct HeardEvents {
 
 std::string freeStudentName(clsData& data) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        std::string name = data.system().GetName();
-        if (data.students().DoubleName(name)) return name;
+        std::string name = managers(data).system().GetName();
+        if (managers(data).students().DoubleName(name)) return name;
     }
     throw std::runtime_error("no free student name");
 }
@@ -52,21 +52,23 @@ std::string freeStudentName(clsData& data) {
 // commands: a scout under contract and three of its students admitted, a
 // job, items, shares, a monster beaten, money and points.
 void startAGame(clsData& data) {
-    data.scouts().ScoutDecide(data.scouts().GetScoutData().item(1).Data(1));
+    managers(data).scouts().ScoutDecide(managers(data).scouts().GetScoutData().item(1).Data(1));
     for (int i = 0; i < 3; ++i) {
         clsCreateStudentData newcomer;
-        newcomer.Scout(data.scouts().GetScout());
+        newcomer.Scout(managers(data).scouts().GetScout());
         const std::string name = freeStudentName(data);
         newcomer.StudentName(name);
-        data.students().CreateStudent(newcomer);
-        data.students().SetNewStudent(name);
+        managers(data).students().CreateStudent(newcomer);
+        managers(data).students().SetNewStudent(name);
     }
-    data.arbeits().SetContractArbeit(data.arbeits().GetArbeitData(data.system().GetMonth()).item(1).Data(1));
-    data.items().ItemAdd(data.items().GetBattleItemName().item(1), 3);
-    data.companies().CompanyData(data.companies().GetCompanyStockData().keyAt(1), 4, "10");
-    data.lines().MonsterWin(data.lines().GetMonsterName().item(1));
-    data.system().AddMoney(123456);
-    data.system().AddKingdomPoint(789);
+    managers(data).arbeits().SetContractArbeit(
+        managers(data).arbeits().GetArbeitData(managers(data).system().GetMonth()).item(1).Data(1));
+    managers(data).items().ItemAdd(managers(data).items().GetBattleItemName().item(1), 3);
+    managers(data).companies().CompanyData(managers(data).companies().GetCompanyStockData().keyAt(1), 4,
+                                           "10");
+    managers(data).lines().MonsterWin(managers(data).lines().GetMonsterName().item(1));
+    managers(data).system().AddMoney(123456);
+    managers(data).system().AddKingdomPoint(789);
 }
 
 // A game started, then a month (28 days) of calendar and business cycle
@@ -75,8 +77,8 @@ void playAMonth(clsData& data) {
     data.TestPlay();
     startAGame(data);
     for (int day = 0; day < 28; ++day) {
-        data.system().DateCount();
-        data.trade().BoomNext();
+        managers(data).system().DateCount();
+        managers(data).trade().BoomNext();
     }
 }
 
@@ -103,9 +105,9 @@ TEST_F(SavedGames, AMonthOfManagerCommandsReloadsAndSavesToTheSameBytes) {
     HeardEvents events(reloaded.data);
     ASSERT_TRUE(reloaded.data.LoadSaveData(1)) << reloaded.services->messages().back().text;
     EXPECT_EQ(partsOf(reloaded.data), partsOf(played.data));
-    EXPECT_EQ(events.heard,
-              (std::vector<std::string>{"SchoolScaleUp " + played.data.system().GetClassImageName() + " " +
-                                        std::to_string(played.data.GetMoney())}));
+    EXPECT_EQ(events.heard, (std::vector<std::string>{"SchoolScaleUp " +
+                                                      managers(played.data).system().GetClassImageName() +
+                                                      " " + std::to_string(played.data.GetMoney())}));
     ASSERT_TRUE(reloaded.data.SaveSaveData(2));
     EXPECT_EQ(bytesOf(slotFile(2)), bytesOf(slotFile(1)));
     EXPECT_TRUE(reloaded.services->messages().empty());
@@ -119,7 +121,7 @@ class RefusedLoads : public SavedGames {
         ASSERT_TRUE(played.data.SaveSaveData(1));
         goodImage = bytesOf(slotFile(1));
         goodParts = partsOf(played.data);
-        header = played.data.system().GetSaveDataHeader();
+        header = managers(played.data).system().GetSaveDataHeader();
         running.data.TestPlay();
         runningParts = partsOf(running.data);
     }
@@ -364,7 +366,7 @@ TEST_F(SavedGames, AMonthOfDaysReloadsAndSavesToTheSameBytes) {
     startAGame(played.data());
     for (int day = 0; day < 28; ++day)
         played.data().DateForword(1);
-    ASSERT_EQ(played.data().system().GetMonth(), 5);
+    ASSERT_EQ(managers(played.data()).system().GetMonth(), 5);
     ASSERT_TRUE(played.data().SaveSaveData(1));
 
     daytest::DayGame reloaded;

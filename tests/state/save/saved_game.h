@@ -23,7 +23,7 @@ namespace savetest {
 namespace fs = std::filesystem;
 
 inline SaveParts partsOf(clsData& data) {
-    return getSaveParts(data.saveManagers());
+    return getSaveParts(managers(data).saveManagers());
 }
 
 // A program folder of its own beside the packed master data, a wall clock

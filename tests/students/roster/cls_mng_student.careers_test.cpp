@@ -1,6 +1,7 @@
 #include "students/roster/cls_mng_student.h"
 
 #include "host/runtime/runtime_error.h"
+#include "platform/sound/sound_names.h"
 #include "students/mng_student_support.h"
 
 #include <gtest/gtest.h>
@@ -138,7 +139,8 @@ TEST_F(Careers, GuidanceReportsWaitsAndSounds) {
                       : "進路指導に失敗しました";
         EXPECT_EQ(heard.texts, (std::vector<std::string>{first, "…", "……", "………", last})) << c.label;
         EXPECT_EQ(own->waits(), (std::vector<double>{500, 500, 500, 500})) << c.label;
-        EXPECT_EQ(own->played(), std::vector<std::string>{c.success ? "coin03" : "puu79_a"}) << c.label;
+        EXPECT_EQ(own->played(), std::vector<std::string>{c.success ? sound_name::kChime : sound_name::kBoo})
+            << c.label;
         EXPECT_EQ(own->drawCount(), c.draw ? 1 : 0) << c.label;
         const clsStudent& student = studentOf(school, "ガク");
         EXPECT_EQ(student.Course(), c.course) << c.label;

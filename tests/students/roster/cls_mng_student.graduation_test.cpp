@@ -1,5 +1,6 @@
 #include "students/roster/cls_mng_student.h"
 
+#include "platform/sound/sound_names.h"
 #include "school/system/cls_sponsor_condition.h"
 #include "students/abilities.h"
 #include "students/mng_student_support.h"
@@ -115,7 +116,7 @@ TEST_F(Graduation, AStudentTheCourseRefusesIsLost) {
         EXPECT_EQ(heard.texts, (std::vector<std::string>{"ガクが卒業しました",
                                                          "ガクは就職に失敗して行方不明になりました"}))
             << c.label;
-        EXPECT_EQ(own->played(), std::vector<std::string>{"puu79_a"}) << c.label;
+        EXPECT_EQ(own->played(), std::vector<std::string>{sound_name::kBoo}) << c.label;
         EXPECT_TRUE(school.GetALLStudentName().empty()) << c.label;
         EXPECT_FALSE(school.CheckEnableGraduate()) << c.label;
         EXPECT_TRUE(school.DoubleName("ガク")) << c.label;

@@ -1,5 +1,6 @@
 #include "students/roster/cls_mng_student.h"
 
+#include "platform/sound/sound_names.h"
 #include "students/abilities.h"
 #include "students/mng_student_support.h"
 #include "students/traits.h"
@@ -238,7 +239,7 @@ TEST_F(Quests, FailureCostsStrengthAndDissatisfactionAndMayInjure) {
         EXPECT_EQ(reports.texts, wantReports);
         EXPECT_EQ(silent->played().size() - soundsBefore, wantReports.size());
         for (auto i = soundsBefore; i < silent->played().size(); ++i)
-            EXPECT_EQ(silent->played()[i], "puu79_a");
+            EXPECT_EQ(silent->played()[i], sound_name::kBoo);
     }
 }
 

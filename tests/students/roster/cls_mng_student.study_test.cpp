@@ -2,6 +2,7 @@
 
 #include "host/runtime/rounding.h"
 #include "host/runtime/runtime_error.h"
+#include "platform/sound/sound_names.h"
 #include "students/abilities.h"
 #include "students/mng_student_support.h"
 #include "students/study_support.h"
@@ -351,7 +352,7 @@ TEST_F(Lesson, TheFormulaEndToEnd) {
         EXPECT_EQ(reports.texts, wantReports);
         EXPECT_EQ(silent->played().size() - sounds_before.size(), injured ? 1u : 0u);
         if (injured) {
-            EXPECT_EQ(silent->played().back(), "puu79_a");
+            EXPECT_EQ(silent->played().back(), sound_name::kBoo);
         }
     }
 }

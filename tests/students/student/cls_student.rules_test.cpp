@@ -1,6 +1,7 @@
 #include "students/student/cls_student.h"
 
 #include "host/runtime/strings.h"
+#include "platform/sound/sound_names.h"
 #include "students/students_support.h"
 
 #include <gtest/gtest.h>
@@ -207,7 +208,7 @@ TEST_F(StudentRules, EveryMarkedAbilityStartsFromTheSamePointsAndLevelUpsAreRela
     EXPECT_EQ(student.GetStudentData(4, 9), 10);
     EXPECT_EQ(student.GetStudentData(2, 9), 100);
     EXPECT_EQ(reports.texts, std::vector<std::string>{"ガクの筋力レベルがあがり、15になった"});
-    EXPECT_EQ(silent->played(), std::vector<std::string>{"power01"});
+    EXPECT_EQ(silent->played(), std::vector<std::string>{sound_name::kPowerUp});
 }
 
 TEST_F(StudentRules, MedicineWorksUntilTheToleranceIsReached) {
@@ -223,7 +224,7 @@ TEST_F(StudentRules, MedicineWorksUntilTheToleranceIsReached) {
         student.UseConsumeItem(item);
         EXPECT_EQ(student.GetSaveData(), before);
         EXPECT_EQ(reports.texts, std::vector<std::string>{"薬の効果はなかった"});
-        EXPECT_EQ(silent->played(), std::vector<std::string>{"puu79_a"});
+        EXPECT_EQ(silent->played(), std::vector<std::string>{sound_name::kBoo});
         student.Report.clear();
     }
 
@@ -268,7 +269,7 @@ TEST_F(StudentRules, MedicineReachingTheLimitWorksThenHasSideEffects) {
                                  "不満が減った", "ガクに薬の副作用がでてしまったようです",
                                  "カリスマでなくなった", "努力家でなくなった", "頑丈でなくなった",
                                  "器用でなくなった", "根性がなくなった", "貧弱になった", "不器用になった"}));
-    EXPECT_EQ(silent->played(), std::vector<std::string>(7, "puu79_a"));
+    EXPECT_EQ(silent->played(), std::vector<std::string>(7, sound_name::kBoo));
     for (int skill : {1, 3, 4, 5, 6})
         EXPECT_FALSE(student.HoldSkill(skill)) << skill;
     for (int skill : {2, 13, 14, 15})

@@ -1,5 +1,6 @@
 #include "students/student/cls_student_data.h"
 
+#include "platform/sound/sound_names.h"
 #include "students/students_support.h"
 #include "support/error_of.h"
 
@@ -50,7 +51,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          50,
          0,
          {"筋力レベルがあがり、15になった"},
-         {"power01"}},
+         {sound_name::kPowerUp}},
         {"several levels in one call",
          4,
          1,
@@ -64,7 +65,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          5,
          0,
          {"技術レベルがあがり、1になった", "技術レベルがあがり、2になった", "技術レベルがあがり、3になった"},
-         {"cursor00_a", "cursor00_a", "cursor00_a"}},
+         {sound_name::kSkillUp, sound_name::kSkillUp, sound_name::kSkillUp}},
         {"remainder 0 ends the call",
          7,
          1,
@@ -78,7 +79,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          5,
          0,
          {"魅力レベルがあがり、1になった"},
-         {"coin03"}},
+         {sound_name::kChime}},
         {"at the potential the bar stays full", 5, 1, 10, 150, 10, 0, 100, 10, 200, 10, 0, {}, {}},
         {"stops at the potential on the way",
          9,
@@ -93,7 +94,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          4,
          0,
          {"礼儀レベルがあがり、4になった"},
-         {"coin03"}},
+         {sound_name::kChime}},
         {"band edge 94 -> 95",
          1,
          1,
@@ -107,7 +108,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          100,
          0,
          {"最大体力レベルがあがり、95になった"},
-         {"power01"}},
+         {sound_name::kPowerUp}},
         {"at the cap points still gather", 11, 1, 100, 3000, 100, 0, 999, 100, 3999, 100, 0, {}, {}},
         {"at the cap a full bar is lost", 11, 1, 100, 3999, 100, 0, 1, 100, 3999, 100, 0, {}, {}},
         {"formation skill cap 25", 15, 1, 25, 100, 25, 0, 29900, 25, 100, 25, 0, {}, {}},
@@ -125,7 +126,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          5,
          0,
          {"防御陣形レベルがあがり、3になった"},
-         {"coin03"}},
+         {sound_name::kChime}},
         {"30000 needed at 23: sum beyond 16 bits",
          17,
          1,
@@ -139,7 +140,7 @@ TEST_F(AbilityBlocks, ExperienceRaisesLevelsUpToPotentialAndCap) {
          25,
          0,
          {"奇襲陣形レベルがあがり、24になった"},
-         {"coin03"}},
+         {sound_name::kChime}},
         {"nature rises silently", 1, 3, 0, 0, 0, 0, 450, 0, 0, 2, 50, {}, {}},
         {"nature above level 94", 6, 3, 0, 0, 95, 3999, 1, 0, 0, 96, 0, {}, {}},
         {"nature capped", 15, 3, 0, 0, 25, 0, 30000, 0, 0, 25, 0, {}, {}},
