@@ -2,6 +2,9 @@
 #include "host/sys/paths.h"
 #include "platform/files/error_log.h"
 #include "platform/files/gfile.h"
+#include "school/jobs/cls_arbeit.h"
+#include "state/owned_managers.h"
+#include "students/roster/cls_unit_data.h"
 
 #include <stdexcept>
 

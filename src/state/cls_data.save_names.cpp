@@ -1,4 +1,5 @@
 #include "state/cls_data.h"
+#include "state/owned_managers.h"
 
 #include "host/runtime/runtime_error.h"
 
