@@ -80,7 +80,7 @@ class SchoolScreen {
     void showCommandsByCheck(std::span<const std::string_view> captions);
     void showContract(std::string_view caption, bool visible);
     // school_screen.status.cpp
-    void GParam_GaugeClick(int Index, bool Selected);
+    void GParam_GaugeClick(int Index, bool& Selected);
     // school_screen.day.cpp
     void GLDate_Click(int Index);
     // Runs a facade command with the screen disabled and the busy flag set.

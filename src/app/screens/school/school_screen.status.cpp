@@ -38,7 +38,7 @@ void SchoolScreen::RefreshStatusView() {
     GVSchool.RePaint();
 }
 
-void SchoolScreen::GParam_GaugeClick(int Index, bool Selected) {
+void SchoolScreen::GParam_GaugeClick(int Index, bool& Selected) {
     const auto column = abilityColumn(context_.data.GetMenu(), context_.data.GetSubMenu());
     if (!column) return;
     const int chosen = context_.CTMP.GetDataSingle(kChosenGaugeSlot).toInteger();
@@ -53,6 +53,7 @@ void SchoolScreen::GParam_GaugeClick(int Index, bool Selected) {
             GGSchool.SetValue(r, *column, values->item(name).Data(1));
         }
     } else if (chosen == Index) {
-        GParam(Index).Selected(true);
+        // The chosen gauge stays chosen: the gauge takes the answer back.
+        Selected = true;
     }
 }

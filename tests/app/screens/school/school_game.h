@@ -41,6 +41,7 @@ class SilentAudioDevice : public host::sound::AudioDevice {
 inline host::ui::Control* findControl(host::ui::Control& container, const std::string& name, int index) {
     for (host::ui::Control* child : container.children()) {
         if (child->Name() == name && child->Index() == index) return child;
+        if (child->Name() == name && index == 0 && child->Index() < 0) return child;
         if (host::ui::Control* found = findControl(*child, name, index)) return found;
     }
     return nullptr;
