@@ -66,3 +66,17 @@ bool frmMain::GetStockPriceReport() const {
 void frmMain::ActivateScreen(host::ui::PictureBox& screen) {
     ScreenPictures::bringToFront(screen);
 }
+
+void frmMain::ShowSchoolMenu(bool Redraw) {
+    school_->ShowSchoolMenu(Redraw);
+}
+
+void frmMain::RefreshStatusView() {
+    school_->RefreshStatusView();
+}
+
+// Each screen registers its layout under its start-up step.
+void frmMain::createScreens() {
+    school_ = std::make_unique<SchoolScreen>(*context_);
+    builders_.add(ScreenBuilders::Step::School, [this] { school_->BuildSchoolScreen(); });
+}

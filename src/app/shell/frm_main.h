@@ -7,6 +7,8 @@
 #include "app/shell/screens.h"
 #include "app/shell/title_screen.h"
 
+#include "app/screens/school/school_screen.h"
+
 #include "battleview/cls_tournament.h"
 #include "platform/assets/cls_load_data.h"
 #include "platform/records/cls_app_info.h"
@@ -55,6 +57,8 @@ class frmMain : public GameHost, public Screens {
     bool GetStockPriceReport() const override;
 
     void ActivateScreen(host::ui::PictureBox& screen) override;
+    void ShowSchoolMenu(bool Redraw) override;
+    void RefreshStatusView() override;
 
   private:
     void createControls();
@@ -62,6 +66,13 @@ class frmMain : public GameHost, public Screens {
     void unbindFile();
     void loadAssets();
     void layOutScreens();
+    void createScreens();
+    // frm_main.reactions.cpp: the screens follow the facade's day and lesson events.
+    void subscribeReactions();
+    void Data_DateChenge();
+    void Data_DayEnd();
+    void Data_ClassEnd();
+    void Data_ForwordEnd();
     void Form_QueryUnload();
     void Form_Unload();
 
@@ -78,6 +89,7 @@ class frmMain : public GameHost, public Screens {
     ScreenBuilders builders_;
     std::optional<FormContext> context_;
     std::unique_ptr<TitleScreen> title_;
+    std::unique_ptr<SchoolScreen> school_;
 
     host::runtime::Event<std::int16_t>::Token fileStartToken_ = 0;
     host::runtime::Event<std::int32_t, std::int32_t>::Token fileChunkToken_ = 0;

@@ -40,6 +40,8 @@ void frmMain::Form_Load() {
     context_.emplace(FormContext{form_, [this] { pump_.DoEvents(); }, pictures_, *this, Data(), CTMP, cINI,
                                  Images(), Battle()});
     title_ = std::make_unique<TitleScreen>(*context_);
+    createScreens();
+    subscribeReactions();
     bindFile();
     mLoadData = std::make_unique<clsLoadData>();
     cTournament = std::make_unique<clsTournament>();

@@ -11,4 +11,9 @@ class Screens {
 
     // Makes a screen the active one: in front and enabled.
     virtual void ActivateScreen(host::ui::PictureBox& screen) = 0;
+
+    // The school screen: its main menu (Redraw paints the background again)
+    // and the status panel from the facade.
+    virtual void ShowSchoolMenu(bool Redraw) = 0;
+    virtual void RefreshStatusView() = 0;
 };

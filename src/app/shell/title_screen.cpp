@@ -103,8 +103,10 @@ void TitleScreen::GLStart_Click() {
     pictures.picUnit.setEnabled(false);
     pictures.picClass.setEnabled(false);
     MngSound().SoundPlay(context_.data.GetSoundName());
+    context_.screens.RefreshStatusView();
+    context_.screens.ShowSchoolMenu(false);
     pictures.picStart.setVisible(false);
-    pictures.picSchool.setEnabled(true);
+    context_.screens.ActivateScreen(pictures.picSchool);
     pictures.picStart.setEnabled(false);
     GLStart.MouseLeave();
 }

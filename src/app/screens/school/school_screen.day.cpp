@@ -1,0 +1,60 @@
+#include "app/screens/school/school_screen.h"
+
+#include "app/screens/school/school_captions.h"
+
+#include <functional>
+
+namespace {
+
+namespace captions = school_captions;
+
+enum DateCommand { kLesson = 0, kNextDay = 1, kWeekend = 2, kCamp = 3 };
+// DateForword's kinds: one day, up to Saturday.
+constexpr std::int16_t kOneDay = 1;
+constexpr std::int16_t kToSaturday = 2;
+
+} // namespace
+
+// A command that fails has put the game back; the screen shows that game
+// and is given back before the error is told.
+void SchoolScreen::runBusy(const std::function<void()>& command) {
+    auto& picSchool = context_.pictures.picSchool;
+    picSchool.setEnabled(false);
+    context_.ProcessingFlag = true;
+    try {
+        command();
+    } catch (...) {
+        context_.ProcessingFlag = false;
+        RefreshStatusView();
+        ShowSchoolMenu(false);
+        picSchool.setEnabled(true);
+        throw;
+    }
+}
+
+void SchoolScreen::GLDate_Click(int Index) {
+    clsData& data = context_.data;
+    // Time does not move on the first of a month until every timetable is set.
+    if (Index != kLesson && !data.CheckClassSetting()) return;
+    switch (Index) {
+    case kNextDay:
+    case kWeekend:
+        context_.CTMP.TurnEndMSGClear();
+        runBusy([&] { data.DateForword(Index == kNextDay ? kOneDay : kToSaturday); });
+        break;
+    case kLesson:
+        data.SetMenu(std::string(captions::kLessonRunning));
+        runBusy([&] {
+            GLDate(kLesson).Enable(data.CheckDateCommand(kLesson));
+            data.ClassForword();
+        });
+        break;
+    case kCamp:
+        data.SetMenu(std::string(captions::kCamp));
+        SelectSchoolMenu();
+        break;
+    default:
+        break;
+    }
+    GLDate(Index).MouseLeave();
+}

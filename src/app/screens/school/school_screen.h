@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/shell/form_context.h"
+
+#include "grids/ctr_graphical_grid_ver2.h"
+#include "grids/ctr_graphical_view_ver2.h"
+#include "toolkit/ctr_graphical_label_lite.h"
+#include "toolkit/ctr_graphical_msg.h"
+#include "toolkit/graphical_graph.h"
+
+#include "host/ui/control_array.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The school screen on picSchool: the status panel, the main menu, the day
+// commands, the system buttons, the list grid with its sub-commands and
+// action button, the message box and the ability gauges. It reaches the game
+// only through the facade and the other screens only through Screens.
+// Pieces: school_screen.cpp (layout), .menu.cpp (main menu), .list.cpp (menu
+// items and the grid), .status.cpp (status panel and gauges), .day.cpp (day
+// commands). The system buttons show their tips; what they open comes
+// with the screens they lead to.
+class SchoolScreen {
+  public:
+    explicit SchoolScreen(FormContext& context);
+    SchoolScreen(const SchoolScreen&) = delete;
+    SchoolScreen& operator=(const SchoolScreen&) = delete;
+
+    // Lays the screen out once, at start-up.
+    void BuildSchoolScreen();
+    // The main-menu state: menu name "ミルトナ騎士団", the menu, day and
+    // system buttons shown with their enabling recomputed, everything else
+    // hidden. Redraw also paints the background picture again.
+    void ShowSchoolMenu(bool Redraw);
+    // Shows the menu item named by the facade's menu.
+    void SelectSchoolMenu();
+    // Fills GGSchool from the facade's rows for Caption under the column set
+    // the facade names; False (grid hidden) for an empty list or while a
+    // fill runs.
+    bool FillSchoolGrid(const std::string& Caption, std::int16_t SortColumn, std::int32_t SortType,
+                        std::int16_t VisibleRows);
+    // All gauges hidden and unselected but the first, which is chosen.
+    void ResetParamGraphs();
+    // The status panel shows the facade's date, money, points, rank and construction.
+    void RefreshStatusView();
+
+    ctrGraphicalViewVer2 GVSchool;
+    ctrGraphicalLabelLite GLSchoolMenu;
+    host::ui::ControlArray<ctrGraphicalLabelLite> GLSchool;
+    host::ui::ControlArray<ctrGraphicalLabelLite> GLDate;
+    host::ui::ControlArray<ctrGraphicalLabelLite> GLSystem;
+    host::ui::ControlArray<ctrGraphicalLabelLite> GLCommand;
+    ctrGraphicalLabelLite GLContract;
+    ctrGraphicalLabelLite GLReturnSchool;
+    ctrGraphicalGridVer2 GGSchool;
+    ctrGraphicalMSG GMSGSchool;
+    host::ui::ControlArray<GraphicalGraph> GParam;
+    host::ui::ControlArray<GraphicalGraph> GExp;
+
+  private:
+    static constexpr std::int16_t kButtonFontSize = 13;
+    // school_screen.cpp
+    void placeButtons(host::ui::ControlArray<ctrGraphicalLabelLite>& buttons, int count);
+    void placeButton(ctrGraphicalLabelLite& button, int left, int top, int width, std::string_view text,
+                     std::int16_t fontSize = kButtonFontSize);
+    void placeGauges();
+    void placeStatusView();
+    void placeGrid();
+    void placeMessageBox();
+    void bindTips(ctrGraphicalLabelLite& button);
+    // school_screen.menu.cpp
+    void GLSchool_Click(int Index);
+    void GLReturnSchool_Click();
+    // school_screen.list.cpp
+    void showCommand(int i, std::string_view caption, bool enabled);
+    void showCommandsByCheck(std::span<const std::string_view> captions);
+    void showContract(std::string_view caption, bool visible);
+    // school_screen.status.cpp
+    void GParam_GaugeClick(int Index, bool& Selected);
+    // school_screen.day.cpp
+    void GLDate_Click(int Index);
+    // Runs a facade command with the screen disabled and the busy flag set.
+    void runBusy(const std::function<void()>& command);
+
+    FormContext& context_;
+    bool menuClickRunning_ = false;
+    bool gridFillRunning_ = false;
+};

@@ -1,0 +1,59 @@
+#include "app/screens/school/school_screen.h"
+
+#include "app/screens/school/school_captions.h"
+
+#include <optional>
+#include <string>
+
+namespace {
+
+namespace captions = school_captions;
+
+constexpr std::int32_t kChosenGaugeSlot = 16;
+// The person lists' ability columns; column 1 holds the person's name.
+constexpr std::int16_t kPersonAbilityColumn = 8;
+constexpr std::int16_t kNewcomerAbilityColumn = 5;
+constexpr std::int16_t kNameColumn = 1;
+
+// The list's ability column under the open menu, or none.
+std::optional<std::int16_t> abilityColumn(const std::string& menu, const std::string& subMenu) {
+    if (menu == captions::kStudents || menu == captions::kTeachers || menu == captions::kContract)
+        return kPersonAbilityColumn;
+    if (menu == captions::kNewStudents) return kNewcomerAbilityColumn;
+    if (menu == captions::kSchoolData && subMenu == captions::kGraduates) return kNewcomerAbilityColumn;
+    return std::nullopt;
+}
+
+} // namespace
+
+void SchoolScreen::RefreshStatusView() {
+    const clsData& data = context_.data;
+    const clsDateDetails d = data.GetDate();
+    GVSchool.Text("date", "王国暦" + std::to_string(d.Year) + "年" + std::to_string(d.Month) + "月" +
+                              std::to_string(d.Day) + "日(" + d.DayofWeek + ")");
+    GVSchool.Text("money", "資金" + std::to_string(data.GetMoney()) + "∈");
+    GVSchool.Text("point", std::to_string(data.GetKingdomPoint()) + "王国pt");
+    GVSchool.Text("construct", data.GetConstruct());
+    GVSchool.Text("rank", data.GetRank() + "ランク");
+    GVSchool.RePaint();
+}
+
+void SchoolScreen::GParam_GaugeClick(int Index, bool& Selected) {
+    const auto column = abilityColumn(context_.data.GetMenu(), context_.data.GetSubMenu());
+    if (!column) return;
+    const int chosen = context_.CTMP.GetDataSingle(kChosenGaugeSlot).toInteger();
+    if (Selected) {
+        GParam(chosen).Selected(false);
+        context_.CTMP.SetDataSingle(kChosenGaugeSlot,
+                                    host::runtime::Variant(static_cast<std::int16_t>(Index)));
+        const auto values = context_.data.GetAbilityNumber(static_cast<std::int16_t>(Index));
+        if (!values || values->count() == 0) return;
+        for (std::int16_t r = 0; r <= GGSchool.Rows(); ++r) {
+            const std::string name = GGSchool.GetData(r, kNameColumn);
+            GGSchool.SetValue(r, *column, values->item(name).Data(1));
+        }
+    } else if (chosen == Index) {
+        // The chosen gauge stays chosen: the gauge takes the answer back.
+        Selected = true;
+    }
+}

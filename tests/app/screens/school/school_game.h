@@ -1,0 +1,127 @@
+#pragma once
+
+#include "app/shell/program_folder.h"
+
+#include "app/screens/school/school_screen.h"
+#include "app/shell/frm_main.h"
+#include "app/shell/globals.h"
+
+#include "platform/rules/mdl_zrd_func.h"
+#include "platform/services/silent_services.h"
+#include "state/g_data.h"
+#include "students/newcomers/cls_create_student_data.h"
+
+#include "host/gdi/picture.h"
+#include "host/sound/null_backend.h"
+#include "host/sound/sound_library.h"
+#include "host/sys/clock.h"
+#include "host/sys/message_box.h"
+#include "host/ui/compose.h"
+#include "host/ui/null_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace schooltest {
+
+// The audio device of a machine without sound.
+class SilentAudioDevice : public host::sound::AudioDevice {
+  public:
+    std::unique_ptr<host::sound::Backend> open(std::string&) override {
+        return std::make_unique<host::sound::NullBackend>();
+    }
+};
+
+// The element of a control (array) under a container, or nullptr.
+inline host::ui::Control* findControl(host::ui::Control& container, const std::string& name, int index) {
+    for (host::ui::Control* child : container.children()) {
+        if (child->Name() == name && child->Index() == index) return child;
+        if (child->Name() == name && index == 0 && child->Index() < 0) return child;
+        if (host::ui::Control* found = findControl(*child, name, index)) return found;
+    }
+    return nullptr;
+}
+
+// The real game started on the null window with a virtual clock, silent
+// services and its own program folder, its new game begun: the school
+// screen's main menu.
+class SchoolGame : public testing::Test {
+  protected:
+    SchoolGame() {
+        folder.linkData();
+        main = std::make_unique<frmMain>(driver, boxes);
+        mdlQuorvel::CreateGlobals(*main, [this] { main->DoEvents(); });
+        mdlZRDFunc::SetCourseMasks();
+        main->Form_Load();
+        click("GLStart");
+    }
+    ~SchoolGame() override {
+        mdlQuorvel::ReleaseGlobals();
+        main.reset();
+    }
+
+    template <class T = host::ui::Control> T& control(const std::string& name, int index = 0) {
+        host::ui::Control* found = findControl(main->form(), name, index);
+        if (!found) throw std::runtime_error("no control " + name + "(" + std::to_string(index) + ")");
+        return dynamic_cast<T&>(*found);
+    }
+    ctrGraphicalLabelLite& button(const std::string& name, int index = 0) {
+        return control<ctrGraphicalLabelLite>(name, index);
+    }
+    // Clicks the middle of a control as the player would and lets the game handle it.
+    void click(const std::string& name, int index = 0) {
+        host::ui::Control& target = control(name, index);
+        int x = target.Width() / 2;
+        int y = target.Height() / 2;
+        for (host::ui::Control* c = &target; c && c != &main->form(); c = c->Parent()) {
+            x += c->Left();
+            y += c->Top();
+        }
+        driver.click(x, y);
+        main->DoEvents();
+    }
+
+    clsData& data() { return Data(); }
+    host::ui::PictureBox& picSchool() { return control<host::ui::PictureBox>("picSchool"); }
+
+    // Kingdom date "year:month:day"; the screen shows its main menu for it.
+    void setDate(const std::string& date) {
+        data().SetDate(date);
+        main->RefreshStatusView();
+        main->ShowSchoolMenu(false);
+    }
+    // A student enrolled under the name.
+    void enrol(const std::string& name) {
+        clsCreateStudentData student;
+        student.StudentName(name);
+        data().students().CreateStudent(student);
+        data().students().SetNewStudent(name);
+    }
+
+    // Writes the window as it is now to looks/screens/.
+    void writeLook(const std::string& name) {
+        host::gdi::DeviceContext frame(host::ui::Form::kClientWidth, host::ui::Form::kClientHeight);
+        host::ui::Compose(main->form(), frame);
+        std::filesystem::create_directories("looks/screens");
+        const auto png = host::gdi::EncodePng(frame.bitmap());
+        std::ofstream("looks/screens/" + name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    }
+
+    apptest::ProgramFolder folder;
+    host::runtime::ScopedInstall<host::sys::TickClock, host::sys::ManualTickClock> clock{
+        host::sys::installedTickClock, std::make_unique<host::sys::ManualTickClock>(1000)};
+    host::runtime::ScopedInstall<host::sound::AudioDevice> audio{host::sound::installedAudioDevice,
+                                                                 std::make_unique<SilentAudioDevice>()};
+    ScopedSilentServices services;
+    host::sys::ScriptedMessageBoxes boxes;
+    host::ui::NullVideoDriver driver;
+    std::unique_ptr<frmMain> main;
+};
+
+} // namespace schooltest
