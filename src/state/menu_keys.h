@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 // The names of the school screen's menus and sub-menus and of the town's
@@ -74,4 +75,13 @@ consteval MenuKey::MenuKey(const char* name) : name_(name) {
     for (const MenuKey& key : menu_key::kOpened)
         known = known || key.name() == name_;
     if (!known) throw "not a menu key: name it in menu_key";
+}
+
+// The key a caption names (a menu button's text), or none when the caption is
+// no menu of the game.
+constexpr std::optional<MenuKey> menuKeyNamed(std::string_view name) {
+    if (name == menu_key::kDuringLessons.name()) return menu_key::kDuringLessons;
+    for (const MenuKey& key : menu_key::kOpened)
+        if (key.name() == name) return key;
+    return std::nullopt;
 }

@@ -32,7 +32,6 @@ class BalanceGame {
   private:
     host::runtime::ScopedInstall<GameServices, SeededServices> services_;
     host::runtime::ScopedInstall<clsImages> images_;
-    statetest::BattleDriver battle_;
     HeadlessHost host_;
     clsData data_{host_};
 };

@@ -17,14 +17,14 @@ void frmMain::Data_DateChenge() {
 }
 
 void frmMain::Data_DayEnd() {
-    context_->data.SetMenu(std::string(school_captions::kSchoolTitle));
+    context_->data.SetMenu(school_captions::kSchoolTitle);
     pictures_.picSchool.ZOrder(0);
 }
 
 // A lesson is over: the school screen is usable again, its buttons as they were.
 void frmMain::Data_ClassEnd() {
     context_->ProcessingFlag = false;
-    context_->data.SetMenu(std::string(school_captions::kSchoolTitle));
+    context_->data.SetMenu(school_captions::kSchoolTitle);
     ActivateScreen(pictures_.picSchool);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/menu_keys.h"
+
 #include <array>
 #include <string_view>
 
@@ -8,38 +10,45 @@
 namespace school_captions {
 
 // The main-menu state and the facade's menu while a lesson runs or a camp is chosen.
-inline constexpr std::string_view kAcademy = "ミルトナ騎士団";
-inline constexpr std::string_view kSchoolTitle = "学園";
-inline constexpr std::string_view kLessonRunning = "授業中";
-inline constexpr std::string_view kCamp = "合宿";
+inline constexpr MenuKey kAcademy = menu_key::kAcademy;
+// The menu after a day: the school's own name "学園".
+inline constexpr MenuKey kSchoolTitle = menu_key::kSchoolGrounds;
+inline constexpr MenuKey kLessonRunning = menu_key::kDuringLessons;
+inline constexpr MenuKey kCamp = menu_key::kCamp;
 
 // GLSchool(0..8).
-inline constexpr std::string_view kLessons = "授業";
-inline constexpr std::string_view kStudents = "生徒を見る";
-inline constexpr std::string_view kTeachers = "教師を見る";
-inline constexpr std::string_view kSchoolData = "学園データ";
-inline constexpr std::string_view kBuildingData = "建物データ";
-inline constexpr std::string_view kContract = "契約";
-inline constexpr std::string_view kArbeit = "アルバイト";
-inline constexpr std::string_view kQuest = "依頼";
+inline constexpr MenuKey kLessons = menu_key::kTimetable;
+inline constexpr MenuKey kStudents = menu_key::kStudents;
+inline constexpr MenuKey kTeachers = menu_key::kTeachers;
+inline constexpr MenuKey kSchoolData = menu_key::kSchoolData;
+inline constexpr MenuKey kBuildingData = menu_key::kBuildingData;
+inline constexpr MenuKey kContract = menu_key::kContract;
+inline constexpr MenuKey kArbeit = menu_key::kArbeit;
+inline constexpr MenuKey kQuest = menu_key::kQuest;
 inline constexpr std::string_view kTown = "街へ行く";
 inline constexpr std::array<std::string_view, 9> gSchoolMenu = {
-    kLessons, kStudents, kTeachers, kSchoolData, kBuildingData, kContract, kArbeit, kQuest, kTown};
+    kLessons.name(),    kStudents.name(),     kTeachers.name(),
+    kSchoolData.name(), kBuildingData.name(), kContract.name(),
+    kArbeit.name(),     kQuest.name(),        kTown};
 
 // GLDate(0..3) and GLSystem(0..4).
-inline constexpr std::array<std::string_view, 4> gDateCommands = {"授業をする", "次の日へ", "週末へ", kCamp};
+inline constexpr std::array<std::string_view, 4> gDateCommands = {"授業をする", "次の日へ", "週末へ",
+                                                                  kCamp.name()};
 inline constexpr std::array<std::string_view, 5> gSystemCommands = {"セーブ", "ロード", "設定", "ログ",
                                                                     "チーム出力"};
 
 // The sub-commands (sub-menu names) of the menu items.
-inline constexpr std::array<std::string_view, 5> gSchoolDataCommands = {"アイテム", "スポンサー", "スカウト",
-                                                                        "モンスター", "卒業生"};
-inline constexpr std::array<std::string_view, 3> gBuildingDataCommands = {"学園", "校舎", "寮"};
-inline constexpr std::array<std::string_view, 2> gContractCommands = {"スカウト", "教師"};
+inline constexpr std::array<std::string_view, 5> gSchoolDataCommands = {
+    menu_key::kItems.name(), menu_key::kSponsors.name(), menu_key::kScouts.name(), menu_key::kMonsters.name(),
+    menu_key::kGraduates.name()};
+inline constexpr std::array<std::string_view, 3> gBuildingDataCommands = {
+    menu_key::kSchoolGrounds.name(), menu_key::kSchoolhouse.name(), menu_key::kDormitory.name()};
+inline constexpr std::array<std::string_view, 2> gContractCommands = {menu_key::kScouts.name(),
+                                                                      menu_key::kTeacherOffers.name()};
 inline constexpr std::array<std::string_view, 2> gStudentCommands = {"アイテムを使う", "進路指導"};
 inline constexpr std::array<std::string_view, 2> gTeacherCommands = {"契約解除", "ボーナス"};
-inline constexpr std::string_view kGraduates = gSchoolDataCommands[4];
-inline constexpr std::string_view kNewStudents = "新入生";
+inline constexpr MenuKey kGraduates = menu_key::kGraduates;
+inline constexpr MenuKey kNewStudents = menu_key::kNewcomers;
 
 // The action button's captions.
 inline constexpr std::string_view kSignContract = "契約する";

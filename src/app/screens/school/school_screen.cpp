@@ -129,7 +129,7 @@ void SchoolScreen::BuildSchoolScreen() {
     placeButton(GLContract, 600, 300, 120, "");
     GLContract.setVisible(false);
     bindTips(GLContract);
-    placeButton(GLSchoolMenu, 75, 50, 150, captions::kSchoolTitle, kTitleFontSize);
+    placeButton(GLSchoolMenu, 75, 50, 150, captions::kSchoolTitle.name(), kTitleFontSize);
     GLSchoolMenu.Enable(false);
     placeButton(GLReturnSchool, 100, 560, 150, captions::kBack, kTitleFontSize);
     GLReturnSchool.setVisible(false);

@@ -43,14 +43,14 @@ void SchoolScreen::GLDate_Click(int Index) {
         runBusy([&] { data.DateForword(Index == kNextDay ? kOneDay : kToSaturday); });
         break;
     case kLesson:
-        data.SetMenu(std::string(captions::kLessonRunning));
+        data.SetMenu(captions::kLessonRunning);
         runBusy([&] {
             GLDate(kLesson).Enable(data.CheckDateCommand(kLesson));
             data.ClassForword();
         });
         break;
     case kCamp:
-        data.SetMenu(std::string(captions::kCamp));
+        data.SetMenu(captions::kCamp);
         SelectSchoolMenu();
         break;
     default:

@@ -46,7 +46,7 @@ void SchoolScreen::SelectSchoolMenu() {
     context_.pictures.picSchool.Refresh();
     context_.DoEvents();
 
-    const std::string menu = context_.data.GetMenu();
+    const MenuKey menu = context_.data.GetMenu();
     if (menu == captions::kSchoolData) {
         showCommandsByCheck(captions::gSchoolDataCommands);
     } else if (menu == captions::kBuildingData) {
@@ -78,7 +78,7 @@ void SchoolScreen::SelectSchoolMenu() {
         showContract(captions::kGoCamp, true);
     }
 
-    GLSchoolMenu.Text(context_.data.GetMenu());
+    GLSchoolMenu.Text(std::string(context_.data.GetMenu().name()));
     GLReturnSchool.setVisible(true);
     context_.DoEvents();
 }

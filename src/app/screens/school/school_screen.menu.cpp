@@ -20,7 +20,7 @@ constexpr int kQuestItem = 7;
 void SchoolScreen::ShowSchoolMenu(bool Redraw) {
     clsData& data = context_.data;
     auto& picSchool = context_.pictures.picSchool;
-    data.SetMenu(std::string(captions::kAcademy));
+    data.SetMenu(captions::kAcademy);
     if (Redraw) {
         context_.images.SetImage(picSchool, "タイトル");
         GVSchool.RePaint();
@@ -47,7 +47,7 @@ void SchoolScreen::ShowSchoolMenu(bool Redraw) {
     GLReturnSchool.MouseLeave();
     GGSchool.setVisible(false);
     GMSGSchool.Text(std::string(captions::kWhatToDo));
-    GLSchoolMenu.Text(std::string(captions::kAcademy));
+    GLSchoolMenu.Text(std::string(captions::kAcademy.name()));
     GLSchoolMenu.Refresh();
     GLContract.setVisible(false);
     GLContract.MouseLeave();
@@ -58,7 +58,9 @@ void SchoolScreen::GLSchool_Click(int Index) {
     if (menuClickRunning_) return;
     if (Index < kFirstListItem || Index > kLastListItem) return;
     const FlagScope running(menuClickRunning_);
-    context_.data.SetMenu(GLSchool(Index).Text());
+    const std::optional<MenuKey> menu = menuKeyNamed(GLSchool(Index).Text());
+    if (!menu) return;
+    context_.data.SetMenu(*menu);
     SelectSchoolMenu();
     GLSchool(Index).MouseLeave();
 }

@@ -16,7 +16,7 @@ constexpr std::int16_t kNewcomerAbilityColumn = 5;
 constexpr std::int16_t kNameColumn = 1;
 
 // The list's ability column under the open menu, or none.
-std::optional<std::int16_t> abilityColumn(const std::string& menu, const std::string& subMenu) {
+std::optional<std::int16_t> abilityColumn(MenuKey menu, MenuKey subMenu) {
     if (menu == captions::kStudents || menu == captions::kTeachers || menu == captions::kContract)
         return kPersonAbilityColumn;
     if (menu == captions::kNewStudents) return kNewcomerAbilityColumn;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell/program_folder.h"
+#include "support/facade_managers.h"
 
 #include "app/screens/school/school_screen.h"
 #include "app/shell/frm_main.h"
@@ -99,8 +100,8 @@ class SchoolGame : public testing::Test {
     void enrol(const std::string& name) {
         clsCreateStudentData student;
         student.StudentName(name);
-        data().students().CreateStudent(student);
-        data().students().SetNewStudent(name);
+        managers(data()).students().CreateStudent(student);
+        managers(data()).students().SetNewStudent(name);
     }
 
     // Writes the window as it is now to looks/screens/.

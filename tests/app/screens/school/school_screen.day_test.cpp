@@ -1,4 +1,5 @@
 #include "school_game.h"
+#include "support/facade_managers.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ class SchoolDayTest : public SchoolGame {
         const int previousMonth = day == 1 ? (month == 1 ? 12 : month - 1) : month;
         const int previousDay = day == 1 ? 28 : day - 1;
         data().SetDate("25:" + std::to_string(previousMonth) + ":" + std::to_string(previousDay));
-        data().system().DateCount();
+        managers(data()).system().DateCount();
         main->ShowSchoolMenu(false);
     }
     std::string today() {
@@ -54,7 +55,7 @@ TEST_F(SchoolDayTest, ADayCommandRunsItsDaysWithTheScreenDisabledAndEnablesItAtT
         EXPECT_EQ(days, c.days) << c.start;
         EXPECT_FALSE(enabledDuringDays) << c.start;
         EXPECT_TRUE(picSchool().Enabled()) << c.start;
-        EXPECT_EQ(data().GetMenu(), "ミルトナ騎士団") << c.start;
+        EXPECT_EQ(data().GetMenu(), menu_key::kAcademy) << c.start;
     }
 }
 
@@ -95,9 +96,9 @@ TEST_F(SchoolDayTest, TheLessonAndCampButtonsFollowTheirRules) {
 
 TEST_F(SchoolDayTest, EachLessonClickTeachesOnePeriodAndKeepsTheMenuButtons) {
     startDay(4, 2);
-    const std::int16_t before = data().system().GetClassCount();
+    const std::int16_t before = managers(data()).system().GetClassCount();
     click("GLDate", kLesson);
-    EXPECT_EQ(data().system().GetClassCount(), before + 1);
+    EXPECT_EQ(managers(data()).system().GetClassCount(), before + 1);
     EXPECT_EQ(today(), "4/2") << "a lesson does not move the date";
     EXPECT_TRUE(picSchool().Enabled());
     EXPECT_TRUE(button("GLDate", kNextDay).Visible());
@@ -107,7 +108,7 @@ TEST_F(SchoolDayTest, TheCampCommandOpensTheDestinations) {
     setDate("25:8:1");
     ASSERT_TRUE(button("GLDate", kCamp).Enable());
     click("GLDate", kCamp);
-    EXPECT_EQ(data().GetMenu(), "合宿");
+    EXPECT_EQ(data().GetMenu(), menu_key::kCamp);
     EXPECT_EQ(button("GLSchoolMenu").Text(), "合宿");
     EXPECT_TRUE(button("GLContract").Visible());
     EXPECT_EQ(button("GLContract").Text(), "合宿に行く");
@@ -119,7 +120,7 @@ TEST_F(SchoolDayTest, TheCampCommandOpensTheDestinations) {
     EXPECT_EQ(grid.GetData(0, 1), rows->item(1).Data(1));
     writeLook("school_camp.png");
     click("GLReturnSchool");
-    EXPECT_EQ(data().GetMenu(), "ミルトナ騎士団");
+    EXPECT_EQ(data().GetMenu(), menu_key::kAcademy);
 }
 
 } // namespace
@@ -140,7 +141,7 @@ TEST_F(SchoolGame, ADayThatFailsPutsTheGameBackAndGivesTheScreenBack) {
     EXPECT_EQ(std::to_string(d.Month) + "/" + std::to_string(d.Day), "4/2");
     EXPECT_EQ(data().GetMoney(), money);
     EXPECT_TRUE(picSchool().Enabled());
-    EXPECT_EQ(data().GetMenu(), "ミルトナ騎士団");
+    EXPECT_EQ(data().GetMenu(), menu_key::kAcademy);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_NE(boxes.shown().front().text.find("the day broke"), std::string::npos);
     click("GLDate", 1);

@@ -47,7 +47,7 @@ class SchoolMenuTest : public SchoolGame {
         return shown;
     }
     void expectMainMenu(const std::string& after) {
-        EXPECT_EQ(data().GetMenu(), "ミルトナ騎士団") << after;
+        EXPECT_EQ(data().GetMenu(), menu_key::kAcademy) << after;
         EXPECT_EQ(button("GLSchoolMenu").Text(), "ミルトナ騎士団") << after;
         for (int i = 0; i < 9; ++i)
             EXPECT_TRUE(button("GLSchool", i).Visible()) << after << " GLSchool " << i;
@@ -79,7 +79,7 @@ TEST_F(SchoolMenuTest, EveryMenuItemOpensWithItsCaptionsCommandsAndRowsAndBackRe
         ASSERT_TRUE(button("GLSchool", item.index).Enable()) << item.menu;
         click("GLSchool", item.index);
 
-        EXPECT_EQ(data().GetMenu(), item.menu);
+        EXPECT_EQ(data().GetMenu().name(), item.menu);
         EXPECT_EQ(button("GLSchoolMenu").Text(), item.menu);
         for (int i = 0; i < 9; ++i)
             EXPECT_FALSE(button("GLSchool", i).Visible()) << item.menu;

@@ -1,4 +1,5 @@
 #include "school_game.h"
+#include "support/facade_managers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,8 @@ class SchoolStatusTest : public SchoolGame {
   protected:
     ctrGraphicalViewVer2& panel() { return control<ctrGraphicalViewVer2>("GVSchool"); }
     void setMoney(std::int32_t money) {
-        data().system().SubMoney(data().GetMoney());
-        data().system().AddMoney(money);
+        managers(data()).system().SubMoney(data().GetMoney());
+        managers(data()).system().AddMoney(money);
     }
 };
 
