@@ -8,14 +8,14 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-struct ButtonSpec {
+struct ButtonLayout {
     const char* caption;
     int left, top, width, height; // twips
     std::function<void(clsData&)> onClick;
 };
 
-const std::array<ButtonSpec, 6>& buttonSpecs() {
-    static const std::array<ButtonSpec, 6> specs = {{
+const std::array<ButtonLayout, 6>& buttonLayouts() {
+    static const std::array<ButtonLayout, 6> layouts = {{
         {"次の日", 3180, 330, 1035, 345, [](clsData& data) { data.DateForword(1); }},
         {"週末へ", 4500, 330, 990, 330, [](clsData& data) { data.DateForword(2); }},
         {"来月へ", 5655, 330, 855, 360, [](clsData& data) { data.DateForword(3); }},
@@ -23,22 +23,22 @@ const std::array<ButtonSpec, 6>& buttonSpecs() {
         {"授業", 2280, 1020, 1215, 390, [](clsData& data) { data.TestStudy(); }},
         {"アルバイト", 3630, 1050, 1230, 375, [](clsData& data) { data.TestArbeit(); }},
     }};
-    return specs;
+    return layouts;
 }
 
 } // namespace
 
 HiddenTestButtons::HiddenTestButtons(host::ui::Control& mainForm, clsData& facade, bool shown) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        const ButtonSpec& spec = buttonSpecs()[i];
+        const ButtonLayout& layout = buttonLayouts()[i];
         auto button = std::make_unique<host::ui::CommandButton>();
         button->setName("Command" + std::to_string(i + 1));
-        button->setCaption(spec.caption);
+        button->setCaption(layout.caption);
         button->setParent(&mainForm);
-        button->Move(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-                     spec.height / kTwipsPerPixel);
+        button->Move(layout.left / kTwipsPerPixel, layout.top / kTwipsPerPixel, layout.width / kTwipsPerPixel,
+                     layout.height / kTwipsPerPixel);
         button->setVisible(shown);
-        button->Click.subscribe([&facade, &spec] { spec.onClick(facade); });
+        button->Click.subscribe([&facade, &layout] { layout.onClick(facade); });
         buttons_[i] = std::move(button);
     }
 }
