@@ -63,6 +63,13 @@ bool samePicture(const host::gdi::Bitmap& a, const host::gdi::Bitmap& b) {
     return true;
 }
 
+void writeLook(const std::string& name, const host::gdi::Bitmap& picture) {
+    fs::create_directories("looks/screens");
+    const auto png = host::gdi::EncodePng(picture);
+    std::ofstream("looks/screens/" + name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+}
+
 class GameProcess {
   public:
     explicit GameProcess(const fs::path& binary) {
@@ -194,10 +201,7 @@ TEST_F(GameWindowTest, TheGameShowsTheTitleInAnEightHundredBySixHundredWindowAnd
     EXPECT_EQ(run("xdotool getwindowname " + std::to_string(window)), "Quorvel 1.0.0\n");
 
     const host::gdi::Bitmap title = waitForStillPicture(window);
-    fs::create_directories("looks/screens");
-    const auto png = host::gdi::EncodePng(title);
-    std::ofstream("looks/screens/e2e_title.png", std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    writeLook("e2e_title.png", title);
     // Both buttons are framed in gold on the title.
     const host::gdi::COLORREF gold = host::gdi::RGB(255, 215, 0);
     EXPECT_EQ(title.pixel(330, 412), gold);
@@ -210,6 +214,28 @@ TEST_F(GameWindowTest, TheGameShowsTheTitleInAnEightHundredBySixHundredWindowAnd
     for (const char* key : {"Left", "Top", "BGMVolume", "SEVolume", "BattleMSG", "VisibleMSG",
                             "BattleHiSpeed", "StockPriceReport", "Version"})
         EXPECT_TRUE(written.count(key)) << key;
+}
+
+// Clicks the window at a point of its client area.
+void clickAt(Window window, int x, int y) {
+    run("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(x) + " " +
+        std::to_string(y) + " click 1");
+}
+
+TEST_F(GameWindowTest, ClosingTheWindowWhileTheDaysRunEndsTheGameOnceWithItsSettingsWritten) {
+    GameProcess game(binary());
+    const Window window = waitForWindow();
+    ASSERT_NE(window, 0u);
+    const host::gdi::Bitmap title = waitForStillPicture(window);
+    clickAt(window, 400, 412); // 始めから
+    const host::gdi::Bitmap school = waitForStillPicture(window);
+    ASSERT_FALSE(samePicture(title, school));
+    clickAt(window, 225, 462); // 週末へ: six days, each with its pauses
+    std::this_thread::sleep_for(700ms);
+    writeLook("e2e_days_running.png", grab(window));
+    closeWindow(window);
+    EXPECT_EQ(game.waitForExit(20s), 0);
+    EXPECT_EQ(settings().size(), 9u);
 }
 
 // Whether the process holds a flock on a file of the temporary folder whose

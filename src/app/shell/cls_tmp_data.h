@@ -21,6 +21,8 @@ class clsTMPData {
   public:
     // The key of the turn-end log.
     static constexpr std::int32_t kTurnEndLog = 99;
+    // The answer to the opening question: True to watch it.
+    static constexpr std::int32_t kWatchOpening = 37;
 
     clsTMPData();
 

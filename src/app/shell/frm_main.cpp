@@ -75,6 +75,17 @@ void frmMain::RefreshStatusView() {
     school_->RefreshStatusView();
 }
 
+// The lists come with the school screen's selection lists; until then a new
+// year begins without them.
+void frmMain::ShowNewStudentSelection() {}
+void frmMain::ShowNewSponsorSelection() {}
+
+void frmMain::ShowDialog(std::int32_t, host::ui::PictureBox&, const std::string&, const std::string&,
+                         const std::string&, const DialogRegion&) {
+    throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                      "the modal dialog is not built");
+}
+
 // Each screen registers its layout under its start-up step.
 void frmMain::createScreens() {
     school_ = std::make_unique<SchoolScreen>(*context_);

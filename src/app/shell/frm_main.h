@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/shell/cls_tmp_data.h"
+#include "app/shell/facade_reactions.h"
 #include "app/shell/form_context.h"
+#include "app/shell/report_window.h"
 #include "app/shell/screen_builders.h"
 #include "app/shell/screen_pictures.h"
 #include "app/shell/screens.h"
+#include "app/shell/story_sequences.h"
 #include "app/shell/title_screen.h"
 
 #include "app/screens/school/school_screen.h"
@@ -59,20 +62,24 @@ class frmMain : public GameHost, public Screens {
     void ActivateScreen(host::ui::PictureBox& screen) override;
     void ShowSchoolMenu(bool Redraw) override;
     void RefreshStatusView() override;
+    void ShowNewStudentSelection() override;
+    void ShowNewSponsorSelection() override;
+    void ShowDialog(std::int32_t Kind, host::ui::PictureBox& picture, const std::string& pictureName,
+                    const std::string& Body, const std::string& OKCaption,
+                    const DialogRegion& region) override;
+    // frm_main.dialog.cpp
+    void CloseDialog() override;
+    void hideReport() override;
 
   private:
+    friend class MainFormInside;
+
     void createControls();
     void bindFile();
     void unbindFile();
     void loadAssets();
     void layOutScreens();
     void createScreens();
-    // frm_main.reactions.cpp: the screens follow the facade's day and lesson events.
-    void subscribeReactions();
-    void Data_DateChenge();
-    void Data_DayEnd();
-    void Data_ClassEnd();
-    void Data_ForwordEnd();
     void Form_QueryUnload();
     void Form_Unload();
 
@@ -90,6 +97,9 @@ class frmMain : public GameHost, public Screens {
     std::optional<FormContext> context_;
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<SchoolScreen> school_;
+    std::unique_ptr<ReportWindow> report_;
+    std::unique_ptr<StorySequences> stories_;
+    std::unique_ptr<FacadeReactions> reactions_;
 
     host::runtime::Event<std::int16_t>::Token fileStartToken_ = 0;
     host::runtime::Event<std::int32_t, std::int32_t>::Token fileChunkToken_ = 0;

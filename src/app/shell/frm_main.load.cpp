@@ -41,7 +41,10 @@ void frmMain::Form_Load() {
                                  Images(), Battle()});
     title_ = std::make_unique<TitleScreen>(*context_);
     createScreens();
-    subscribeReactions();
+    report_ = std::make_unique<ReportWindow>(*context_);
+    stories_ = std::make_unique<StorySequences>(*context_, *report_);
+    reactions_ = std::make_unique<FacadeReactions>(*context_, *report_, *stories_);
+    reactions_->subscribe();
     bindFile();
     mLoadData = std::make_unique<clsLoadData>();
     cTournament = std::make_unique<clsTournament>();

@@ -2,6 +2,17 @@
 
 #include "host/ui/picture_box.h"
 
+#include <cstdint>
+#include <string>
+
+// The modal dialog's place on the form.
+struct DialogRegion {
+    int Left = 200;
+    int Top = 150;
+    int Width = 400;
+    int Height = 300;
+};
+
 // The procedures that one screen or dialog calls on another, implemented by
 // the main form, which owns and wires the screens. Each screen adds the
 // members others call on it.
@@ -16,4 +27,20 @@ class Screens {
     // and the status panel from the facade.
     virtual void ShowSchoolMenu(bool Redraw) = 0;
     virtual void RefreshStatusView() = 0;
+    // The new-student and new-sponsor lists of a new year; each returns once
+    // the player has dealt with it.
+    virtual void ShowNewStudentSelection() = 0;
+    virtual void ShowNewSponsorSelection() = 0;
+
+    // The modal dialog of the message type set in the scratch state, with
+    // the given layout kind, over picture (named pictureName); it does not
+    // wait for the answer.
+    virtual void ShowDialog(std::int32_t Kind, host::ui::PictureBox& picture, const std::string& pictureName,
+                            const std::string& Body, const std::string& OKCaption,
+                            const DialogRegion& region) = 0;
+    // The closing path of the dialog and of the report box's views, by the
+    // message type: gives the opener's screen back.
+    virtual void CloseDialog() = 0;
+    // Empties and hides the report box (a failed command's reports are void).
+    virtual void hideReport() = 0;
 };

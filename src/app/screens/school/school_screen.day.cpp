@@ -15,8 +15,9 @@ constexpr std::int16_t kToSaturday = 2;
 
 } // namespace
 
-// A command that fails has put the game back; the screen shows that game
-// and is given back before the error is told.
+// A command that fails has put the game back; its reports are void, and the
+// screen, in front of the lesson pictures, shows that game and is given back
+// before the error is told.
 void SchoolScreen::runBusy(const std::function<void()>& command) {
     auto& picSchool = context_.pictures.picSchool;
     picSchool.setEnabled(false);
@@ -25,9 +26,10 @@ void SchoolScreen::runBusy(const std::function<void()>& command) {
         command();
     } catch (...) {
         context_.ProcessingFlag = false;
+        context_.screens.hideReport();
         RefreshStatusView();
         ShowSchoolMenu(false);
-        picSchool.setEnabled(true);
+        context_.screens.ActivateScreen(picSchool);
         throw;
     }
 }

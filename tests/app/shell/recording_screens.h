@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/shell/screens.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace apptest {
+
+// Screens that record the calls made on them, in order, by name; the dialog
+// calls also keep what they were given.
+class RecordingScreens : public Screens {
+  public:
+    struct Dialog {
+        std::int32_t kind;
+        std::string pictureName;
+        std::string body;
+        std::string okCaption;
+        DialogRegion region;
+    };
+
+    void ActivateScreen(host::ui::PictureBox& screen) override { called("ActivateScreen " + screen.Name()); }
+    void ShowSchoolMenu(bool Redraw) override {
+        called(Redraw ? "ShowSchoolMenu True" : "ShowSchoolMenu False");
+    }
+    void RefreshStatusView() override { called("RefreshStatusView"); }
+    void ShowNewStudentSelection() override { called("ShowNewStudentSelection"); }
+    void ShowNewSponsorSelection() override { called("ShowNewSponsorSelection"); }
+    void ShowDialog(std::int32_t Kind, host::ui::PictureBox&, const std::string& pictureName,
+                    const std::string& Body, const std::string& OKCaption,
+                    const DialogRegion& region) override {
+        dialogs.push_back({Kind, pictureName, Body, OKCaption, region});
+        called("ShowDialog");
+    }
+    void CloseDialog() override { called("CloseDialog"); }
+    void hideReport() override { called("hideReport"); }
+
+    std::vector<std::string> calls;
+    std::vector<Dialog> dialogs;
+    // Runs at each call, after it is recorded.
+    std::function<void(const std::string&)> onCall;
+
+  private:
+    void called(const std::string& name) {
+        calls.push_back(name);
+        if (onCall) onCall(name);
+    }
+};
+
+} // namespace apptest
