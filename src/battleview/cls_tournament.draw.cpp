@@ -67,7 +67,11 @@ void clsTournament::InitDraw() {
     drawFirstRound(dc);
     dc.selectPen(previous);
     drawNames(dc);
-    matches_ = bracket::buildBracket(count_, byes, height_);
+    std::vector<std::string> names;
+    for (const Entrant& entrant : entrants_)
+        names.push_back(entrant.name);
+    knockout_.emplace(std::move(names));
+    lines_ = incomingLines(knockout_->matches(), height_);
     drawTitle(dc);
     picture().Refresh();
 }
@@ -136,8 +140,8 @@ void clsTournament::drawTitle(DeviceContext& dc) const {
 
 void clsTournament::drawWinnerPath(DeviceContext& dc, std::int16_t match, std::int16_t Winner,
                                    std::int16_t Loser) const {
-    const bracket::Match& played = matches_[static_cast<std::size_t>(match - 1)];
-    const std::int32_t t = played.round;
+    const std::int32_t t = knockout_->matches()[static_cast<std::size_t>(match - 1)].round;
+    const IncomingLines& played = lines_[static_cast<std::size_t>(match - 1)];
     const std::int32_t h = height_ / (1 << t);
     const bool fromAbove = Winner < Loser;
     const bool left = Winner <= count_ / 2;

@@ -10,7 +10,7 @@
 
 namespace {
 
-using statetest::FakeHost;
+using testsupport::FakeGameHost;
 
 // Every event of the facade, as "Event" or "Event:argument" in the order raised.
 struct FacadeEvents {
@@ -46,7 +46,7 @@ void say(host::runtime::Event<std::string>& event, std::string text) {
 
 TEST(FacadeEvents, ManagersEventsReachTheMainFormAsTheFacadesOwn) {
     const ScopedSilentServices services;
-    FakeHost host;
+    FakeGameHost host;
     const RelayCase cases[] = {
         {.source = "system date",
          .raise =

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-// The shape of a knockout bracket of N entrants, without any drawing: the
-// rounds, which entrants skip the first round, the matches in the order they
-// are fought and the heights of their lines.
+// The pairing of a knockout bracket of N entrants: the rounds, which entrants
+// skip the first round (a bye), and the matches in the order they are fought.
 namespace bracket {
 
 // What a side of a match refers to.
@@ -21,9 +20,6 @@ struct Match {
     Side second;
     // r for the first round, counting down to 1 for the final.
     std::int16_t round = 0;
-    // Heights of the upper and the lower incoming line (rounds below the first).
-    std::int32_t Y1 = 0;
-    std::int32_t Y2 = 0;
 };
 
 // Where a first-round slot stands: its side, its place on that side (from 1)
@@ -45,7 +41,8 @@ std::vector<Slot> firstRoundSlots(std::int16_t entrants);
 std::vector<bool> byesOf(std::int16_t entrants);
 
 // The N - 1 matches in order: round by round from the first to the final,
-// the left side's matches before the right side's, top to bottom.
-std::vector<Match> buildBracket(std::int16_t entrants, const std::vector<bool>& byes, std::int32_t height);
+// the left side's matches before the right side's, top to bottom. An entrant
+// with a bye meets its first opponent in the second round.
+std::vector<Match> buildBracket(std::int16_t entrants, const std::vector<bool>& byes);
 
 } // namespace bracket

@@ -1,6 +1,7 @@
-#include "battleview/bracket_layout.h"
+#include "battle/tournament/bracket.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace bracket {
 
@@ -76,27 +77,15 @@ std::vector<Match> firstRound(std::int16_t entrants, const std::vector<bool>& by
 
 } // namespace
 
-std::vector<Match> buildBracket(std::int16_t entrants, const std::vector<bool>& byes, std::int32_t height) {
+std::vector<Match> buildBracket(std::int16_t entrants, const std::vector<bool>& byes) {
     const std::int16_t rounds = roundsFor(entrants);
     std::vector<Contender> units;
     std::vector<Match> matches = firstRound(entrants, byes, units, rounds);
-    // Two entrants play the final at once.
-    if (rounds == 1) matches.front().Y1 = matches.front().Y2 = height / 2;
     // Every later round plays its contenders two by two, in order.
     for (std::int16_t round = static_cast<std::int16_t>(rounds - 1); round >= 1; --round) {
         std::vector<Contender> next;
-        const std::size_t inRound = units.size() / 2;
         for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
-            Match match{.first = units[i].side, .second = units[i + 1].side, .round = round};
-            if (round == 1) {
-                match.Y1 = match.Y2 = height / 2;
-            } else {
-                const std::int32_t h = height / (1 << round);
-                const auto m = static_cast<std::int32_t>((i / 2) % (inRound / 2) + 1);
-                match.Y1 = (4 * m - 3) * h;
-                match.Y2 = match.Y1 + 2 * h;
-            }
-            matches.push_back(match);
+            matches.push_back({.first = units[i].side, .second = units[i + 1].side, .round = round});
             next.push_back({{static_cast<std::int16_t>(matches.size()), kWinnerOf}});
         }
         units = std::move(next);
