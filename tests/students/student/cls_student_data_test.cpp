@@ -1,3 +1,4 @@
+#include "students/abilities.h"
 #include "students/student/cls_student_data.h"
 
 #include "platform/sound/sound_names.h"
@@ -21,7 +22,7 @@ class AbilityBlocks : public ::testing::Test {
 
 std::string zeros17() {
     std::string text = "0";
-    for (int i = 1; i < 17; ++i)
+    for (int i = 1; i < ability::kCount; ++i)
         text += ":0";
     return text;
 }

@@ -1,3 +1,4 @@
+#include "students/abilities.h"
 #include "students/teachers/cls_mng_teacher.h"
 
 #include "students/mng_teacher_support.h"
@@ -136,7 +137,7 @@ TEST_F(TeacherRoster, ContractPriceBeyond32BitsIsHeldAtTheLargestValue) {
     clsMngTeacher dear;
     // 17 abilities at 32767 and twelve skills: a salary near 1.8 million, for 32767 years.
     std::vector<std::string> fields = {"ゾーエ", "1", "1", "30", "32767"};
-    for (int n = 1; n <= 17; ++n)
+    for (int n = 1; n <= ability::kCount; ++n)
         fields.push_back("32767");
     fields.push_back("4095");
     dear.SetTeacherData(host::runtime::Join(fields, ","));
