@@ -3,8 +3,18 @@
 #include "battle/catalogue/cls_lines.h"
 
 #include <string>
+#include <vector>
 
 namespace battletest {
+
+// The cells of a grid row, from column 0.
+using Cells = std::vector<std::string>;
+inline Cells cellsOf(const clsGetGridData& row) {
+    Cells cells;
+    for (std::int16_t i = 0; i <= row.Cols(); ++i)
+        cells.push_back(row.Data(i));
+    return cells;
+}
 
 // A small battle master data, half-width as the catalogue receives it.
 inline const std::string kSkills = "ﾂﾊﾞﾒ返し,45,3,70,5,2,7,False,0.9,0.25,8,False,True,十文字切り\r\n"

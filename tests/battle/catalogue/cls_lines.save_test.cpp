@@ -1,5 +1,5 @@
 #include "battle/catalogue/cls_lines.h"
-#include "battle_fixture.h"
+#include "battle/catalogue/battle_fixture.h"
 #include "support/error_of.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "battle/catalogue/cls_lines.h"
 #include "battle/battle_codes.h"
+#include "battle/catalogue/team_fixture.h"
 #include "platform/services/silent_services.h"
 #include "support/error_of.h"
-#include "team_fixture.h"
 
 #include <gtest/gtest.h>
 

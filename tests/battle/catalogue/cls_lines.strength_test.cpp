@@ -1,9 +1,9 @@
 #include "battle/catalogue/cls_lines.h"
+#include "battle/catalogue/team_fixture.h"
 #include "economy/battle_item_bits.h"
 #include "platform/rules/cls_method.h"
 #include "platform/services/silent_services.h"
 #include "support/error_of.h"
-#include "team_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "battle/catalogue/battle_fixture.h"
 #include "battle/catalogue/cls_lines.h"
-#include "battle_fixture.h"
 #include "host/runtime/collection.h"
 #include "students/abilities.h"
 #include "students/roster/cls_unit_data.h"

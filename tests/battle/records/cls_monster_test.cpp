@@ -1,7 +1,4 @@
 #include "battle/records/cls_monster.h"
-#include "battle/records/cls_prize.h"
-#include "battle/records/cls_regulation.h"
-#include "battle/records/cls_school.h"
 #include "support/error_of.h"
 
 #include <gtest/gtest.h>
@@ -47,44 +44,4 @@ TEST(MonsterRecord, DefeatsStopAt999ButARestoredCountStaysUntilTheNextWin) {
     EXPECT_EQ(monster.Count(), 1200);
     monster.Win();
     EXPECT_EQ(monster.Count(), 999);
-}
-
-TEST(SchoolRecord, ReadsNameRankFormationUnderstandingAndBasePointByRank) {
-    clsSchool school;
-    school.SetData("ﾊｰｾﾞﾙ村塾,3,ｶﾀｶﾅ陣,7");
-    EXPECT_EQ(school.SchoolName(), "ハーゼル村塾");
-    EXPECT_EQ(school.Rank(), 3);
-    EXPECT_EQ(school.LineName(), "カタカナ陣");
-    EXPECT_EQ(school.Understanding(), 7);
-
-    const struct {
-        const char* rank;
-        std::int16_t base;
-    } cases[] = {{"-1", 0}, {"0", 10}, {"1", 20}, {"3", 45}, {"6", 75}, {"7", 90}, {"8", 0}};
-    for (const auto& c : cases) {
-        school.SetData(std::string("a,") + c.rank + ",b,0");
-        EXPECT_EQ(school.BasePoint(), c.base) << "rank " << c.rank;
-    }
-}
-
-TEST(RuleAndPrizeRecords, ReadTheirColumnsInOrder) {
-    clsRegulation rule;
-    rule.SetData("3,1,2,True,False,True,20");
-    EXPECT_EQ(rule.Rank(), 3);
-    EXPECT_EQ(rule.Priod(), 1);
-    EXPECT_EQ(rule.BattleTime(), 2);
-    EXPECT_TRUE(rule.UseItem());
-    EXPECT_FALSE(rule.VisibleStatus());
-    EXPECT_TRUE(rule.VisibleSkill());
-    EXPECT_EQ(rule.Recover(), 20);
-    EXPECT_EQ(errorOf([&] { rule.SetData("3,1,2,True,False,True"); }), ErrorNumber::SubscriptOutOfRange);
-    EXPECT_EQ(errorOf([&] { rule.SetData("3,1,2,maybe,False,True,20"); }), ErrorNumber::TypeMismatch);
-
-    clsPrize prize;
-    prize.SetData("7,700,1200000");
-    EXPECT_EQ(prize.Rank(), 7);
-    EXPECT_EQ(prize.KingdomPoint(), 700);
-    EXPECT_EQ(prize.Money(), 1200000);
-    EXPECT_EQ(errorOf([&] { prize.SetData("1,40000,5"); }), ErrorNumber::Overflow);
-    EXPECT_EQ(prize.KingdomPoint(), 700);
 }

@@ -1,6 +1,6 @@
 #include "battle/catalogue/cls_lines.h"
+#include "battle/catalogue/battle_fixture.h"
 #include "battle/records/cls_school.h"
-#include "battle_fixture.h"
 #include "support/error_of.h"
 
 #include <gtest/gtest.h>
