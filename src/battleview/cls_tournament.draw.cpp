@@ -7,6 +7,7 @@
 #include "host/gdi/draw_text.h"
 
 #include <memory>
+#include <utility>
 
 using host::gdi::DeviceContext;
 
@@ -56,22 +57,21 @@ void clsTournament::join(DeviceContext& dc, bool left, std::int32_t round, std::
 }
 
 void clsTournament::InitDraw() {
-    rounds_ = bracket::roundsFor(count_);
-    step_ = (width_ - 2 * nameWidth_) / (2 * rounds_);
     DeviceContext& dc = picture().hDC();
-    const host::gdi::Pen previous = dc.selectPen({1, colourOf(normalColour_)});
-    drawLines(dc);
-    const std::vector<bool> byes = bracket::byesOf(count_);
-    for (std::size_t e = 0; e < entrants_.size(); ++e)
-        entrants_[e].bye = byes[e];
-    drawFirstRound(dc);
-    dc.selectPen(previous);
-    drawNames(dc);
     std::vector<std::string> names;
     for (const Entrant& entrant : entrants_)
         names.push_back(entrant.name);
     knockout_.emplace(std::move(names));
     lines_ = incomingLines(knockout_->matches(), height_);
+    for (std::size_t e = 0; e < entrants_.size(); ++e)
+        entrants_[e].bye = knockout_->hasBye(static_cast<std::int16_t>(e + 1));
+    rounds_ = bracket::roundsFor(count_);
+    step_ = (width_ - 2 * nameWidth_) / (2 * rounds_);
+    const host::gdi::Pen previous = dc.selectPen({1, colourOf(normalColour_)});
+    drawLines(dc);
+    drawFirstRound(dc);
+    dc.selectPen(previous);
+    drawNames(dc);
     drawTitle(dc);
     picture().Refresh();
 }
