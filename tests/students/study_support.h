@@ -54,7 +54,7 @@ class FakeFacade : public StudyInfoProvider {
 inline std::string teacherRow(const std::string& name, int character, int policy, int level, int skills) {
     std::string row = name + "," + std::to_string(character) + "," + std::to_string(policy) + ",40,2";
     for (int n = 1; n <= ability::kCount; ++n)
-        row += "," + std::to_string(level);
+        row.append(",").append(std::to_string(level));
     return row + "," + std::to_string(skills);
 }
 

@@ -66,7 +66,7 @@ class Views : public ::testing::Test {
     Views() {
         std::string row = "普通1,15";
         for (int month = 4; month < 16; ++month)
-            row += "," + std::to_string(month < 12 ? kGrowthByMonth[month - 4] : 0);
+            row.append(",").append(std::to_string(month < 12 ? kGrowthByMonth[month - 4] : 0));
         manager.SetGrowth(row);
     }
 

@@ -148,14 +148,15 @@ TEST_F(TeacherRoster, TenTeachersAreTheLimit) {
     clsMngTeacher big;
     std::vector<std::string> rows, save;
     for (int i = 0; i < 10; ++i) {
-        const std::string name = "教師" + std::to_string(i);
+        const std::string name = std::string("教師").append(std::to_string(i));
         rows.push_back(teachertest::teacherRow(name, 1, 1, 30, 1, 1, 1));
         save.push_back(name + ":30:1:0");
     }
     big.SetTeacherData(host::runtime::Join(rows, "\r\n"));
-    big.SetSaveData("/" + host::runtime::Join(Names(save.begin(), save.end() - 1), "\r\n"));
+    big.SetSaveData(
+        std::string("/").append(host::runtime::Join(Names(save.begin(), save.end() - 1), "\r\n")));
     EXPECT_TRUE(big.CheckIsMaxTeacher());
-    big.SetSaveData("/" + host::runtime::Join(save, "\r\n"));
+    big.SetSaveData(std::string("/").append(host::runtime::Join(save, "\r\n")));
     EXPECT_FALSE(big.CheckIsMaxTeacher());
     EXPECT_EQ(big.GetContractTeacherCount(), 10);
 }
