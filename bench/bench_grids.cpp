@@ -1,6 +1,6 @@
-#include "grids/column_kinds.h"
-#include "grids/ctr_graphical_grid_ver2.h"
-#include "grids/grid_settings.h"
+#include "grids/columns/column_kinds.h"
+#include "grids/list_grid/ctr_graphical_grid_ver2.h"
+#include "grids/list_grid/grid_settings.h"
 
 #include "host/gdi/fill.h"
 #include "host/ui/window_procedure.h"

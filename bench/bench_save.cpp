@@ -1,6 +1,6 @@
 // Saving the running game to a slot and loading it back: the load builds its
 // staged facade from Data/Data.kpz, as the game does.
-#include "no_battles_host.h"
+#include "support/fake_game_host.h"
 
 #include "host/sys/paths.h"
 #include "platform/files/cls_file.h"
@@ -41,7 +41,7 @@ struct Game {
     std::optional<ScopedInstall<fs::path>> programFolder;
     ScopedSilentServices services;
     ScopedInstall<clsFile> file{gFile, std::make_unique<clsFile>()};
-    NoBattles host;
+    testsupport::FakeGameHost host;
     clsData data{host};
 };
 

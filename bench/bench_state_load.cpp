@@ -2,7 +2,7 @@
 // the text narrowed and split into its 32 sections, and every loader of the
 // game-state facade and the battle driver run; a new facade and driver each
 // time, as the game has one of each.
-#include "no_battles_host.h"
+#include "support/fake_game_host.h"
 
 #include "platform/files/cls_file.h"
 #include "platform/files/gfile.h"
@@ -25,7 +25,7 @@ void BM_LoadMasterDataThroughTheFacade(benchmark::State& state) {
                          std::make_unique<std::filesystem::path>(host::sys::programFolder().parent_path()));
     ScopedSilentServices services;
     ScopedInstall file(gFile, std::make_unique<clsFile>());
-    NoBattles host;
+    testsupport::FakeGameHost host;
     for (auto _ : state) {
         clsData data(host);
         mdlQuorvel::LoadGameData(data);

@@ -1,4 +1,4 @@
-#include "grids/ctr_graphical_view_ver2.h"
+#include "grids/table_view/ctr_graphical_view_ver2.h"
 
 #include "host/ui/form.h"
 #include "host/ui/picture_box.h"

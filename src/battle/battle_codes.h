@@ -93,6 +93,14 @@ inline constexpr int kLargeField = 7;
 inline constexpr std::int16_t kLargePool = 10;
 inline constexpr int kSmallField = 3;
 inline constexpr std::int16_t kSmallPool = 4;
+
+// The school's placing as the facade takes it: the final won, the final
+// lost, the first semifinal lost from kThirdPlaceRank up, any other loss.
+inline constexpr std::string_view kPlaceWon = "1";
+inline constexpr std::string_view kPlaceRunnerUp = "2";
+inline constexpr std::string_view kPlaceThird = "3";
+inline constexpr std::string_view kPlaceOut = "0";
+inline constexpr std::int16_t kThirdPlaceRank = 3;
 } // namespace tournament
 
 // Quest fights.

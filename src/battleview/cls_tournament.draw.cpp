@@ -7,6 +7,7 @@
 #include "host/gdi/draw_text.h"
 
 #include <memory>
+#include <utility>
 
 using host::gdi::DeviceContext;
 
@@ -56,18 +57,21 @@ void clsTournament::join(DeviceContext& dc, bool left, std::int32_t round, std::
 }
 
 void clsTournament::InitDraw() {
+    DeviceContext& dc = picture().hDC();
+    std::vector<std::string> names;
+    for (const Entrant& entrant : entrants_)
+        names.push_back(entrant.name);
+    knockout_.emplace(std::move(names));
+    lines_ = incomingLines(knockout_->matches(), height_);
+    for (std::size_t e = 0; e < entrants_.size(); ++e)
+        entrants_[e].bye = knockout_->hasBye(static_cast<std::int16_t>(e + 1));
     rounds_ = bracket::roundsFor(count_);
     step_ = (width_ - 2 * nameWidth_) / (2 * rounds_);
-    DeviceContext& dc = picture().hDC();
     const host::gdi::Pen previous = dc.selectPen({1, colourOf(normalColour_)});
     drawLines(dc);
-    const std::vector<bool> byes = bracket::byesOf(count_);
-    for (std::size_t e = 0; e < entrants_.size(); ++e)
-        entrants_[e].bye = byes[e];
     drawFirstRound(dc);
     dc.selectPen(previous);
     drawNames(dc);
-    matches_ = bracket::buildBracket(count_, byes, height_);
     drawTitle(dc);
     picture().Refresh();
 }
@@ -136,8 +140,8 @@ void clsTournament::drawTitle(DeviceContext& dc) const {
 
 void clsTournament::drawWinnerPath(DeviceContext& dc, std::int16_t match, std::int16_t Winner,
                                    std::int16_t Loser) const {
-    const bracket::Match& played = matches_[static_cast<std::size_t>(match - 1)];
-    const std::int32_t t = played.round;
+    const std::int32_t t = knockout_->matches()[static_cast<std::size_t>(match - 1)].round;
+    const IncomingLines& played = lines_[static_cast<std::size_t>(match - 1)];
     const std::int32_t h = height_ / (1 << t);
     const bool fromAbove = Winner < Loser;
     const bool left = Winner <= count_ / 2;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "battleview/bracket_layout.h"
+#include "battleview/bracket_lines.h"
+
+#include "battle/tournament/knockout.h"
 
 #include "platform/graphics/cls_color.h"
 
@@ -9,13 +11,15 @@
 #include "host/ui/picture_box.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The knockout bracket of one tournament: N entrants down the left and right
 // edges of a picture, the final in the middle, byes when N is not a power of
-// two. Start raises Battle for each match in order; the owner fights it and
-// records the result with Win, which draws the winner's path.
+// two (the pairing is Knockout's). Start raises Battle for each match in
+// order; the owner fights it and records the result with Win, which draws the
+// winner's path.
 class clsTournament {
   public:
     // BattleIndex, Num1, Num1Name, Num2, Num2Name.
@@ -28,10 +32,10 @@ class clsTournament {
     void Start();
     void SetLoser() { continue_ = false; }
     // Records match BattleCount and draws the winner's path; the subscript
-    // error (9) for a match outside 1..N-1.
+    // error (9) for a match outside 1..N-1 or before InitDraw.
     void Win(std::int16_t BattleCount, std::int16_t Winner, std::int16_t Loser, const std::string& WinnerName,
              const std::string& LoserName);
-    // Draws the empty bracket, the names and the title and builds the matches.
+    // Draws the empty bracket, the names and the title and pairs the matches.
     void InitDraw();
     // Ignored outside 1..N.
     void SetIntervenor(std::int16_t intNum, const std::string& Intervenor);
@@ -48,12 +52,6 @@ class clsTournament {
         bool bye = false;
         std::int32_t nameHeight = 0;
     };
-    struct MatchResult {
-        std::int16_t winner = 0;
-        std::int16_t loser = 0;
-        std::string winnerName;
-        std::string loserName;
-    };
 
     host::ui::PictureBox& picture() const;
     host::gdi::COLORREF colourOf(std::int32_t number) const;
@@ -69,13 +67,13 @@ class clsTournament {
     void drawTitle(host::gdi::DeviceContext& dc) const;
     void drawWinnerPath(host::gdi::DeviceContext& dc, std::int16_t match, std::int16_t Winner,
                         std::int16_t Loser) const;
-    std::int16_t sideEntrant(const bracket::Side& side) const;
 
     std::string title_;
     std::int16_t count_ = 0;
     std::vector<Entrant> entrants_;
-    std::vector<bracket::Match> matches_;
-    std::vector<MatchResult> results_;
+    // The pairing and the results, from InitDraw on.
+    std::optional<Knockout> knockout_;
+    std::vector<IncomingLines> lines_;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
     std::int32_t centreX_ = 0;

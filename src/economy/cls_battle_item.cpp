@@ -16,6 +16,14 @@ namespace bits = battle_item_bits;
 
 namespace {
 
+// A sign before a number's text, appended rather than inserted: GCC 12 at -O3
+// reports a false overlap (-Wrestrict) for "+" + a temporary string.
+std::string signed_(const char* sign, const std::string& number) {
+    std::string text = sign;
+    text += number;
+    return text;
+}
+
 // Per target bit: the word BattleItemTarget matches and the word the tips show.
 constexpr std::array<const char*, 7> kTargetWords = {"攻撃", "防御", "奇襲", "剣士", "槍兵", "弓兵", "騎兵"};
 constexpr std::array<const char*, 7> kTargetTipWords = {"攻撃陣形", "防御陣形", "奇襲陣形", "剣士",
@@ -62,19 +70,20 @@ bool clsBattleItem::BattleItemTarget(const std::string& word) const {
 
 std::string clsBattleItem::GetMethodText(std::int32_t method, std::int32_t value) {
     const std::string tenth = CStr(value / 10.0);
+    const std::string whole = CStr(value);
     switch (method) {
     case battle_method::kAdd:
-        return "+" + CStr(value);
+        return signed_("+", whole);
     case battle_method::kAddPercent:
-        return "+" + CStr(value) + "%";
+        return signed_("+", whole) + "%";
     case battle_method::kSub:
-        return "-" + CStr(value);
+        return signed_("-", whole);
     case battle_method::kSubPercent:
-        return "-" + CStr(value) + "%";
+        return signed_("-", whole) + "%";
     case battle_method::kAddTenth:
-        return "+" + tenth;
+        return signed_("+", tenth);
     case battle_method::kSubTenth:
-        return "-" + tenth;
+        return signed_("-", tenth);
     default:
         return "";
     }

@@ -54,8 +54,14 @@ namespace {
 // A price in tenths as the decimal it is: "31.5", "32", "-0.5".
 std::string tenthsText(std::int64_t tenths) {
     const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
-    std::string text = (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10);
-    if (magnitude % 10 != 0) text += "." + std::to_string(magnitude % 10);
+    // Appended piece by piece: GCC 12 at -O3 reports a false overlap
+    // (-Wrestrict) for a literal + a temporary string.
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) {
+        text += '.';
+        text += std::to_string(magnitude % 10);
+    }
     return text;
 }
 

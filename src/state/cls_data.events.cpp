@@ -3,6 +3,7 @@
 #include "state/game_host.h"
 #include "state/owned_managers.h"
 
+#include "battle/battle_codes.h"
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "platform/rules/mdl_zrd_func.h"
@@ -24,7 +25,6 @@ constexpr std::int16_t kQuestDissatisfaction = 10;
 constexpr std::int16_t kJobFindBelow = 20;
 constexpr std::int16_t kDropBelow = 25;
 constexpr std::int16_t kOrdinaryDropAbove = 19;
-const std::string kTournamentWon = "1";
 
 bool isTournamentTeam(const clsUnitData& team) {
     return host::runtime::Like(team.QuestName(), "*王国大会");
@@ -85,7 +85,7 @@ void clsData::runTournament(const clsUnitData& team) {
 
     const std::string place = WinnerUnit;
     cSystem->AddBattlePoint(CInt(place));
-    if (place != kTournamentWon) {
+    if (place != tournament::kPlaceWon) {
         std::string lost = "残念ながら、負けてしまいました";
         Report.raise(lost);
         cMngStudent->SetQuestFailed(team, rank);

@@ -8,6 +8,24 @@
 #include "platform/services/game_services.h"
 #include "platform/sound/sound_names.h"
 
+// The managers' events that reach the main form unchanged, as the facade's own.
+void clsData::subscribeRelays() {
+    auto report = [this](std::string& MSG) { Report.raise(MSG); };
+    cMngScout->Report.subscribe(report);
+    cMngTeacher->Report.subscribe(report);
+    cMngItem->ItemBroken.subscribe(report);
+    cMngItem->Report.subscribe(report);
+    cSystem->DateChenge.subscribe([this](clsDateDetails& DateDetails) { DateChenge.raise(DateDetails); });
+    cSystem->Report.subscribe(report);
+    cSystem->NewYear.subscribe([this] { NewYear.raise(); });
+    cSystem->SchoolScaleUp.subscribe([this](std::string& ImageName) { SchoolScaleUp.raise(ImageName); });
+    cSystem->StatusRefresh.subscribe([this] { StatusRefresh.raise(); });
+    cSystem->Ending.subscribe([this] { Ending.raise(); });
+    cSystem->Ending2.subscribe([this] { Ending2.raise(); });
+    cMngStudent->Report.subscribe(report);
+    cMngCompany->Report.subscribe(report);
+}
+
 void clsData::subscribeDayEngine() {
     cMngStudent->setStudyInfoProvider(&studyInfo_);
     cMngStudent->ClassImage.subscribe([this](std::string& name) { cMngStudent_ClassImage(name); });

@@ -153,7 +153,7 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::string GetContractScoutTips() const;
     std::string GetSchoolConstructTips() const;
 
-    // --- Lessons and timetable queries (cls_data.lessons.cpp)
+    // --- Lessons and timetable queries (cls_data.timetable.cpp)
     // Slots run 0..39; periods 5..8 of a day need the full-time permit.
     // GetConstructClass and GetClassItemClass are among the answers above.
     bool CheckClass() const;
@@ -213,7 +213,7 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     // on every call.
     std::optional<host::runtime::Collection<clsGetGridData>> GetGridData(const std::string& pData);
 
-    // --- Units, formations and battle items (cls_data.units.cpp)
+    // --- Units, formations and battle items (cls_data.formations.cpp)
     // Saved units sit in slots 0..4 with their members on positions 1..5; a
     // slot outside them stores nothing and reads empty. A student may join a
     // unit when uninjured, strong enough and in no unit sent out.
@@ -358,8 +358,9 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
 
     const std::string& winnerUnit() const;
 
-    // --- Day engine, day events and battles, lesson parameters and event
-    // relays (cls_data.day.cpp, cls_data.events*.cpp, cls_data.lesson.cpp)
+    // --- Day engine, day events and battles, lesson parameters, newcomers
+    // and event relays (cls_data.day.cpp, cls_data.events*.cpp,
+    // cls_data.teaching.cpp, cls_data.newcomers.cpp)
     // The academy's battle unit: a quest fight is won when the winner bears it.
     static constexpr const char* AcademyUnitName = "ミルトナ騎士団";
     // Runs whole days: 1 the next day, 2 up to the next Saturday, 3 up to day
@@ -443,11 +444,12 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     void runTournament(const clsUnitData& team);
     void runQuest(const clsUnitData& team);
     void wearTeamItem(const clsUnitData& team);
-    // cls_data.events.units.cpp
+    // cls_data.events.combatants.cpp
     std::shared_ptr<clsUnit> CreateSchoolUnit(const clsUnitData& team);
     std::shared_ptr<clsUnit> CreateMonsterUnit(const std::string& quest);
+    // cls_data.newcomers.cpp
     std::optional<std::string> freeStudentName();
-    // cls_data.lesson.cpp
+    // cls_data.teaching.cpp
     void cMngStudent_GetStudyInfo(clsClassEffect& cInfo);
     void cMngStudent_ClassImage(const std::string& name);
     // cls_data.events.relays.cpp

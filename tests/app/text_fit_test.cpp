@@ -4,10 +4,10 @@
 #include "host/ui/ui_fixture.h"
 
 #include "battleview/cls_tournament.h"
-#include "grids/ctr_graphical_grid_ver2.h"
-#include "grids/gg_ver2_headers.h"
-#include "grids/grid_settings.h"
-#include "grids/set_grid_headers.h"
+#include "grids/columns/gg_ver2_headers.h"
+#include "grids/columns/set_grid_headers.h"
+#include "grids/list_grid/ctr_graphical_grid_ver2.h"
+#include "grids/list_grid/grid_settings.h"
 
 #include "platform/drawing/graphical_controls_props.h"
 #include "platform/files/cls_file.h"

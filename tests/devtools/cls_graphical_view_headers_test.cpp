@@ -17,7 +17,8 @@ struct Cell {
 clsGraphicalViewHeaders modelOf(const std::vector<Cell>& cells) {
     clsGraphicalViewHeaders model;
     for (const Cell& c : cells)
-        model.Add("r" + std::to_string(c.row) + "c" + std::to_string(c.col), c.width, c.row, c.col, 3);
+        model.Add(std::string("r").append(std::to_string(c.row)).append("c").append(std::to_string(c.col)),
+                  c.width, c.row, c.col, 3);
     return model;
 }
 

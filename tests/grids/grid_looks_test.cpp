@@ -1,8 +1,8 @@
-#include "grids/ctr_graphical_grid_ver2.h"
-#include "grids/gg_ver2_headers.h"
-#include "grids/set_grid_headers.h"
+#include "grids/columns/gg_ver2_headers.h"
+#include "grids/columns/set_grid_headers.h"
+#include "grids/list_grid/ctr_graphical_grid_ver2.h"
 
-#include "grid_paint_fixture.h"
+#include "grids/list_grid/grid_paint_fixture.h"
 #include "toolkit/toolkit_fixture.h"
 
 #include "platform/graphics/images.h"

@@ -16,9 +16,9 @@
 namespace {
 
 using host::text::toWide;
-using statetest::FakeHost;
 using statetest::masterBytes;
 using statetest::packedMasterData;
+using testsupport::FakeGameHost;
 
 // The real master data's sections as the archive holds them (not narrowed).
 std::vector<std::string> realSections() {
@@ -235,7 +235,7 @@ const std::vector<SectionProbe>& probes() {
 
 // Whether the probe is answered after loading these sections; a refused load answers no.
 bool answeredAfterLoading(const std::vector<std::string>& sections, const SectionProbe& probe) {
-    FakeHost host;
+    FakeGameHost host;
     clsData data(host);
     try {
         data.SetGameData(masterBytes(host::runtime::Join(sections, ";")));
@@ -270,7 +270,7 @@ TEST(FacadeMasterData, TextArrivesNarrowAndStudentNamesWide) {
     // Names stored half width reach the name list full width.
     const std::string names = "ﾀﾛｳ\r\nｼﾞﾛｳ\r\nﾊﾟｳﾛ";
     sections[GameDataSection::StudentNames] = names;
-    FakeHost host;
+    FakeGameHost host;
     clsData data(host);
     data.SetGameData(masterBytes(host::runtime::Join(sections, ";")));
 

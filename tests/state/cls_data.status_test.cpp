@@ -157,7 +157,7 @@ TEST(FacadeTips, CaptionTipsDependOnTheMenuAndThePeriod) {
     data.SetMenu("ミルトナ騎士団");
     // A day's first period, as a change of date leaves the period counter.
     auto record = host::runtime::Split(managers(data).system().GetSaveData(), "/");
-    record[4] = "1";
+    record[4] = '1';
     managers(data).system().SetSaveData(host::runtime::Join(record, "/"));
     EXPECT_EQ(data.GetMSGTips("授業をする"), "1時間目の授業をします");
     managers(data).system().ClassCount();

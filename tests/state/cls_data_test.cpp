@@ -17,10 +17,10 @@
 
 namespace {
 
-using statetest::FakeHost;
 using statetest::LoadedFacade;
 using statetest::masterBytes;
 using statetest::packedMasterData;
+using testsupport::FakeGameHost;
 
 std::vector<std::string> sectionsOfRealData() {
     return host::runtime::Split(host::text::utf16leToUtf8(packedMasterData()), ";");
@@ -37,7 +37,7 @@ std::string systemField(clsData& data, std::size_t n) {
 
 TEST(FacadeMasterData, ShortTextFailsNamingTheFirstMissingSection) {
     const ScopedSilentServices services;
-    FakeHost host;
+    FakeGameHost host;
     clsData data(host);
     const auto sections = sectionsOfRealData();
     for (std::size_t count : {1u, 20u, 31u}) {
@@ -55,7 +55,7 @@ TEST(FacadeMasterData, ShortTextFailsNamingTheFirstMissingSection) {
 
 TEST(FacadeMasterData, SectionsPastTheThirtySecondAreIgnored) {
     const ScopedSilentServices services;
-    FakeHost host;
+    FakeGameHost host;
     clsData data(host);
     auto sections = sectionsOfRealData();
     sections.push_back("this,is,no,section");
@@ -143,7 +143,7 @@ TEST(FacadeMasterData, TheBattleEffectsAreKeptForTheShellNotLoadedIntoADriver) {
     EXPECT_FALSE(effects.empty());
     EXPECT_EQ(effects, SplitGameData(packedMasterData()).section[GameDataSection::BattleEffects]);
     // A second game loads the same table: nothing global holds it.
-    FakeHost host;
+    FakeGameHost host;
     clsData second(host);
     EXPECT_NO_THROW(second.SetGameData(packedMasterData()));
     EXPECT_EQ(second.GetBattleEffectData(), effects);

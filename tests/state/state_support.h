@@ -7,8 +7,8 @@
 #include "platform/masterdata/load_game_data.h"
 #include "platform/services/silent_services.h"
 #include "state/cls_data.h"
-#include "state/game_host.h"
 #include "support/facade_managers.h"
+#include "support/fake_game_host.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,21 +16,6 @@
 #include <vector>
 
 namespace statetest {
-
-// A main form that fights no battle and keeps the price report off; it
-// records the battles the facade asked for.
-class FakeHost : public GameHost {
-  public:
-    void SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
-                       std::int16_t) override {
-        asked.push_back("SetBattleGame");
-    }
-    void QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) override {
-        asked.push_back("QuestBattle");
-    }
-    bool GetStockPriceReport() const override { return false; }
-    std::vector<std::string> asked;
-};
 
 // The decrypted master data packed beside the test program (Data/Data.kpz).
 inline const std::vector<std::uint8_t>& packedMasterData() {
@@ -54,7 +39,7 @@ inline std::vector<std::uint8_t> masterBytes(const std::string& text) {
 // A facade over the real master data, silent, with a fake main form.
 struct LoadedFacade {
     ScopedSilentServices services;
-    FakeHost host;
+    testsupport::FakeGameHost host;
     clsData data{host};
     LoadedFacade() { data.SetGameData(packedMasterData()); }
 };

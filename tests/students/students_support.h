@@ -2,6 +2,7 @@
 
 #include "host/runtime/strings.h"
 #include "platform/services/silent_services.h"
+#include "students/abilities.h"
 #include "students/lessons/cls_mng_schedule.h"
 
 #include <array>
@@ -20,7 +21,7 @@ struct Entry {
 
 // The ability save text with every entry 0 except the given ones.
 inline std::string abilityText(const std::vector<Entry>& entries) {
-    std::array<std::array<std::int16_t, 17>, 4> blocks{};
+    std::array<std::array<std::int16_t, ability::kCount>, 4> blocks{};
     for (const auto& e : entries)
         blocks[e.block - 1][e.ability - 1] = e.value;
     std::vector<std::string> parts;

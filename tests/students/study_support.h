@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/runtime/strings.h"
+#include "students/abilities.h"
 #include "students/lessons/lesson_record.h"
 #include "students/lessons/study_info_provider.h"
 #include "students/roster/cls_mng_student.h"
@@ -52,8 +53,8 @@ class FakeFacade : public StudyInfoProvider {
 // A teacher row: name, character, policy, the same level in every ability, skills.
 inline std::string teacherRow(const std::string& name, int character, int policy, int level, int skills) {
     std::string row = name + "," + std::to_string(character) + "," + std::to_string(policy) + ",40,2";
-    for (int n = 1; n <= 17; ++n)
-        row += "," + std::to_string(level);
+    for (int n = 1; n <= ability::kCount; ++n)
+        row.append(",").append(std::to_string(level));
     return row + "," + std::to_string(skills);
 }
 

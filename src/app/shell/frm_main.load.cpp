@@ -4,7 +4,7 @@
 #include "app/shell/startup_failure.h"
 
 #include "battleview/battle_driver.h"
-#include "grids/set_grid_headers.h"
+#include "grids/columns/set_grid_headers.h"
 #include "platform/assets/asset_table.h"
 #include "platform/files/gfile.h"
 #include "platform/graphics/images.h"

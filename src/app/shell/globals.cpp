@@ -1,7 +1,7 @@
 #include "app/shell/globals.h"
 
 #include "battleview/battle_driver.h"
-#include "grids/gg_ver2_headers.h"
+#include "grids/columns/gg_ver2_headers.h"
 #include "platform/files/gfile.h"
 #include "platform/graphics/images.h"
 #include "platform/rules/cls_method.h"

@@ -1,5 +1,6 @@
 // Rules for the part-time jobs and the training camps.
 #include "content/data_check/data_check.h"
+#include "students/abilities.h"
 
 #include "host/runtime/convert.h"
 #include "host/text/width.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr long kAbilityBits = (1L << 17) - 1;
+constexpr long kAbilityBits = (1L << ability::kCount) - 1;
 
 bool isInt16(const std::string& field) {
     try {

@@ -30,7 +30,7 @@ TEST(DataCheck, EverySectionHasRowsAndTheFacadeLoadsThemAll) {
         EXPECT_FALSE(read.sections.section[static_cast<std::size_t>(section)].empty())
             << "section " << section;
 
-    statetest::FakeHost host;
+    testsupport::FakeGameHost host;
     clsData data(host);
     try {
         mdlQuorvel::LoadGameData(data);

@@ -39,7 +39,7 @@ std::vector<clsClass> lessonsOf(const MasterData& data) {
 }
 
 int targetAbility(const clsClass& lesson) {
-    for (std::int16_t n = 1; n <= 17; ++n)
+    for (std::int16_t n = 1; n <= ability::kCount; ++n)
         if (Method().BitCheck(lesson.BigEffect(), n)) return n;
     return 0;
 }
@@ -86,7 +86,7 @@ QUORVEL_DATA_RULE("every lesson trains an ability, every ability has lessons of 
                           levels[target].insert(lesson.NeedPoint());
                           (lesson.Individual() ? individual : wholeClassOnly) = true;
                       }
-                      for (int n = 1; n <= 17; ++n) {
+                      for (int n = 1; n <= ability::kCount; ++n) {
                           if (levels[n].size() < 2)
                               findings.add("ability " + std::to_string(n) + " is the target of lessons of " +
                                            std::to_string(levels[n].size()) + " levels");

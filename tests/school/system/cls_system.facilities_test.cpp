@@ -68,7 +68,7 @@ TEST(Facilities, DormitoryRoomsSetTheNightlyValues) {
             f.system.finishWork(kFacility, static_cast<std::int16_t>(b));
         std::string name = "bits";
         for (int b : c.bits)
-            name += " " + std::to_string(b);
+            name.append(" ").append(std::to_string(b));
         EXPECT_EQ(f.system.GetDormitoryPhysicalRecover(), c.recover) << name;
         EXPECT_EQ(f.system.GetDormitoryDissatisfaction(), c.dissatisfaction) << name;
         EXPECT_EQ(f.system.GetCondition(), c.bath) << name;

@@ -34,21 +34,6 @@ std::unique_ptr<clsImages> lessonPictures(const GameDataSections& sections) {
     return images;
 }
 
-void RecordingHost::SetBattleGame(const clsBattleRegulation&,
-                                  host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit, std::int16_t) {
-    log_.push_back("SetBattleGame");
-    entrants.clear();
-    for (long k = 1; k <= clUnit.count(); ++k)
-        entrants.push_back(clUnit.keyAt(k));
-    data_->SetWinnerUnit(tournamentPlace);
-}
-
-void RecordingHost::QuestBattle(clsBattleRegulation&, clsUnit& cULeft, clsUnit& cURight, const std::string&) {
-    log_.push_back("QuestBattle");
-    data_->SetWinnerUnit(questWinner(cULeft, cURight));
-    afterQuestBattle();
-}
-
 DayGame::DayGame() : DayGame(statetest::packedMasterData()) {}
 
 DayGame::DayGame(const std::vector<std::uint8_t>& master)

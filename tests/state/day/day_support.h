@@ -5,12 +5,11 @@
 #include "platform/masterdata/game_data_sections.h"
 #include "platform/services/silent_services.h"
 #include "state/cls_data.h"
-#include "state/game_host.h"
 #include "state/state_support.h"
+#include "support/fake_game_host.h"
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -36,39 +35,11 @@ float percentDraw(int value);
 // data and for "個別授業".
 std::unique_ptr<clsImages> lessonPictures(const GameDataSections& sections);
 
-// A main form that fights nothing: a quest fight's winner and a tournament's
-// place come from the test, and every call is recorded in the game's log.
-class RecordingHost : public GameHost {
-  public:
-    explicit RecordingHost(std::vector<std::string>& log) : log_(log) {}
-    void attach(clsData& data) { data_ = &data; }
-
-    void SetBattleGame(const clsBattleRegulation& cReg,
-                       host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
-                       std::int16_t BattleRecover) override;
-    void QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
-                     const std::string& ImageName) override;
-    bool GetStockPriceReport() const override { return false; }
-
-    // The quest fight's winner from the two units; the academy's by default.
-    std::function<std::string(const clsUnit& academy, const clsUnit& monster)> questWinner =
-        [](const clsUnit& academy, const clsUnit&) { return academy.GetUnitName(); };
-    // Called as the quest fight ends, before the day goes on.
-    std::function<void()> afterQuestBattle = [] {};
-    std::string tournamentPlace = "0";
-    // The entrants of the last tournament, the academy first.
-    std::vector<std::string> entrants;
-
-  private:
-    std::vector<std::string>& log_;
-    clsData* data_ = nullptr;
-};
-
 // This month's newcomers made and admitted, as the newcomer list does; their names.
 std::vector<std::string> admitNewcomers(clsData& data);
 
 // A facade over master data (the packed one unless given) with the recording
-// main form, silent queued-draw services and blank lesson pictures. The
+// fake main form logging into the game's log, silent queued-draw services and blank lesson pictures. The
 // facade's events land in the log in the order raised.
 class DayGame {
   public:
@@ -76,7 +47,7 @@ class DayGame {
     DayGame();
 
     clsData& data() { return data_; }
-    RecordingHost& host() { return host_; }
+    testsupport::FakeGameHost& host() { return host_; }
     QueuedDrawServices& services() { return *services_; }
     std::vector<std::string>& log() { return log_; }
     // Position of the first log entry equal to text at or after from; the
@@ -92,7 +63,7 @@ class DayGame {
     host::runtime::ScopedInstall<GameServices, QueuedDrawServices> services_;
     host::runtime::ScopedInstall<clsImages> images_;
     std::vector<std::string> log_;
-    RecordingHost host_{log_};
+    testsupport::FakeGameHost host_{log_};
     clsData data_{host_};
 };
 

@@ -1,24 +1,23 @@
 #include "state/day/headless_host.h"
 
 #include "battle/combat/headless_battle.h"
+#include "battle/tournament/knockout.h"
 #include "host/runtime/runtime_error.h"
+
+#include <utility>
 
 namespace {
 
 // A match drawn this often in a row ends the run with an error.
 constexpr int kMostReplays = 50;
-// From this school rank the first semifinal's loser places third.
-constexpr std::int16_t kThirdPlaceRank = 3;
 
 } // namespace
 
 std::string HeadlessHost::fight(const clsBattleRegulation& rules, clsUnit& left, clsUnit& right,
-                                std::int16_t recover, bool prepare) {
+                                std::int16_t recover) {
     for (int replay = 0; replay < kMostReplays; ++replay) {
-        if (prepare || replay > 0) {
-            left.UnitInit(recover);
-            right.UnitInit(recover);
-        }
+        left.UnitInit(recover);
+        right.UnitInit(recover);
         HeadlessBattle battle(rules);
         battle.run(left, right);
         if (battle.resultUnit() != "draw") return battle.resultUnit();
@@ -35,34 +34,27 @@ void HeadlessHost::QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUn
     data_->SetWinnerUnit(battle.resultUnit());
 }
 
-void HeadlessHost::place(std::string text) {
-    places_.push_back(text);
-    data_->SetWinnerUnit(text);
-}
-
 void HeadlessHost::SetBattleGame(const clsBattleRegulation& cReg,
                                  host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
                                  std::int16_t BattleRecover) {
-    const std::string academy = clsData::AcademyUnitName;
-    const long entrants = clUnit.count();
-    std::vector<std::string> round;
-    for (long k = 1; k <= entrants; ++k)
-        round.push_back(clUnit.keyAt(k));
-    long match = 0;
-    while (round.size() > 1) {
-        std::vector<std::string> next;
-        for (std::size_t k = 0; k + 1 < round.size(); k += 2) {
-            ++match;
-            const std::string winner =
-                fight(cReg, *clUnit.item(round[k]), *clUnit.item(round[k + 1]), BattleRecover, true);
-            const std::string& loser = winner == round[k] ? round[k + 1] : round[k];
-            next.push_back(winner);
-            if (match + 1 == entrants) return place(winner == academy ? "1" : loser == academy ? "2" : "0");
-            if (loser == academy)
-                return place(entrants == match + 3 && data_->GetRankAsNumber() >= kThirdPlaceRank ? "3"
-                                                                                                  : "0");
+    std::vector<std::string> names;
+    for (long k = 1; k <= clUnit.count(); ++k)
+        names.push_back(clUnit.keyAt(k));
+    Knockout knockout(std::move(names));
+    for (std::int16_t match = 1; match <= knockout.finalMatch(); ++match) {
+        const Knockout::Pairing sides = knockout.pairing(match);
+        const std::string winner =
+            fight(cReg, *clUnit.item(sides.firstName), *clUnit.item(sides.secondName), BattleRecover);
+        if (winner == sides.firstName)
+            knockout.win(match, sides.first, sides.second, sides.firstName, sides.secondName);
+        else
+            knockout.win(match, sides.second, sides.first, sides.secondName, sides.firstName);
+        const std::string placing =
+            knockout.placingAfter(match, clsData::AcademyUnitName, data_->GetRankAsNumber());
+        if (!placing.empty()) {
+            places_.push_back(placing);
+            data_->SetWinnerUnit(placing);
+            return;
         }
-        round = std::move(next);
     }
-    place("0");
 }

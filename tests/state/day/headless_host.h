@@ -7,11 +7,9 @@
 #include <vector>
 
 // The main form's battles fought by the battle rules without a screen or
-// waits. A quest fight is one battle. A tournament is a knockout in entrant
-// order (the academy first), each match after the recovery, a drawn match
-// fought again; the academy's place goes back as the bracket screen gives
-// it: "1" the final won, "2" the final lost, "3" the first semifinal lost
-// from school rank 3 up, else "0".
+// waits. A quest fight is one battle. A tournament runs the knockout's
+// matches in order (the academy entrant 1), each after the recovery, a drawn
+// match fought again, until the knockout gives the academy's placing.
 class HeadlessHost : public GameHost {
   public:
     void attach(clsData& data) { data_ = &data; }
@@ -30,8 +28,7 @@ class HeadlessHost : public GameHost {
   private:
     // The winner's name; a draw is fought again.
     static std::string fight(const clsBattleRegulation& rules, clsUnit& left, clsUnit& right,
-                             std::int16_t recover, bool prepare);
-    void place(std::string text);
+                             std::int16_t recover);
 
     clsData* data_ = nullptr;
     std::vector<std::string> places_;

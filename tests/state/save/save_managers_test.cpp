@@ -72,7 +72,7 @@ TEST(SaveManagers, TheFirstRefusedPartStopsTheLoadAndIsNamed) {
 
     for (SavePart damaged : kSavePartOrder) {
         SaveParts parts = good;
-        partOf(parts, damaged) = "?";
+        partOf(parts, damaged) = '?';
         NewGame staged;
         const SaveParts before = getSaveParts(staged.managers);
 

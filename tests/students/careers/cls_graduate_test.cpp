@@ -21,7 +21,7 @@ class Graduate : public ::testing::Test {
 
     // Every ability at present and nature; luck is nature ability 8.
     void setAll(std::int16_t present, std::int16_t nature) {
-        for (std::int16_t n = 1; n <= 17; ++n) {
+        for (std::int16_t n = 1; n <= ability::kCount; ++n) {
             graduate.SetPresentAbility(n, present);
             graduate.SetNatureAbility(n, nature);
         }
@@ -29,7 +29,7 @@ class Graduate : public ::testing::Test {
     // The same pair of draws (chance, room) for every ability.
     void scriptPairs(int chance, int room) {
         std::vector<float> draws;
-        for (int n = 0; n < 17; ++n) {
+        for (int n = 0; n < ability::kCount; ++n) {
             draws.push_back(drawFor(0, 100, chance));
             draws.push_back(drawFor(0, 100, room));
         }
@@ -37,7 +37,7 @@ class Graduate : public ::testing::Test {
     }
     std::vector<int> risen(std::int16_t before) const {
         std::vector<int> abilities;
-        for (std::int16_t n = 1; n <= 17; ++n)
+        for (std::int16_t n = 1; n <= ability::kCount; ++n)
             if (graduate.GetAbility(n) > before) abilities.push_back(n);
         return abilities;
     }
@@ -154,7 +154,7 @@ TEST_F(Graduate, LuckThatRisesCountsForTheAbilitiesAfterIt) {
     graduate.Course(15); // favours no ability: room by luck \ 3
     setAll(32, 32);
     std::vector<float> draws;
-    for (int n = 1; n <= 17; ++n) {
+    for (int n = 1; n <= ability::kCount; ++n) {
         const bool before = n < ability::kLuck, luck = n == ability::kLuck;
         draws.push_back(drawFor(0, 100, before ? 100 : 0));        // chance
         draws.push_back(drawFor(0, 100, before || luck ? 0 : 11)); // room: 11 <= 33 \ 3, not 32 \ 3

@@ -29,7 +29,7 @@ constexpr std::int32_t kFencingSkill = 1;
 std::string teacherRow(const std::string& name, int character, int policy, std::int32_t skills) {
     std::string row = name + "," + std::to_string(character) + "," + std::to_string(policy) + ",40,2";
     for (int n = 1; n <= ability::kCount; ++n)
-        row += "," + std::to_string(3 * n);
+        row.append(",").append(std::to_string(3 * n));
     return row + "," + std::to_string(skills);
 }
 

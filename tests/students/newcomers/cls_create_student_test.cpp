@@ -1,3 +1,4 @@
+#include "students/abilities.h"
 #include "students/newcomers/cls_create_student.h"
 
 #include "platform/rules/mdl_zrd_func.h"
@@ -36,7 +37,7 @@ struct Script {
     float medicUpper = kLowest;
     std::array<float, 15> traits = filled(kHighest);
     // Per ability: origin-class bonus, occupation bonus, level.
-    std::array<std::array<float, 3>, 17> abilities{};
+    std::array<std::array<float, 3>, ability::kCount> abilities{};
 
     static std::array<float, 15> filled(float value) {
         std::array<float, 15> a;
@@ -312,7 +313,7 @@ TEST_F(NewStudent, LowGradeStillGivesPhysicalStrengthOfTwo) {
     EXPECT_EQ(student->GetAbility(1), 2);
     EXPECT_EQ(student->MaxPhysical(), 10);
     EXPECT_EQ(student->Physical(), 10);
-    for (std::int16_t n = 2; n <= 17; ++n) {
+    for (std::int16_t n = 2; n <= ability::kCount; ++n) {
         EXPECT_EQ(student->GetNatureAbility(n), 0) << n;
         EXPECT_EQ(student->GetAbility(n), 0) << n;
     }
@@ -379,7 +380,7 @@ TEST(NewStudentBatchRun, EveryStudentKeepsTheRangesAndExclusions) {
                 EXPECT_FALSE(s->HoldSkill(trait) && s->HoldSkill(excluder)) << trait << " with " << excluder;
             EXPECT_GE(s->GetAbility(1), 2);
             EXPECT_GE(s->GetNatureAbility(1), 2);
-            for (std::int16_t n = 1; n <= 17; ++n) {
+            for (std::int16_t n = 1; n <= ability::kCount; ++n) {
                 const int nature = s->GetNatureAbility(n);
                 EXPECT_LE(nature, n >= 15 ? 25 : 100) << n;
                 if (n > 1) {

@@ -79,7 +79,7 @@ class Activities : public ::testing::Test {
 // Both experience blocks of every ability agree.
 void expectSameExperience(const clsStudent& got, const clsStudent& want) {
     for (int block : {2, 4})
-        for (int n = 1; n <= 17; ++n)
+        for (int n = 1; n <= ability::kCount; ++n)
             EXPECT_EQ(got.GetStudentData(block, n), want.GetStudentData(block, n))
                 << "block " << block << " ability " << n;
 }

@@ -273,7 +273,7 @@ TEST_F(Quests, SuccessTrainsTheUnitTypeAndTheFormationType) {
         twin.SetSaveData(studentLine(shapes[i]));
         script(std::vector<std::array<int, 3>>(2, {0, 10, 0}));
         twin.ClassEffect((1 << (trained[i] - 1)) | (1 << 15), 36, 10);
-        for (int n = 1; n <= 17; ++n)
+        for (int n = 1; n <= ability::kCount; ++n)
             for (int block = 1; block <= 4; ++block)
                 EXPECT_EQ(s.GetStudentData(block, n), twin.GetStudentData(block, n))
                     << "block " << block << " ability " << n;
@@ -293,7 +293,7 @@ TEST_F(Quests, UnknownTypesTrainNothing) {
     manager.SetQuestSuccess(team("盗賊退治", {"アキ"}), formation, kJune, 0);
 
     EXPECT_EQ(drawsMade(), 0);
-    for (int n = 1; n <= 17; ++n)
+    for (int n = 1; n <= ability::kCount; ++n)
         EXPECT_EQ(student("アキ").GetStudentData(2, n), 0) << n;
     EXPECT_EQ(student("アキ").Physical(), 90);
 }

@@ -36,7 +36,7 @@ struct Draw {
 std::string growthRow(const std::string& type, int age, const std::vector<int>& fromApril) {
     std::string row = type + "," + std::to_string(age);
     for (int value : fromApril)
-        row += "," + std::to_string(value);
+        row.append(",").append(std::to_string(value));
     return row;
 }
 

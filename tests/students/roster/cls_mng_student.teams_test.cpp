@@ -1,4 +1,5 @@
 #include "students/roster/cls_mng_student.h"
+#include "students/abilities.h"
 
 #include "students/mng_student_support.h"
 #include "support/error_of.h"
@@ -184,7 +185,7 @@ TEST_F(Teams, EligibleStudentRowsCarryTheBattleAbilities) {
     aki.schoolYear = 2;
     aki.condition = 3;
     aki.dissatisfaction = 40;
-    for (int n = 1; n <= 17; ++n)
+    for (int n = 1; n <= ability::kCount; ++n)
         aki.abilities.push_back({1, n, static_cast<std::int16_t>(n * 2)});
     roster({member("ハル", 100, 1), aki, member("ナツ", 10), member("フユ")});
 

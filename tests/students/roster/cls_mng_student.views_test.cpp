@@ -1,4 +1,5 @@
 #include "students/roster/cls_mng_student.h"
+#include "students/abilities.h"
 
 #include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
@@ -35,7 +36,7 @@ StudentShape named(std::string name) {
 // A graduate of course 2 aged 21 with present abilities 1..17 in order.
 std::string graduateLine(const std::string& name, int year) {
     std::vector<std::string> present, nature;
-    for (int n = 1; n <= 17; ++n) {
+    for (int n = 1; n <= ability::kCount; ++n) {
         present.push_back(std::to_string(n));
         nature.push_back("30");
     }
@@ -65,7 +66,7 @@ class Views : public ::testing::Test {
     Views() {
         std::string row = "普通1,15";
         for (int month = 4; month < 16; ++month)
-            row += "," + std::to_string(month < 12 ? kGrowthByMonth[month - 4] : 0);
+            row.append(",").append(std::to_string(month < 12 ? kGrowthByMonth[month - 4] : 0));
         manager.SetGrowth(row);
     }
 
@@ -204,7 +205,7 @@ TEST_F(Views, GraduateRowsAndDetail) {
     EXPECT_EQ(rowsOf(manager.GetGraduateData()), (Rows{{"騎士", "ハル", "21", "騎士", "25年", "1"},
                                                        {"騎士", "フユ", "21", "騎士", "3年", "1"}}));
     std::vector<std::string> abilities;
-    for (int n = 1; n <= 17; ++n)
+    for (int n = 1; n <= ability::kCount; ++n)
         abilities.push_back(std::to_string(n));
     EXPECT_EQ(cellsOf(manager.GetGraduateDetail("フユ")), abilities);
 }

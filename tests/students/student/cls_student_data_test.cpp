@@ -1,3 +1,4 @@
+#include "students/abilities.h"
 #include "students/student/cls_student_data.h"
 
 #include "platform/sound/sound_names.h"
@@ -21,7 +22,7 @@ class AbilityBlocks : public ::testing::Test {
 
 std::string zeros17() {
     std::string text = "0";
-    for (int i = 1; i < 17; ++i)
+    for (int i = 1; i < ability::kCount; ++i)
         text += ":0";
     return text;
 }
@@ -263,7 +264,7 @@ TEST_F(AbilityBlocks, BadSaveTextFailsAndChangesNothing) {
         {"", ErrorNumber::SubscriptOutOfRange},
         {z + ";" + z + ";" + z + ";" + z + ":5", ErrorNumber::TypeMismatch},    // the 17th keeps the rest
         {z + ";" + z + ";" + z + ";" + z + ";" + z, ErrorNumber::TypeMismatch}, // the 4th keeps the rest
-        {"1" + z.substr(1) + ";x" + z.substr(1) + ";" + z + ";" + z, ErrorNumber::TypeMismatch},
+        {std::string("1").append(z, 1) + ";x" + z.substr(1) + ";" + z + ";" + z, ErrorNumber::TypeMismatch},
         {z + ";" + z + ";40000" + z.substr(1) + ";" + z, ErrorNumber::Overflow},
     };
     for (const auto& c : cases) {

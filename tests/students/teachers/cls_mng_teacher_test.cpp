@@ -1,3 +1,4 @@
+#include "students/abilities.h"
 #include "students/teachers/cls_mng_teacher.h"
 
 #include "students/mng_teacher_support.h"
@@ -136,7 +137,7 @@ TEST_F(TeacherRoster, ContractPriceBeyond32BitsIsHeldAtTheLargestValue) {
     clsMngTeacher dear;
     // 17 abilities at 32767 and twelve skills: a salary near 1.8 million, for 32767 years.
     std::vector<std::string> fields = {"ゾーエ", "1", "1", "30", "32767"};
-    for (int n = 1; n <= 17; ++n)
+    for (int n = 1; n <= ability::kCount; ++n)
         fields.push_back("32767");
     fields.push_back("4095");
     dear.SetTeacherData(host::runtime::Join(fields, ","));
@@ -147,14 +148,15 @@ TEST_F(TeacherRoster, TenTeachersAreTheLimit) {
     clsMngTeacher big;
     std::vector<std::string> rows, save;
     for (int i = 0; i < 10; ++i) {
-        const std::string name = "教師" + std::to_string(i);
+        const std::string name = std::string("教師").append(std::to_string(i));
         rows.push_back(teachertest::teacherRow(name, 1, 1, 30, 1, 1, 1));
         save.push_back(name + ":30:1:0");
     }
     big.SetTeacherData(host::runtime::Join(rows, "\r\n"));
-    big.SetSaveData("/" + host::runtime::Join(Names(save.begin(), save.end() - 1), "\r\n"));
+    big.SetSaveData(
+        std::string("/").append(host::runtime::Join(Names(save.begin(), save.end() - 1), "\r\n")));
     EXPECT_TRUE(big.CheckIsMaxTeacher());
-    big.SetSaveData("/" + host::runtime::Join(save, "\r\n"));
+    big.SetSaveData(std::string("/").append(host::runtime::Join(save, "\r\n")));
     EXPECT_FALSE(big.CheckIsMaxTeacher());
     EXPECT_EQ(big.GetContractTeacherCount(), 10);
 }

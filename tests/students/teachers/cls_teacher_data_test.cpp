@@ -1,3 +1,4 @@
+#include "students/abilities.h"
 #include "students/teachers/cls_teacher_data.h"
 
 #include "host/runtime/strings.h"
@@ -16,7 +17,7 @@ using testsupport::errorOf;
 
 namespace {
 
-using Levels = std::array<int, 17>;
+using Levels = std::array<int, ability::kCount>;
 
 constexpr std::int32_t bits(std::initializer_list<int> numbers) {
     std::int32_t value = 0;
@@ -34,7 +35,7 @@ Levels allLevels(int level) {
 // Ability n at level n * 3 so every ability is told apart.
 Levels distinctLevels() {
     Levels levels;
-    for (int n = 1; n <= 17; ++n)
+    for (int n = 1; n <= ability::kCount; ++n)
         levels[n - 1] = n * 3;
     return levels;
 }
@@ -116,16 +117,16 @@ TEST(TeacherRecord, EachSkillMatchesOneAbility) {
     for (int skill = 1; skill <= 12; ++skill) {
         clsTeacherData record = teacher(allLevels(10), bits({skill}));
         EXPECT_TRUE(record.HoldSkill(skill));
-        for (int ability = 0; ability <= 18; ++ability)
-            EXPECT_EQ(record.SkillAbility(ability), ability == matching[skill - 1])
-                << "skill " << skill << " ability " << ability;
+        for (int n = 0; n <= ability::kCount + 1; ++n)
+            EXPECT_EQ(record.SkillAbility(n), n == matching[skill - 1])
+                << "skill " << skill << " ability " << n;
     }
     clsTeacherData master = teacher(allLevels(10), bits({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
-    for (int ability : {1, 2, 3, 6, 7})
-        EXPECT_FALSE(master.SkillAbility(ability)) << ability;
+    for (int n : {1, 2, 3, 6, 7})
+        EXPECT_FALSE(master.SkillAbility(n)) << n;
     clsTeacherData bit13 = teacher(allLevels(10), bits({13}));
-    for (int ability = 1; ability <= 17; ++ability)
-        EXPECT_FALSE(bit13.SkillAbility(ability)) << ability;
+    for (int n = 1; n <= ability::kCount; ++n)
+        EXPECT_FALSE(bit13.SkillAbility(n)) << n;
 }
 
 TEST(TeacherRecord, LevelOfTheLowestAbilityInABitSet) {

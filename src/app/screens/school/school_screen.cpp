@@ -3,7 +3,7 @@
 #include "app/screens/ability_names.h"
 #include "app/screens/school/school_captions.h"
 
-#include "grids/grid_settings.h"
+#include "grids/list_grid/grid_settings.h"
 #include "platform/sound/mng_sound.h"
 
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "app/shell/form_context.h"
 
-#include "grids/ctr_graphical_grid_ver2.h"
-#include "grids/ctr_graphical_view_ver2.h"
+#include "grids/list_grid/ctr_graphical_grid_ver2.h"
+#include "grids/table_view/ctr_graphical_view_ver2.h"
 #include "toolkit/ctr_graphical_label_lite.h"
 #include "toolkit/ctr_graphical_msg.h"
 #include "toolkit/graphical_graph.h"

@@ -2,8 +2,8 @@
 
 #include "app/screens/school/school_captions.h"
 
+#include "grids/columns/gg_ver2_headers.h"
 #include "grids/flag_scope.h"
-#include "grids/gg_ver2_headers.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "school_game.h"
+#include "students/abilities.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +121,7 @@ TEST_F(SchoolMenuTest, PersonListsStartWithTheFirstAbilityChosenAndAllGaugesHidd
     setDate(kSaturday);
     for (int item : {1, 2, 5}) {
         click("GLSchool", item);
-        for (int i = 0; i < 17; ++i) {
+        for (int i = 0; i < ability::kCount; ++i) {
             const auto& gauge = control<GraphicalGraph>("GParam", i);
             EXPECT_FALSE(gauge.Visible()) << item << " gauge " << i;
             EXPECT_EQ(gauge.Selected(), i == 0) << item << " gauge " << i;

@@ -1,4 +1,5 @@
 #include "school_game.h"
+#include "students/abilities.h"
 #include "support/facade_managers.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +64,7 @@ TEST_F(SchoolGame, AGaugeClickSwitchesTheListsAbilityColumnAndStaysChosen) {
     click("GLSchool", 1);
     auto& grid = control<ctrGraphicalGridVer2>("GGSchool");
     ASSERT_EQ(grid.Rows(), 1);
-    for (int i = 0; i < 17; ++i)
+    for (int i = 0; i < ability::kCount; ++i)
         control<GraphicalGraph>("GParam", i).setVisible(true);
 
     struct GaugeCase {
@@ -74,7 +75,7 @@ TEST_F(SchoolGame, AGaugeClickSwitchesTheListsAbilityColumnAndStaysChosen) {
     const std::vector<GaugeCase> cases = {{3, 3, 3}, {3, 3, 3}, {15, 15, 15}, {0, 0, 0}};
     for (const GaugeCase& c : cases) {
         click("GParam", c.gauge);
-        for (int i = 0; i < 17; ++i)
+        for (int i = 0; i < ability::kCount; ++i)
             EXPECT_EQ(control<GraphicalGraph>("GParam", i).Selected(), i == c.chosenAfter)
                 << "after gauge " << c.gauge << ": gauge " << i;
         const auto values = data().GetAbilityNumber(static_cast<std::int16_t>(c.valuesOf));
