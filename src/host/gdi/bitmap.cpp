@@ -4,9 +4,14 @@
 
 namespace host::gdi {
 
-Bitmap::Bitmap(int width, int height, Format format)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), format_(format),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kWhite) {}
+Bitmap::Bitmap(int width, int height, Unfilled)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), format_(Format::Colour),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {}
+
+Bitmap::Bitmap(int width, int height, Format format) : Bitmap(width, height, Unfilled{}) {
+    format_ = format;
+    std::fill(pixels_.begin(), pixels_.end(), kWhite);
+}
 
 COLORREF Bitmap::pixel(int x, int y) const {
     if (!contains(x, y)) return CLR_INVALID;

@@ -3,18 +3,24 @@
 #include "host/gdi/color.h"
 #include "host/gdi/geometry.h"
 
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace host::gdi {
 
-// A surface of 32-bit pixels (0x00BBGGRR), white when made. A monochrome
-// bitmap holds only white (bit 1) and black (bit 0).
+// A surface of 32-bit pixels (0x00BBGGRR), white when made unless made
+// Unfilled. A monochrome bitmap holds only white (bit 1) and black (bit 0).
 class Bitmap {
   public:
     enum class Format { Colour, Monochrome };
+    // A colour surface whose pixels are left as the memory holds them, for a
+    // maker that sets every pixel before any is read (a decoded picture).
+    struct Unfilled {};
 
     // A negative size counts as 0.
     Bitmap(int width, int height, Format format = Format::Colour);
+    Bitmap(int width, int height, Unfilled);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -40,10 +46,16 @@ class Bitmap {
     void fill(const Rect& rect, COLORREF colour);
 
   private:
+    // Makes a pixel without setting it; the constructors fill or not.
+    template <class T> struct DefaultInit : std::allocator<T> {
+        template <class U> struct rebind { using other = DefaultInit<U>; };
+        template <class U> void construct(U* place) noexcept { ::new (static_cast<void*>(place)) U; }
+    };
+
     int width_;
     int height_;
     Format format_;
-    std::vector<COLORREF> pixels_;
+    std::vector<COLORREF, DefaultInit<COLORREF>> pixels_;
 };
 
 } // namespace host::gdi

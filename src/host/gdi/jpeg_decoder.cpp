@@ -28,17 +28,17 @@ std::unique_ptr<Bitmap> decodeJpeg(std::span<const std::uint8_t> bytes, PictureS
         return nullptr;
     if (width <= 0 || height <= 0 || width > largest.width || height > largest.height) return nullptr;
 
-    auto bitmap = std::make_unique<Bitmap>(width, height);
+    // The decoder writes every pixel (a stream that ends early is refused),
+    // so the bitmap is not filled first.
+    auto bitmap = std::make_unique<Bitmap>(width, height, Bitmap::Unfilled{});
     static_assert(sizeof(COLORREF) == 4 && std::endian::native == std::endian::little);
-    auto* pixels = reinterpret_cast<unsigned char*>(bitmap->row(0));
-    if (tjDecompress2(handle.get(), bytes.data(), size, pixels, width, width * 4, height, TJPF_RGBX,
-                      TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0)
+    COLORREF* pixels = bitmap->row(0);
+    if (tjDecompress2(handle.get(), bytes.data(), size, reinterpret_cast<unsigned char*>(pixels), width,
+                      width * 4, height, TJPF_RGBX, TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0)
         return nullptr;
-    for (int y = 0; y < height; ++y) {
-        COLORREF* row = bitmap->row(y);
-        for (int x = 0; x < width; ++x)
-            row[x] &= kColourBits;
-    }
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    for (std::size_t i = 0; i < count; ++i)
+        pixels[i] &= kColourBits;
     return bitmap;
 }
 

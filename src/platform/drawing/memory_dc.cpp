@@ -20,7 +20,9 @@ namespace {
 // key in the picture black.
 std::unique_ptr<DeviceContext> colourMask(DeviceContext& hImageDC, int width, int height,
                                           host::gdi::COLORREF keyColor) {
-    auto mask = std::make_unique<DeviceContext>(width, height);
+    // Every pixel of the mask is set below.
+    auto mask = std::make_unique<DeviceContext>(
+        std::make_unique<host::gdi::Bitmap>(width, height, host::gdi::Bitmap::Unfilled{}));
     const host::gdi::COLORREF key = keyColor & 0xFFFFFF;
     for (int y = 0; y < height; ++y) {
         host::gdi::COLORREF* image = hImageDC.bitmap().row(y);

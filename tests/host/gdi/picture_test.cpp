@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -128,4 +129,74 @@ TEST(Picture, BytesThatAreNoPictureGiveNothing) {
     }
     EXPECT_EQ(fixture("crafted_huffman.jpg").size(), 9u);
     EXPECT_GT(fixture("oversized_claim.png").size(), 30000u);
+}
+
+// A decoded bitmap is not filled before the decoder writes it: every pixel,
+// the last row and column included, must come from the picture. The memory
+// is dirtied first (a freed bitmap of the same size; the sanitizer fills
+// fresh blocks itself), so a pixel left unwritten shows.
+TEST(Picture, EveryPixelComesFromThePictureThoughTheBitmapIsNotFilled) {
+    constexpr int kWidth = 37, kHeight = 23; // no whole number of JPEG blocks, under 4 KB
+    constexpr COLORREF kFlat = RGB(90, 140, 200);
+    constexpr COLORREF kEdge = RGB(10, 220, 30);
+    std::vector<std::uint8_t> rgb, greyAlpha;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const bool edge = x == kWidth - 1 || y == kHeight - 1;
+            const COLORREF colour = edge ? kEdge : kFlat;
+            rgb.insert(rgb.end(), {GetRValue(colour), GetGValue(colour), GetBValue(colour)});
+            greyAlpha.insert(greyAlpha.end(),
+                             {static_cast<std::uint8_t>(x * 6), edge ? std::uint8_t{0} : std::uint8_t{255}});
+        }
+    std::vector<std::uint8_t> rgbPng, greyAlphaPng;
+    ASSERT_NE(stbi_write_png_to_func(appendTo, &rgbPng, kWidth, kHeight, 3, rgb.data(), kWidth * 3), 0);
+    ASSERT_NE(
+        stbi_write_png_to_func(appendTo, &greyAlphaPng, kWidth, kHeight, 2, greyAlpha.data(), kWidth * 2), 0);
+    Bitmap flat(kWidth, kHeight);
+    flat.fill({0, 0, kWidth, kHeight}, kFlat);
+
+    auto rgbPixel = [&](int x, int y) { return x == kWidth - 1 || y == kHeight - 1 ? kEdge : kFlat; };
+    auto greyAlphaPixel = [&](int x, int y) {
+        const auto grey = static_cast<std::uint8_t>(x * 6);
+        return x == kWidth - 1 || y == kHeight - 1 ? kWhite : RGB(grey, grey, grey);
+    };
+    auto flatPixel = [&](int, int) { return kFlat; };
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        std::function<COLORREF(int, int)> expected;
+        int tolerance;
+    } cases[] = {
+        {.what = "colour png", .bytes = rgbPng, .expected = rgbPixel, .tolerance = 0},
+        {.what = "grey png with transparent edges",
+         .bytes = greyAlphaPng,
+         .expected = greyAlphaPixel,
+         .tolerance = 0},
+        {.what = "jpeg", .bytes = EncodeJpeg(flat, 95), .expected = flatPixel, .tolerance = 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            Bitmap stale(kWidth, kHeight);
+            for (int y = 0; y < kHeight; ++y)
+                std::fill(stale.row(y), stale.row(y) + kWidth, 0x7F0505FAu);
+        }
+        const auto decoded = DecodePicture(c.bytes, kScreen);
+        ASSERT_NE(decoded, nullptr);
+        ASSERT_EQ(decoded->width(), kWidth);
+        ASSERT_EQ(decoded->height(), kHeight);
+        int wrong = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const COLORREF got = decoded->row(y)[x];
+                const COLORREF want = c.expected(x, y);
+                const bool near = (got >> 24) == 0 &&
+                                  std::abs(GetRValue(got) - GetRValue(want)) <= c.tolerance &&
+                                  std::abs(GetGValue(got) - GetGValue(want)) <= c.tolerance &&
+                                  std::abs(GetBValue(got) - GetBValue(want)) <= c.tolerance;
+                if (!near && wrong++ < 3)
+                    ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << got;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
 }
