@@ -61,6 +61,7 @@ BalanceRun BalancePlayer::play(int years) {
     firstStudents_ = daytest::admitNewcomers(data_);
     run_.admitted = static_cast<int>(firstStudents_.size());
     run_.rankAtStart = data_.GetRankAsNumber();
+    run_.highestRank = run_.rankAtStart;
     run_.moneyAtStart = data_.GetMoney();
     run_.levelAtStart = meanLevel();
     readTimetable();
@@ -292,6 +293,7 @@ void BalancePlayer::countInjured() {
 }
 
 void BalancePlayer::noteQuestRanks() {
+    run_.highestRank = std::max(run_.highestRank, data_.GetRankAsNumber());
     for (const clsGetGridData& quest :
          managers(data_).system().GetQuest(managers(data_).students().GetQuest(), false, clsGetGridData{}))
         run_.questRanksOffered.insert(managers(data_).system().GetQuestRank(quest.Data(1)));

@@ -25,10 +25,16 @@ struct BalanceRun {
     std::int16_t rankAtEnd = 0;
     // The school year of the first rank up; 0 for none.
     int firstRankUpYear = 0;
-    // The highest quest rank offered, and the year it was first offered.
+    // The quest ranks offered, and the highest school rank held on a day played.
     std::set<std::int16_t> questRanksOffered;
+    std::int16_t highestRank = 0;
     long injuredStudentDays = 0;
     long studentDays = 0;
+    // The share of student-days spent injured.
+    double injuredShare() const {
+        return studentDays == 0 ? 0.0
+                                : static_cast<double>(injuredStudentDays) / static_cast<double>(studentDays);
+    }
     // A first day of a month that the timetable check refused.
     bool stuck = false;
     int daysPlayed = 0;

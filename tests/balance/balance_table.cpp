@@ -58,11 +58,7 @@ std::string balanceTable(const std::vector<StrategyRuns>& strategies) {
                         s.mean([](const BalanceRun& r) { return r.tournamentsEntered; })) +
                  format(" | %.0f", s.count([](const BalanceRun& r) { return r.tournamentsWon > 0; })) +
                  format(" | %.0f", s.count([](const BalanceRun& r) { return r.rankAtEnd > r.rankAtStart; })) +
-                 format(" | %.2f", s.mean([](const BalanceRun& r) {
-                     return r.studentDays == 0 ? 0.0
-                                               : static_cast<double>(r.injuredStudentDays) /
-                                                     static_cast<double>(r.studentDays);
-                 })) +
+                 format(" | %.2f", s.mean([](const BalanceRun& r) { return r.injuredShare(); })) +
                  format(" | %.0f", s.count([](const BalanceRun& r) { return r.stuck; })) +
                  format(" | %.0f -> %.0f", s.mean([](const BalanceRun& r) { return r.moneyAtStart; }),
                         s.mean([](const BalanceRun& r) { return r.moneyAtEnd; })) +

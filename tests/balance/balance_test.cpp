@@ -27,6 +27,7 @@ TEST(Balance, StrategiesOverSeveralYears) {
     };
     std::cout << balanceTable(strategies);
     const StrategyRuns& idle = strategies[0];
+    const StrategyRuns& sensible = strategies[1];
     const StrategyRuns& reckless = strategies[2];
 
     // The starting timetable keeps the first year's students.
@@ -38,6 +39,10 @@ TEST(Balance, StrategiesOverSeveralYears) {
         EXPECT_EQ(run.tournamentsWon, 0);
         EXPECT_LE(run.moneyAtEnd, run.moneyAtStart);
     }
+    // Every quest rank the school reaches has requests to offer.
+    for (const BalanceRun& run : sensible.runs)
+        for (std::int16_t rank = run.rankAtStart; rank <= run.highestRank; ++rank)
+            EXPECT_TRUE(run.questRanksOffered.count(rank)) << "no quest of rank " << rank << " offered";
     // Lessons beyond the students and the hardest quests win nothing.
     for (const BalanceRun& run : reckless.runs) {
         EXPECT_EQ(run.tournamentsWon, 0);

@@ -13,6 +13,7 @@
 #include "school/system/cls_system.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -211,4 +212,31 @@ QUORVEL_DATA_RULE("a shop sponsor's contract opens shop rows beyond the permanen
                                                std::to_string(c.SponsorData()) + " opens no shop row");
                           }
                       });
+                  });
+
+// The tip is all the player reads before signing: it names goods the
+// contract opens, and none that another sponsor's contract opens instead.
+QUORVEL_DATA_RULE("each shop sponsor's tip names rows its contract opens and no other sponsor's",
+                  [](const MasterData& data, Findings& findings) {
+                      const auto companies = companiesOf(data, findings);
+                      if (!companies) return;
+                      std::map<std::string, long> codeOfItem;
+                      for (const auto& row : data.rows(GameDataSection::ItemShop))
+                          if (row.size() == 3 && numberOf(row[0]) != sponsor_merit::kPermanentStockBit)
+                              codeOfItem[host::text::toWide(row[1])] = numberOf(row[0]).value_or(0);
+                      for (const clsCompany& c : companies->Companies()) {
+                          if (c.SponsorMerit() != sponsor_merit::kShopItems) continue;
+                          bool namesOwn = false;
+                          for (const auto& [item, code] : codeOfItem) {
+                              if (c.ToolTip().find(item) == std::string::npos) continue;
+                              if (code == c.SponsorData())
+                                  namesOwn = true;
+                              else
+                                  findings.add(c.CompanyName() + ": its tip names " + item +
+                                               " of shop code " + std::to_string(code));
+                          }
+                          if (!namesOwn)
+                              findings.add(c.CompanyName() + ": its tip names nothing shop code " +
+                                           std::to_string(c.SponsorData()) + " opens");
+                      }
                   });

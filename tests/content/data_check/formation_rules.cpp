@@ -1,17 +1,12 @@
 // Rules for the formation lessons: what the first of them do to a new student.
 #include "content/data_check/data_check.h"
+#include "content/data_check/new_school.h"
 
 #include "host/runtime/strings.h"
 #include "host/text/width.h"
 #include "platform/services/silent_services.h"
 #include "students/abilities.h"
-#include "students/lessons/cls_mng_class.h"
-#include "students/lessons/lesson_record.h"
-#include "students/lessons/study_info_provider.h"
 #include "students/mng_student_support.h"
-#include "students/roster/cls_mng_student.h"
-#include "students/teachers/cls_fix_teacher_data.h"
-#include "students/teachers/cls_mng_teacher.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,51 +19,10 @@ namespace {
 constexpr std::int16_t kNewFormationLevels[] = {0, 1, 2, 3};
 constexpr std::int16_t kNewToughness = 15;
 constexpr int kLessons = 2000;
-constexpr std::int16_t kLessonMonth = 6; // a month of lessons, away from the camps
 // A risk, not a sentence: per lesson, at most this share of new students
 // hurt, this many days on average and this many at the longest.
 constexpr double kMostHurt = 0.25, kMostMeanDays = 5;
 constexpr int kLongestDays = 40;
-
-// The school of a new game: its starting teachers, the catalogue and the
-// compatibility tables answer every lesson.
-class NewSchool : public StudyInfoProvider {
-  public:
-    explicit NewSchool(const MasterData& data) {
-        lessons.SetData(data.sections.section[GameDataSection::Lessons]);
-        teachers.SetTeacherData(data.sections.section[GameDataSection::Teachers]);
-        teachers.SetInitTeacher();
-        tables.SetData(data.sections.compatibilityTables());
-        manager.SetGrowth(data.sections.section[GameDataSection::Growth]);
-        manager.setStudyInfoProvider(this);
-    }
-    ~NewSchool() override { manager.setStudyInfoProvider(nullptr); }
-
-    void GetStudyInfo(clsClassEffect& cInfo) override {
-        const auto noItems = [](const std::string&) { return ClassItemStock{}; };
-        if (fillLessonRecord(cInfo, teachers, lessons, tables, noItems))
-            manager.SetStudy(cInfo, kLessonMonth, false);
-    }
-
-    // The starting teacher best at the ability.
-    std::string bestTeacherFor(std::int16_t ability) const {
-        std::string best;
-        std::int16_t level = -1;
-        for (const auto& entry : teachers.GetContractTeacherName()) {
-            const std::int16_t own = teachers.GetTeacher(entry.Name()).AbilityAsENUM(ability::bitOf(ability));
-            if (own > level) {
-                best = entry.Name();
-                level = own;
-            }
-        }
-        return best;
-    }
-
-    clsMngClass lessons;
-    clsMngTeacher teachers;
-    clsFixTeacherData tables;
-    clsMngStudent manager;
-};
 
 struct Harm {
     double hurtShare = 0, meanDays = 0;
