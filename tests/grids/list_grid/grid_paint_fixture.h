@@ -134,7 +134,7 @@ class GridPaintTest : public ui_test::UiTest {
     static std::vector<std::vector<std::string>> rowsOf(int n) {
         std::vector<std::vector<std::string>> rows;
         for (int r = 0; r < n; ++r)
-            rows.push_back({"0", "r" + std::to_string(r), std::to_string(r % 5)});
+            rows.push_back({"0", std::string("r").append(std::to_string(r)), std::to_string(r % 5)});
         return rows;
     }
 

@@ -22,8 +22,8 @@ inline std::shared_ptr<const GGVer2HeaderCollection> columns(const std::vector<C
     std::int16_t index = 0;
     for (const ColumnShape& shape : shapes) {
         ++index;
-        registry.Add("test", "c" + std::to_string(index), shape.kind, index, shape.width, "", shape.minor,
-                     shape.major, nullptr, nullptr);
+        registry.Add("test", std::string("c").append(std::to_string(index)), shape.kind, index, shape.width,
+                     "", shape.minor, shape.major, nullptr, nullptr);
     }
     return registry.GetHeaders("test");
 }
