@@ -228,6 +228,8 @@ TEST_F(GameWindowTest, ClosingTheWindowWhileTheDaysRunEndsTheGameOnceWithItsSett
     ASSERT_NE(window, 0u);
     const host::gdi::Bitmap title = waitForStillPicture(window);
     clickAt(window, 400, 412); // 始めから
+    waitForStillPicture(window);
+    clickAt(window, 545, 432); // いいえ: no opening
     const host::gdi::Bitmap school = waitForStillPicture(window);
     ASSERT_FALSE(samePicture(title, school));
     clickAt(window, 225, 462); // 週末へ: six days, each with its pauses
@@ -236,6 +238,28 @@ TEST_F(GameWindowTest, ClosingTheWindowWhileTheDaysRunEndsTheGameOnceWithItsSett
     closeWindow(window);
     EXPECT_EQ(game.waitForExit(20s), 0);
     EXPECT_EQ(settings().size(), 9u);
+}
+
+TEST_F(GameWindowTest, ANewGameAsksForTheOpeningAndEnterTellsIt) {
+    GameProcess game(binary());
+    const Window window = waitForWindow();
+    ASSERT_NE(window, 0u);
+    waitForStillPicture(window);
+    clickAt(window, 400, 412); // 始めから
+    const host::gdi::Bitmap question = waitForStillPicture(window);
+    writeLook("e2e_opening_question.png", question);
+    // The dialog's gold frame in the middle of the window.
+    const host::gdi::COLORREF gold = host::gdi::RGB(255, 215, 0);
+    EXPECT_EQ(question.pixel(200, 300), gold);
+    EXPECT_EQ(question.pixel(599, 300), gold);
+
+    run("xdotool windowfocus " + std::to_string(window) + " key Return");
+    std::this_thread::sleep_for(1500ms);
+    const host::gdi::Bitmap story = grab(window);
+    writeLook("e2e_opening_story.png", story);
+    EXPECT_FALSE(samePicture(question, story));
+    closeWindow(window);
+    EXPECT_EQ(game.waitForExit(20s), 0);
 }
 
 // Whether the process holds a flock on a file of the temporary folder whose

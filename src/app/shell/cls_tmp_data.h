@@ -23,6 +23,22 @@ class clsTMPData {
     static constexpr std::int32_t kTurnEndLog = 99;
     // The answer to the opening question: True to watch it.
     static constexpr std::int32_t kWatchOpening = 37;
+    // What the dialogs read and write.
+    static constexpr std::int32_t kSharePrice = 4;
+    static constexpr std::int32_t kSharesHeld = 5;
+    static constexpr std::int32_t kRecipe = 7;
+    static constexpr std::int32_t kProcessingPrice = 8;
+    static constexpr std::int32_t kTicketsHeld = 10;
+    static constexpr std::int32_t kExchangeLine = 11;
+    static constexpr std::int32_t kBuilding = 12;
+    static constexpr std::int32_t kItem = 13;
+    static constexpr std::int32_t kPickedSlotEntry = 21;
+    static constexpr std::int32_t kPickedFormation = 25;
+    static constexpr std::int32_t kPickedBattleItem = 26;
+    static constexpr std::int32_t kPickedBuildingItem = 31;
+    static constexpr std::int32_t kBonusMoney = 32;
+    static constexpr std::int32_t kBonusEffect = 33;
+    static constexpr std::int32_t kPickedCourse = 34;
 
     clsTMPData();
 

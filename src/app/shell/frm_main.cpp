@@ -80,14 +80,15 @@ void frmMain::RefreshStatusView() {
 void frmMain::ShowNewStudentSelection() {}
 void frmMain::ShowNewSponsorSelection() {}
 
-void frmMain::ShowDialog(std::int32_t, host::ui::PictureBox&, const std::string&, const std::string&,
-                         const std::string&, const DialogRegion&) {
-    throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
-                                      "the modal dialog is not built");
+void frmMain::ShowDialog(std::int32_t Kind, host::ui::PictureBox& picture, const std::string& pictureName,
+                         const std::string& Body, const std::string& OKCaption, const DialogRegion& region) {
+    dialog_->ShowDialog(Kind, picture, pictureName, Body, OKCaption, region);
 }
 
 // Each screen registers its layout under its start-up step.
 void frmMain::createScreens() {
     school_ = std::make_unique<SchoolScreen>(*context_);
     builders_.add(ScreenBuilders::Step::School, [this] { school_->BuildSchoolScreen(); });
+    dialog_ = std::make_unique<MessageDialog>(*context_);
+    builders_.add(ScreenBuilders::Step::MessageDialog, [this] { dialog_->BuildMessageDialog(); });
 }

@@ -6,15 +6,23 @@ namespace {
 
 // GLSystem's "ログ".
 constexpr int kLogButton = 3;
+// GLDate's "次の日へ", "週末へ" and "合宿".
+constexpr int kFirstDayButton = 1;
+constexpr int kLastDayButton = 3;
 
 } // namespace
 
-// Gives the opener's screen back by the message type, then hides the dialog.
+// Gives the opener's screen back by the message type, then the dialog goes.
 void frmMain::CloseDialog() {
     switch (CTMP.GetMSGType()) {
     case message_type::kTimetableFaults:
         report_->GMSGReport.setVisible(false);
         pictures_.picClass.setEnabled(true);
+        break;
+    case message_type::kTimetableNotFinished:
+        pictures_.picSchool.setEnabled(true);
+        for (int i = kFirstDayButton; i <= kLastDayButton; ++i)
+            school_->GLDate(i).MouseLeave();
         break;
     case message_type::kMessageLog:
         report_->GMSGReport.setVisible(false);
@@ -28,10 +36,18 @@ void frmMain::CloseDialog() {
     default:
         break;
     }
-    pictures_.picMSG.setVisible(false);
+    dialog_->hide();
 }
 
 void frmMain::hideReport() {
     report_->GMSGReport.Clear();
     report_->GMSGReport.setVisible(false);
+}
+
+void frmMain::Opening() {
+    stories_->Opening();
+}
+
+void frmMain::ShowSchoolTips(const std::string& text) {
+    school_->GMSGSchool.Text(text);
 }

@@ -3,6 +3,7 @@
 #include "app/shell/cls_tmp_data.h"
 #include "app/shell/facade_reactions.h"
 #include "app/shell/form_context.h"
+#include "app/shell/message_dialog.h"
 #include "app/shell/report_window.h"
 #include "app/shell/screen_builders.h"
 #include "app/shell/screen_pictures.h"
@@ -70,6 +71,8 @@ class frmMain : public GameHost, public Screens {
     // frm_main.dialog.cpp
     void CloseDialog() override;
     void hideReport() override;
+    void Opening() override;
+    void ShowSchoolTips(const std::string& text) override;
 
   private:
     friend class MainFormInside;
@@ -98,6 +101,7 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<SchoolScreen> school_;
     std::unique_ptr<ReportWindow> report_;
+    std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;
     std::unique_ptr<FacadeReactions> reactions_;
 

@@ -6,13 +6,57 @@
 // cancel and closing, and the two report-box views that share the closing.
 namespace message_type {
 
+// Buying or selling shares of a company.
+inline constexpr std::int32_t kShares = 2;
+// Having an item made at the processing shop.
+inline constexpr std::int32_t kProcessing = 4;
+// Exchanging tickets for items.
+inline constexpr std::int32_t kTickets = 5;
+// Spending kingdom points.
+inline constexpr std::int32_t kPointExchange = 6;
+// Buying or selling at the item shop.
+inline constexpr std::int32_t kItemShop = 8;
+// Using an item on a student.
+inline constexpr std::int32_t kUseItem = 12;
+// Career guidance.
+inline constexpr std::int32_t kCourse = 13;
+// The lesson, teacher or item of a timetable slot.
+inline constexpr std::int32_t kTimetablePicker = 15;
 // The week's timetable faults shown in the report box.
 inline constexpr std::int32_t kTimetableFaults = 16;
+// A unit's formation.
+inline constexpr std::int32_t kFormation = 17;
+// The day commands wait until every timetable is set.
+inline constexpr std::int32_t kTimetableNotFinished = 18;
+// A unit's battle item.
+inline constexpr std::int32_t kBattleItem = 19;
 // The turn's message log shown in the report box.
 inline constexpr std::int32_t kMessageLog = 20;
 // A tournament's notice, waited on by the match.
 inline constexpr std::int32_t kTournamentNotice = 22;
+// An item placed in a building.
+inline constexpr std::int32_t kBuildingItem = 24;
+// A teacher's bonus.
+inline constexpr std::int32_t kBonus = 25;
 // Whether the player wants to see the opening.
 inline constexpr std::int32_t kOpeningQuestion = 28;
 
 } // namespace message_type
+
+// The dialog's layouts: a notice with one button, a yes/no question, a
+// quantity slider or a choice grid.
+namespace dialog_layout {
+
+inline constexpr std::int32_t kNotice = 1;
+inline constexpr std::int32_t kShares = 2;
+inline constexpr std::int32_t kQuestion = 3;
+inline constexpr std::int32_t kProcessing = 4;
+inline constexpr std::int32_t kTickets = 5;
+inline constexpr std::int32_t kPointExchange = 6;
+inline constexpr std::int32_t kItemShop = 8;
+inline constexpr std::int32_t kUseItem = 12;
+inline constexpr std::int32_t kCourse = 13;
+inline constexpr std::int32_t kBuildingItem = 24;
+inline constexpr std::int32_t kBonus = 25;
+
+} // namespace dialog_layout

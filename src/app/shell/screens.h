@@ -43,4 +43,10 @@ class Screens {
     virtual void CloseDialog() = 0;
     // Empties and hides the report box (a failed command's reports are void).
     virtual void hideReport() = 0;
+
+    // Asks whether the player wants to see the opening story and tells it;
+    // returns once it is declined or over.
+    virtual void Opening() = 0;
+    // The school screen's message box shows the text.
+    virtual void ShowSchoolTips(const std::string& text) = 0;
 };

@@ -12,9 +12,6 @@ namespace {
 
 using Line = StorySequences::Line;
 
-// The dialog's layout with a yes/no question.
-constexpr std::int32_t kQuestionLayout = 3;
-
 constexpr std::array kOpening{
     Line{"　世界は二つの驚きを同時に知った。", 1000, false},
     Line{"　一つは、内乱によって行方知れずとなった、王国の王子が生きていたこと。", 1500, false},
@@ -92,7 +89,8 @@ void StorySequences::tell(std::span<const Line> lines, host::ui::PictureBox& pic
 void StorySequences::Opening() {
     auto& picStart = context_.pictures.picStart;
     context_.CTMP.SetMSGType(message_type::kOpeningQuestion);
-    context_.screens.ShowDialog(kQuestionLayout, picStart, "picStart", "オープニングを見ますか?", "OK", {});
+    context_.screens.ShowDialog(dialog_layout::kQuestion, picStart, "picStart", "オープニングを見ますか?",
+                                "OK", {});
     picStart.setEnabled(false);
     WaitForClick(context_);
     if (!context_.CTMP.GetDataSingle(clsTMPData::kWatchOpening).toBool()) return;
@@ -103,6 +101,8 @@ void StorySequences::Opening() {
     context_.ProcessingFlag = false;
     report_.ShowReport("ここをクリックしてください", picStart, "picStart", false, false, false);
     WaitForClick(context_);
+    // The story is over: the box would stay over the school screen.
+    report_.GMSGReport.setVisible(false);
 }
 
 void StorySequences::Ending() {

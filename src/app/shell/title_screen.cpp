@@ -96,17 +96,23 @@ void TitleScreen::ShowTitleButtons() {
     GLContinue.Enable(context_.data.CheckSaveData());
 }
 
+// A new game: the opening, when the player wants it, over the title; then
+// the school with the year's new students and sponsors.
 void TitleScreen::GLStart_Click() {
     auto& pictures = context_.pictures;
+    Screens& screens = context_.screens;
     context_.data.TestPlay();
     pictures.picCity.setEnabled(false);
     pictures.picUnit.setEnabled(false);
     pictures.picClass.setEnabled(false);
     MngSound().SoundPlay(context_.data.GetSoundName());
-    context_.screens.RefreshStatusView();
-    context_.screens.ShowSchoolMenu(false);
+    screens.RefreshStatusView();
+    screens.Opening();
     pictures.picStart.setVisible(false);
-    context_.screens.ActivateScreen(pictures.picSchool);
+    screens.ActivateScreen(pictures.picSchool);
+    screens.ShowNewStudentSelection();
+    screens.ShowNewSponsorSelection();
+    screens.ShowSchoolMenu(false);
     pictures.picStart.setEnabled(false);
     GLStart.MouseLeave();
 }

@@ -62,6 +62,10 @@ class Form : public Control {
     // the new one. A control that takes no input is not given the focus.
     void SetFocus(Control& control);
     Control* ActiveControl() const { return focus_; }
+    // With KeyPreview the form's KeyPress sees each key before the focused
+    // control; a handler that sets the code to 0 keeps it from the control.
+    bool KeyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool value) { keyPreview_ = value; }
 
     // The pointer's last position in the client area (a move outside the
     // window leaves it where it was last seen).
@@ -105,6 +109,7 @@ class Form : public Control {
     gdi::Rect dragOutline_;
     gdi::Point cursor_{-1, -1};
     FormObserver* observer_ = nullptr;
+    bool keyPreview_ = false;
 };
 
 } // namespace host::ui

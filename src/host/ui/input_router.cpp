@@ -163,19 +163,26 @@ void InputRouter::pointerLeft() {
 }
 
 void InputRouter::keyChar(const InputEvent& event) {
+    int code = event.code;
+    if (!previewed(code)) return;
     Control* focus = form_.ActiveControl();
     if (!focus || !focus->takesInput()) return;
-    int code = event.code;
     focus->onKeyPress(code);
+}
+
+bool InputRouter::previewed(int& code) {
+    if (form_.KeyPreview()) form_.KeyPress.raise(code);
+    return code != 0;
 }
 
 void InputRouter::text(const InputEvent& event) {
     for (const std::string& character : characters(event.text)) {
+        unsigned char first = static_cast<unsigned char>(character[0]);
+        int code = first;
+        if (first < 0x80 && !previewed(code)) continue;
         Control* focus = form_.ActiveControl();
         if (!focus || !focus->takesInput()) return;
-        unsigned char first = static_cast<unsigned char>(character[0]);
         if (first < 0x80) {
-            int code = first;
             focus->onKeyPress(code);
             if (code <= 0 || code >= 0x80 || !focus->takesInput()) continue;
             focus->onText(std::string(1, static_cast<char>(code)));

@@ -30,6 +30,8 @@ class InputRouter {
     void wheel(const InputEvent& event);
     void pointerLeft();
     void keyChar(const InputEvent& event);
+    // The form sees the key first when it asks to; false when it kept it.
+    bool previewed(int& code);
     void text(const InputEvent& event);
 
     Form& form_;

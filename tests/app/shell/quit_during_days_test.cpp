@@ -43,6 +43,11 @@ TEST_F(QuitDuringDaysTest, ClosingTheWindowWhileTheDaysPauseEndsTheGameOnceWithI
             phase = Phase::School;
             return;
         case Phase::School:
+            // No opening.
+            if (controlNamed(*window.form, "picMSG").Visible()) {
+                clickOn(window, "GLMSGCancel");
+                return;
+            }
             if (!picSchool.Enabled() || window.form->children().back() != &picSchool) return;
             Data().DateChenge.subscribe([&](clsDateDetails&) { ++datesSeen; });
             clickOn(window, "GLDate", 2);

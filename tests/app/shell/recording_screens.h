@@ -35,6 +35,8 @@ class RecordingScreens : public Screens {
     }
     void CloseDialog() override { called("CloseDialog"); }
     void hideReport() override { called("hideReport"); }
+    void Opening() override { called("Opening"); }
+    void ShowSchoolTips(const std::string& text) override { called("ShowSchoolTips " + text); }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;

@@ -21,16 +21,7 @@
 
 namespace apptest {
 
-// Silent services that also let a test act at each wait (a player's click,
-// a closed window), after the wait is recorded.
-class WatchedWaits : public SilentServices {
-  public:
-    void WaitTime(double ms) override {
-        SilentServices::WaitTime(ms);
-        if (onWait) onWait(ms);
-    }
-    std::function<void(double)> onWait;
-};
+using schooltest::WatchedWaits;
 
 // The real game on the null window, its waits watched.
 class WatchedGame : public schooltest::SchoolGame {

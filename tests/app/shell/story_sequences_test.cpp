@@ -90,6 +90,7 @@ TEST_F(OpeningTest, WatchedItTellsElevenLinesWithTheirWaitsAndWaitsForAClickOnTh
 
     EXPECT_FALSE(context.ClickWaitFlag);
     EXPECT_FALSE(context.ProcessingFlag);
+    EXPECT_FALSE(ownReport.GMSGReport.Visible()) << "the story over, the box goes";
     const auto box = linesOf(ownReport.GMSGReport.Text());
     ASSERT_EQ(box.size(), 12u) << "one page";
     EXPECT_EQ(box[1], "　一つは、内乱によって行方知れずとなった、王国の王子が生きていたこと。");

@@ -74,6 +74,24 @@ TEST_F(FocusTest, HoveringAButtonStealsTheFocusAndItsKeysArrive) {
     EXPECT_EQ(password.Text(), "");
 }
 
+TEST_F(FocusTest, WithKeyPreviewTheFormSeesEachKeyFirstAndCanKeepIt) {
+    form.KeyPress.subscribe([this](int& code) {
+        log.push_back("form key " + std::to_string(code));
+        if (code == 27 || code == 'x') code = 0;
+    });
+    name.SetFocus();
+    send(InputEvent::keyChar(27));
+    send(InputEvent::typed("x"));
+    form.setKeyPreview(true);
+    send(InputEvent::keyChar(27));
+    send(InputEvent::keyChar(13));
+    send(InputEvent::typed("bx"));
+    EXPECT_EQ(name.Text(), "xb");
+    EXPECT_EQ(log,
+              (Entries{"got name", "name key 27", "name key 120", "change x", "form key 27", "form key 13",
+                       "name key 13", "form key 98", "name key 98", "change xb", "form key 120"}));
+}
+
 TEST_F(FocusTest, FocusMovesOnlyToControlsTakingInputAndIsLostWhenTheHolderStops) {
     name.SetFocus();
     dialog.setEnabled(false);

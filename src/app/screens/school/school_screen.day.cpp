@@ -1,6 +1,7 @@
 #include "app/screens/school/school_screen.h"
 
 #include "app/screens/school/school_captions.h"
+#include "app/shell/message_types.h"
 
 #include <functional>
 
@@ -37,7 +38,14 @@ void SchoolScreen::runBusy(const std::function<void()>& command) {
 void SchoolScreen::GLDate_Click(int Index) {
     clsData& data = context_.data;
     // Time does not move on the first of a month until every timetable is set.
-    if (Index != kLesson && !data.CheckClassSetting()) return;
+    if (Index != kLesson && !data.CheckClassSetting()) {
+        auto& picSchool = context_.pictures.picSchool;
+        picSchool.setEnabled(false);
+        context_.CTMP.SetMSGType(message_type::kTimetableNotFinished);
+        context_.screens.ShowDialog(dialog_layout::kNotice, picSchool, "picSchool",
+                                    "生徒の授業の設定が終わっていません", "OK", {});
+        return;
+    }
     switch (Index) {
     case kNextDay:
     case kWeekend:

@@ -24,18 +24,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace schooltest {
 
-// The audio device of a machine without sound.
+// The audio device of a machine without sound; what the game plays is kept
+// by the backend.
 class SilentAudioDevice : public host::sound::AudioDevice {
   public:
     std::unique_ptr<host::sound::Backend> open(std::string&) override {
-        return std::make_unique<host::sound::NullBackend>();
+        auto opened = std::make_unique<host::sound::NullBackend>();
+        backend = opened.get();
+        return opened;
     }
+    host::sound::NullBackend* backend = nullptr;
 };
 
 // The element of a control (array) under a container, or nullptr.
@@ -48,9 +53,20 @@ inline host::ui::Control* findControl(host::ui::Control& container, const std::s
     return nullptr;
 }
 
+// Silent services that also let a test act at each wait (a player's click,
+// a closed window), after the wait is recorded.
+class WatchedWaits : public SilentServices {
+  public:
+    void WaitTime(double ms) override {
+        SilentServices::WaitTime(ms);
+        if (onWait) onWait(ms);
+    }
+    std::function<void(double)> onWait;
+};
+
 // The real game started on the null window with a virtual clock, silent
-// services and its own program folder, its new game begun: the school
-// screen's main menu.
+// services and its own program folder, its new game begun without the
+// opening: the school screen's main menu.
 class SchoolGame : public testing::Test {
   protected:
     SchoolGame() {
@@ -59,7 +75,13 @@ class SchoolGame : public testing::Test {
         mdlQuorvel::CreateGlobals(*main, [this] { main->DoEvents(); });
         mdlZRDFunc::SetCourseMasks();
         main->Form_Load();
+        services->onWait = [this](double) {
+            if (!control("picMSG").Visible()) return;
+            openingDeclined = true;
+            click("GLMSGCancel");
+        };
         click("GLStart");
+        services->onWait = nullptr;
     }
     ~SchoolGame() override {
         mdlQuorvel::ReleaseGlobals();
@@ -117,12 +139,15 @@ class SchoolGame : public testing::Test {
     apptest::ProgramFolder folder;
     host::runtime::ScopedInstall<host::sys::TickClock, host::sys::ManualTickClock> clock{
         host::sys::installedTickClock, std::make_unique<host::sys::ManualTickClock>(1000)};
-    host::runtime::ScopedInstall<host::sound::AudioDevice> audio{host::sound::installedAudioDevice,
-                                                                 std::make_unique<SilentAudioDevice>()};
-    ScopedSilentServices services;
+    host::runtime::ScopedInstall<host::sound::AudioDevice, SilentAudioDevice> audio{
+        host::sound::installedAudioDevice, std::make_unique<SilentAudioDevice>()};
+    host::runtime::ScopedInstall<GameServices, WatchedWaits> services{installedServices,
+                                                                      std::make_unique<WatchedWaits>()};
     host::sys::ScriptedMessageBoxes boxes;
     host::ui::NullVideoDriver driver;
     std::unique_ptr<frmMain> main;
+    // "始めから" asked whether to show the opening and was told no.
+    bool openingDeclined = false;
 };
 
 } // namespace schooltest
