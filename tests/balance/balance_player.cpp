@@ -161,21 +161,24 @@ void BalancePlayer::bookLessons(const std::vector<std::string>& lessons) {
     for (std::int16_t weekday = 0; weekday < clsMngSchedule::Weekdays; ++weekday) {
         for (std::int16_t period = 0; period < periods; ++period) {
             const std::string& lesson = lessons[next++ % lessons.size()];
-            const auto teachers =
-                data_.GetClassData(kTeacherList, clsClassSchedule::WholeClass, kNonePicked, lesson).value();
-            std::string best;
-            int bestAbility = -1;
-            for (const clsGetGridData& row : teachers) {
-                if (CInt(row.Data(4)) <= bestAbility) continue;
-                bestAbility = CInt(row.Data(4));
-                best = row.Data(1);
-            }
-            if (best.empty()) return applyTimetable();
+            const Teacher best = bestTeacher(lesson);
+            if (best.name.empty()) return applyTimetable();
             timetable_[static_cast<std::size_t>(weekday * clsMngSchedule::Periods + period)] = {
-                clsClassSchedule::WholeClass, lesson, best};
+                clsClassSchedule::WholeClass, lesson, best.name};
         }
     }
     applyTimetable();
+}
+
+BalancePlayer::Teacher BalancePlayer::bestTeacher(const std::string& lesson) const {
+    Teacher best;
+    const auto teachers =
+        data_.GetClassData(kTeacherList, clsClassSchedule::WholeClass, kNonePicked, lesson).value();
+    for (const clsGetGridData& row : teachers) {
+        if (!best.name.empty() && CInt(row.Data(4)) <= best.level) continue;
+        best = {row.Data(1), CInt(row.Data(4))};
+    }
+    return best;
 }
 
 void BalancePlayer::cancelLessonsWithoutTeacher() {
@@ -219,8 +222,9 @@ std::vector<BalancePlayer::Lesson> BalancePlayer::bookableLessons() const {
     std::vector<Lesson> lessons;
     const auto rows = data_.GetClassData(kLessonList, clsClassSchedule::WholeClass, kNonePicked, "").value();
     for (const clsGetGridData& row : rows)
-        lessons.push_back(
-            {row.Data(1), CInt(row.Data(4)), managers(data_).classes().GetClassTargetAbility(row.Data(1))});
+        lessons.push_back({row.Data(1), CInt(row.Data(4)),
+                           managers(data_).classes().GetClassTargetAbility(row.Data(1)),
+                           managers(data_).classes().GetClass(row.Data(1)).BasePoint()});
     return lessons;
 }
 

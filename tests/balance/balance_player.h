@@ -82,8 +82,15 @@ class BalancePlayer {
         std::string name;
         std::int16_t need = 0;
         std::int16_t ability = 0;
+        std::int16_t basePoint = 0;
     };
     std::vector<Lesson> bookableLessons() const;
+    // The contracted teacher best at the lesson's ability; no name when none is contracted.
+    struct Teacher {
+        std::string name;
+        std::int16_t level = 0;
+    };
+    Teacher bestTeacher(const std::string& lesson) const;
     // The class's median level in one ability.
     std::int16_t medianLevel(std::int16_t ability) const;
 

@@ -39,6 +39,10 @@ TEST(Balance, StrategiesOverSeveralYears) {
         EXPECT_EQ(run.tournamentsWon, 0);
         EXPECT_LE(run.moneyAtEnd, run.moneyAtStart);
     }
+    // Good play wins a tournament within the years played in most games, and
+    // often wins enough in one year to rank up.
+    EXPECT_GE(sensible.count([](const BalanceRun& r) { return r.firstTournamentWinYear > 0; }), 7);
+    EXPECT_GE(sensible.count([](const BalanceRun& r) { return r.firstRankUpYear > 0; }), 4);
     // Every quest rank the school reaches has requests to offer.
     for (const BalanceRun& run : sensible.runs)
         for (std::int16_t rank = run.rankAtStart; rank <= run.highestRank; ++rank)

@@ -1,5 +1,7 @@
 #include "balance/sensible_player.h"
 
+#include "students/abilities.h"
+
 #include <algorithm>
 #include <map>
 
@@ -10,6 +12,19 @@ constexpr std::int32_t kMoneyReserve = 10000;
 constexpr std::int16_t kFirstQuestDay = 7;
 constexpr std::int16_t kJobDay = 14;
 constexpr std::int16_t kSecondQuestDay = 21;
+
+// What a sword-led team fights with: strength, the sword, its offence and
+// defence abilities, and the attack formation it stands in.
+const std::vector<std::int16_t> kBattleAbilities = {
+    ability::kPhysical,  ability::kFencing,   ability::kMuscle,    ability::kQuickness,
+    ability::kToughness, ability::kTechnique, ability::kIntention, ability::kAggressive,
+};
+
+// How far a level stands above a lesson's need, in the percent a player
+// counts on, up to cap.
+int aboveNeed(int level, int need, int cap) {
+    return std::min(level - need, cap);
+}
 
 } // namespace
 
@@ -22,19 +37,26 @@ void SensiblePlayer::beforeDay() {
 }
 
 void SensiblePlayer::fitTimetable() {
-    std::map<std::int16_t, Lesson> hardestFit;
+    constexpr int kStudentCap = 25;
+    constexpr int kTeacherCap = 50;
+    std::map<std::int16_t, std::pair<int, std::string>> bestFit;
     for (const Lesson& lesson : bookableLessons()) {
-        if (lesson.need > medianLevel(lesson.ability)) continue;
-        auto [at, added] = hardestFit.try_emplace(lesson.ability, lesson);
-        if (!added && lesson.need > at->second.need) at->second = lesson;
+        if (std::find(kBattleAbilities.begin(), kBattleAbilities.end(), lesson.ability) ==
+            kBattleAbilities.end())
+            continue;
+        const std::int16_t median = medianLevel(lesson.ability);
+        if (lesson.need > median) continue;
+        // The player's estimate of the lesson's worth: its base points, raised
+        // by how far the median student and the best teacher stand above its need.
+        const int points = lesson.basePoint * (100 + aboveNeed(median, lesson.need, kStudentCap)) *
+                           (100 + aboveNeed(bestTeacher(lesson.name).level, lesson.need, kTeacherCap));
+        auto [at, added] = bestFit.try_emplace(lesson.ability, points, lesson.name);
+        if (!added && points > at->second.first) at->second = {points, lesson.name};
     }
-    std::vector<Lesson> chosen;
-    for (const auto& [ability, lesson] : hardestFit)
-        chosen.push_back(lesson);
-    std::stable_sort(chosen.begin(), chosen.end(),
-                     [](const Lesson& a, const Lesson& b) { return a.need > b.need; });
     std::vector<std::string> names;
-    for (const Lesson& lesson : chosen)
-        names.push_back(lesson.name);
+    for (std::int16_t wanted : kBattleAbilities) {
+        const auto at = bestFit.find(wanted);
+        if (at != bestFit.end()) names.push_back(at->second.second);
+    }
     bookLessons(names);
 }

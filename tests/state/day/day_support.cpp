@@ -4,6 +4,7 @@
 #include "host/runtime/convert.h"
 #include "host/runtime/strings.h"
 #include "host/text/utf.h"
+#include "host/text/width.h"
 #include "platform/graphics/images.h"
 #include "state/state_support.h"
 
@@ -29,8 +30,9 @@ std::unique_ptr<clsImages> lessonPictures(const GameDataSections& sections) {
         images->AddImage(name, picture, 1, 1);
     };
     add("個別授業");
+    // The places are named full width, as the lesson catalogue stores them.
     for (const std::string& row : host::runtime::Split(sections.section[GameDataSection::Lessons], "\r\n"))
-        add(host::runtime::Split(row, ",").at(9));
+        add(host::text::toWide(host::runtime::Split(row, ",").at(9)));
     return images;
 }
 
