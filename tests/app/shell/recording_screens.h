@@ -35,6 +35,10 @@ class RecordingScreens : public Screens {
     }
     void CloseDialog() override { called("CloseDialog"); }
     void hideReport() override { called("hideReport"); }
+    void StartQuestBattle(const clsBattleRegulation&, clsUnit&, clsUnit&,
+                          const std::string& ImageName) override {
+        called("StartQuestBattle " + ImageName);
+    }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;
