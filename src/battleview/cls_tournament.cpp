@@ -41,6 +41,11 @@ std::string clsTournament::GetLoser(std::int16_t BattleCount) const {
     return knockout_ ? knockout_->loserName(BattleCount) : "";
 }
 
+std::string clsTournament::GetPlacing(std::int16_t BattleCount, const std::string& School,
+                                      std::int16_t Rank) const {
+    return knockout_ ? knockout_->placingAfter(BattleCount, School, Rank) : "";
+}
+
 void clsTournament::Start() {
     continue_ = true;
     if (!knockout_) return;

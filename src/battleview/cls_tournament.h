@@ -28,6 +28,10 @@ class clsTournament {
     // The recorded names of match BattleCount; empty outside 1..N-1 or before Win.
     std::string GetWinner(std::int16_t BattleCount) const;
     std::string GetLoser(std::int16_t BattleCount) const;
+    // The placing of the entrant named School once match BattleCount is
+    // recorded, by the knockout's rule at that school rank; empty while the
+    // school is still in and the final is to come, and before InitDraw.
+    std::string GetPlacing(std::int16_t BattleCount, const std::string& School, std::int16_t Rank) const;
     // Raises Battle for matches 1 to N-1; stops after a handler that called SetLoser.
     void Start();
     void SetLoser() { continue_ = false; }

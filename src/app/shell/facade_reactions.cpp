@@ -113,6 +113,12 @@ void FacadeReactions::mData_NewYear() {
     context_.screens.ShowSchoolMenu(false);
 }
 
+void FacadeReactions::mData_QuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                                        const std::string& ImageName) {
+    context_.screens.StartQuestBattle(cReg, cULeft, cURight, ImageName);
+    context_.data.SetWinnerUnit(context_.battle.GetResultUnit());
+}
+
 void FacadeReactions::mData_SchoolScaleUp(const std::string& ImageName) {
     auto& picClass = context_.pictures.picClass;
     host::gdi::BitBlt(picClass.hDC(), 0, 0, kScreenWidth, kScreenHeight,

@@ -27,6 +27,9 @@ class FacadeReactions {
     void mData_ForwordEnd();
     void mData_ClassImage(host::gdi::DeviceContext& HDC);
     void mData_NewYear();
+    // A quest's fight on the battle screen; its winner (or "draw") goes to the facade.
+    void mData_QuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                           const std::string& ImageName);
     void mData_SchoolScaleUp(const std::string& ImageName);
     void mData_StatusRefresh();
     void mData_Ending();

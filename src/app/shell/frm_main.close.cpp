@@ -20,7 +20,6 @@ void frmMain::Form_Unload() {
             std::fprintf(stderr, "quorvel: the settings could not be written to %s\n",
                          host::sys::gamePath(SettingsFile::kPath).c_str());
     }
-    cTournament.reset();
     host::sound::STEnd();
     unbindFile();
     title_.reset();

@@ -48,15 +48,20 @@ void frmMain::unbindFile() {
     }
 }
 
-void frmMain::SetBattleGame(const clsBattleRegulation&, host::runtime::Collection<std::shared_ptr<clsUnit>>&,
-                            std::int16_t) {
-    throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
-                                      "the tournament screen is not built");
+void frmMain::SetBattleGame(const clsBattleRegulation& cReg,
+                            host::runtime::Collection<std::shared_ptr<clsUnit>>& clUnit,
+                            std::int16_t BattleRecover) {
+    battle_->SetBattleGame(cReg, clUnit, BattleRecover);
 }
 
-void frmMain::QuestBattle(clsBattleRegulation&, clsUnit&, clsUnit&, const std::string&) {
-    throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
-                                      "the battle screen is not built");
+void frmMain::QuestBattle(clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                          const std::string& ImageName) {
+    reactions_->mData_QuestBattle(cReg, cULeft, cURight, ImageName);
+}
+
+void frmMain::StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                               const std::string& ImageName) {
+    battle_->StartQuestBattle(cReg, cULeft, cURight, ImageName);
 }
 
 bool frmMain::GetStockPriceReport() const {
@@ -91,4 +96,8 @@ void frmMain::createScreens() {
     builders_.add(ScreenBuilders::Step::School, [this] { school_->BuildSchoolScreen(); });
     dialog_ = std::make_unique<MessageDialog>(*context_);
     builders_.add(ScreenBuilders::Step::MessageDialog, [this] { dialog_->BuildMessageDialog(); });
+    battle_ = std::make_unique<BattleScreen>(*context_);
+    builders_.add(ScreenBuilders::Step::Battle, [this] {
+        battle_->BuildBattleScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
+    });
 }

@@ -11,9 +11,9 @@
 #include "app/shell/story_sequences.h"
 #include "app/shell/title_screen.h"
 
+#include "app/screens/battle/battle_screen.h"
 #include "app/screens/school/school_screen.h"
 
-#include "battleview/cls_tournament.h"
 #include "platform/assets/cls_load_data.h"
 #include "platform/records/cls_app_info.h"
 #include "platform/settings/c_ini_file.h"
@@ -73,6 +73,8 @@ class frmMain : public GameHost, public Screens {
     void hideReport() override;
     void Opening() override;
     void ShowSchoolTips(const std::string& text) override;
+    void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                          const std::string& ImageName) override;
 
   private:
     friend class MainFormInside;
@@ -95,11 +97,11 @@ class frmMain : public GameHost, public Screens {
     clsAppInfo cInfo;
     clsTMPData CTMP;
     std::unique_ptr<clsLoadData> mLoadData;
-    std::unique_ptr<clsTournament> cTournament;
     ScreenBuilders builders_;
     std::optional<FormContext> context_;
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<SchoolScreen> school_;
+    std::unique_ptr<BattleScreen> battle_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;

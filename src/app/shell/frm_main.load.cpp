@@ -47,7 +47,6 @@ void frmMain::Form_Load() {
     reactions_->subscribe();
     bindFile();
     mLoadData = std::make_unique<clsLoadData>();
-    cTournament = std::make_unique<clsTournament>();
     mLoadData->StartProcess.subscribe([this](std::string& ProcessName, std::int16_t& Maxprocess) {
         title_->progress().mLoadData_StartProcess(ProcessName, Maxprocess);
     });

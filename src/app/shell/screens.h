@@ -1,5 +1,8 @@
 #pragma once
 
+#include "battle/combat/cls_battle_regulation.h"
+#include "battle/combat/cls_unit.h"
+
 #include "host/ui/picture_box.h"
 
 #include <cstdint>
@@ -49,4 +52,8 @@ class Screens {
     virtual void Opening() = 0;
     // The school screen's message box shows the text.
     virtual void ShowSchoolTips(const std::string& text) = 0;
+    // The battle screen: fights one battle at normal speed on the named
+    // background and returns when it is over, the winner with the driver.
+    virtual void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
+                                  const std::string& ImageName) = 0;
 };

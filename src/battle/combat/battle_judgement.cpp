@@ -3,7 +3,7 @@
 BattleJudgement judgeBattle(const clsUnit& left, const clsUnit& right) {
     const bool leftGaveUp = left.GetGiveUp();
     const bool rightGaveUp = right.GetGiveUp();
-    if (leftGaveUp && rightGaveUp) return {"相打ち", "draw"};
+    if (leftGaveUp && rightGaveUp) return {"相打ち", kDrawResult};
     if (leftGaveUp || rightGaveUp) {
         const std::string winner = (leftGaveUp ? right : left).GetUnitName();
         return {winner + "の勝ち", winner};

@@ -37,6 +37,10 @@ class RecordingScreens : public Screens {
     void hideReport() override { called("hideReport"); }
     void Opening() override { called("Opening"); }
     void ShowSchoolTips(const std::string& text) override { called("ShowSchoolTips " + text); }
+    void StartQuestBattle(const clsBattleRegulation&, clsUnit&, clsUnit&,
+                          const std::string& ImageName) override {
+        called("StartQuestBattle " + ImageName);
+    }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;
