@@ -2,6 +2,8 @@
 
 #include "battle/combat/cls_battle_regulation.h"
 #include "battle/combat/cls_unit.h"
+#include "platform/records/cls_get_grid_data.h"
+#include "students/lessons/cls_class_schedule.h"
 
 #include "host/runtime/collection.h"
 #include "host/runtime/variant.h"
@@ -16,7 +18,8 @@
 // The main form's scratch state: numbered values handed from one handler to
 // the next (each key has a fixed type), the turn-end log, the message type
 // of the open dialog, the running tournament's entrants and rules, and the
-// panel cells of the formation being placed. Nothing in it is saved.
+// panel cells of the formation being placed, and the class screen's copy of
+// the timetable. Nothing in it is saved.
 class clsTMPData {
   public:
     // The key of the turn-end log.
@@ -39,6 +42,17 @@ class clsTMPData {
     static constexpr std::int32_t kBonusMoney = 32;
     static constexpr std::int32_t kBonusEffect = 33;
     static constexpr std::int32_t kPickedCourse = 34;
+    // The timetable slot being edited, 0 to 39.
+    static constexpr std::int32_t kEditedSlot = 19;
+
+    // What the timetable checks ask of the game.
+    class TimetableFacts {
+      public:
+        virtual ~TimetableFacts() = default;
+        virtual bool CheckContractTeacher(const std::string& teacher) const = 0;
+        virtual bool CheckItem(const std::string& item) const = 0;
+    };
+    using Entries = host::runtime::Collection<std::shared_ptr<clsClassSchedule>>;
 
     clsTMPData();
 
@@ -73,8 +87,38 @@ class clsTMPData {
     // The value as its type; Empty for an unknown key.
     host::runtime::Variant GetDataSingle(std::int32_t DataType) const;
 
+    // The edited timetable: one entry per student and slot, keyed by the
+    // student's name, ":" and the slot. A held key is the duplicate-key error;
+    // an item no longer held is dropped from the entry.
+    void SetClass(std::shared_ptr<clsClassSchedule> cClass, const TimetableFacts& facts);
+    // The entries themselves, for the commit.
+    Entries& GetClassData() { return entries_; }
+    // Rewrite or copy into an existing entry; a missing one is the
+    // collection's error.
+    void SetSchedule(std::int16_t Number, const std::string& Student, const std::string& ClassName,
+                     const std::string& Teacher, const std::string& UseItem);
+    void SetClassCopy(const std::string& Student, std::int16_t Dest, std::int16_t Source);
+    void ClassClear() { entries_.clear(); }
+    // The slot's rows: check mark, student, lesson, teacher under contract,
+    // item held (an item no longer held is also cleared in the entry).
+    host::runtime::Collection<clsGetGridData> GetClass(std::int16_t Number, const TimetableFacts& facts);
+    // Slot types; a slot outside 0 to 39 is the subscript error (9).
+    void SetClassType(std::int16_t Number, std::int32_t Target) { classTypes_[slot(Number)] = Target; }
+    std::int32_t GetClassType(std::int16_t Number) const { return classTypes_[slot(Number)]; }
+    // A whole-class slot's lesson, teacher and item (from its first entry).
+    std::string GetClassName(std::int16_t Number) const;
+    std::string GetClassTeacher(std::int16_t Number) const;
+    std::string GetUseItem(std::int16_t Number) const;
+    // The tip of the slot being edited.
+    std::string GetClassTips() const;
+    // True when the slot obeys the timetable rules; else the first broken
+    // rule's message in ErrMSG.
+    bool CheckClass(std::int16_t Number, std::string& ErrMSG, const TimetableFacts& facts) const;
+
   private:
     static std::size_t member(std::int16_t Number);
+    static std::size_t slot(std::int32_t Number);
+    const clsClassSchedule* firstOf(std::int16_t Number) const;
 
     std::map<std::int32_t, host::runtime::Variant> values_;
     std::string turnEndLog_;
@@ -84,4 +128,6 @@ class clsTMPData {
     std::optional<host::runtime::Collection<std::shared_ptr<clsUnit>>> units_;
     std::array<std::int16_t, 5> unitX_{};
     std::array<std::int16_t, 5> unitY_{};
+    std::array<std::int32_t, 40> classTypes_{};
+    Entries entries_;
 };
