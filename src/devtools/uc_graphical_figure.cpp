@@ -27,9 +27,7 @@ constexpr double kPi = 3.14159;
 
 } // namespace
 
-ucGraphicalFigure::ucGraphicalFigure() : OwnerDrawn("ucGraphicalFigure") {
-    createPictures();
-}
+ucGraphicalFigure::ucGraphicalFigure() : OwnerDrawn("ucGraphicalFigure") {}
 
 void ucGraphicalFigure::ReadProperties(const FigureSettings& stored) {
     settings = stored;
@@ -123,6 +121,7 @@ void ucGraphicalFigure::SetFigure(std::int16_t pCoordinate, std::int16_t pRadius
 }
 
 void ucGraphicalFigure::SetImage(host::gdi::DeviceContext& HDCImage, std::int16_t pLeft, std::int16_t pTop) {
+    ensurePictures();
     source_ = &HDCImage;
     left_ = pLeft;
     top_ = pTop;
@@ -132,10 +131,13 @@ void ucGraphicalFigure::SetImage(host::gdi::DeviceContext& HDCImage, std::int16_
 
 void ucGraphicalFigure::resized() {
     OwnerDrawnControl::resized();
-    createPictures();
+    washed_.reset();
+    polygon_.reset();
+    work_.reset();
 }
 
-void ucGraphicalFigure::createPictures() {
+void ucGraphicalFigure::ensurePictures() {
+    if (washed_) return;
     washed_ = CreateMemoryDC(HDC(), Width(), Height());
     polygon_ = CreateMemoryDC(HDC(), Width(), Height());
     work_ = CreateMemoryDC(HDC(), Width(), Height());
@@ -143,6 +145,7 @@ void ucGraphicalFigure::createPictures() {
 
 void ucGraphicalFigure::Paint() {
     if (axes_.empty() || !source_) return;
+    ensurePictures();
     const host::gdi::Brush key{rgb(settings.MaskColor)};
     for (std::size_t i = 0; i < axes_.size(); ++i) {
         const auto n = static_cast<std::int16_t>(i);

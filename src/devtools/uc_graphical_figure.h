@@ -100,8 +100,9 @@ class ucGraphicalFigure : public host::ui::OwnerDrawn<FigureSettings> {
         std::int32_t Color = 0;
     };
     void createAxes(std::int16_t count);
-    // The washed background, the polygon and the work picture at the control's size, white.
-    void createPictures();
+    // The washed background, the polygon and the work picture at the control's
+    // size, white; made when a picture is first handed over, not on each resize.
+    void ensurePictures();
     FigureAxis& axis(std::int16_t pCoordinate);
     const FigureAxis& axis(std::int16_t pCoordinate) const;
     void CreateFigureFont();

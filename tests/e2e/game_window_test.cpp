@@ -150,6 +150,24 @@ class GameWindowTest : public testing::Test {
 
     // The window once its picture stopped changing for a second: loading
     // moves the gauge all the time, the title stands still.
+    // The window's first picture that differs from before (a click or key
+    // was handled, however slow the machine), or the last one after a minute.
+    host::gdi::Bitmap waitForChange(Window window, const host::gdi::Bitmap& before) {
+        host::gdi::Bitmap now = grab(window);
+        const auto end = std::chrono::steady_clock::now() + 60s;
+        while (samePicture(now, before) && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(100ms);
+            now = grab(window);
+        }
+        return now;
+    }
+
+    // The window's picture once it has changed from before and then stayed the same.
+    host::gdi::Bitmap waitForNewStillPicture(Window window, const host::gdi::Bitmap& before) {
+        waitForChange(window, before);
+        return waitForStillPicture(window);
+    }
+
     host::gdi::Bitmap waitForStillPicture(Window window) {
         host::gdi::Bitmap last = grab(window);
         int still = 0;
@@ -228,9 +246,9 @@ TEST_F(GameWindowTest, ClosingTheWindowWhileTheDaysRunEndsTheGameOnceWithItsSett
     ASSERT_NE(window, 0u);
     const host::gdi::Bitmap title = waitForStillPicture(window);
     clickAt(window, 400, 412); // 始めから
-    waitForStillPicture(window);
+    const host::gdi::Bitmap question = waitForNewStillPicture(window, title);
     clickAt(window, 545, 432); // いいえ: no opening
-    const host::gdi::Bitmap school = waitForStillPicture(window);
+    const host::gdi::Bitmap school = waitForNewStillPicture(window, question);
     ASSERT_FALSE(samePicture(title, school));
     clickAt(window, 225, 462); // 週末へ: six days, each with its pauses
     std::this_thread::sleep_for(700ms);
@@ -244,9 +262,9 @@ TEST_F(GameWindowTest, ANewGameAsksForTheOpeningAndEnterTellsIt) {
     GameProcess game(binary());
     const Window window = waitForWindow();
     ASSERT_NE(window, 0u);
-    waitForStillPicture(window);
+    const host::gdi::Bitmap title = waitForStillPicture(window);
     clickAt(window, 400, 412); // 始めから
-    const host::gdi::Bitmap question = waitForStillPicture(window);
+    const host::gdi::Bitmap question = waitForNewStillPicture(window, title);
     writeLook("e2e_opening_question.png", question);
     // The dialog's gold frame in the middle of the window.
     const host::gdi::COLORREF gold = host::gdi::RGB(255, 215, 0);
@@ -254,8 +272,7 @@ TEST_F(GameWindowTest, ANewGameAsksForTheOpeningAndEnterTellsIt) {
     EXPECT_EQ(question.pixel(599, 300), gold);
 
     run("xdotool windowfocus " + std::to_string(window) + " key Return");
-    std::this_thread::sleep_for(1500ms);
-    const host::gdi::Bitmap story = grab(window);
+    const host::gdi::Bitmap story = waitForChange(window, question);
     writeLook("e2e_opening_story.png", story);
     EXPECT_FALSE(samePicture(question, story));
     closeWindow(window);
