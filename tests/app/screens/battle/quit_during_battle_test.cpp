@@ -57,6 +57,11 @@ TEST_F(QuitDuringBattleTest, ClosingTheWindowInAQuestBattleEndsTheGameOnceWithIt
             phase = Phase::School;
             return;
         case Phase::School: {
+            // No opening.
+            if (controlNamed(*window.form, "picMSG").Visible()) {
+                clickOn(window, controlNamed(*window.form, "GLMSGCancel"));
+                return;
+            }
             if (!picSchool.Enabled() || window.form->children().back() != &picSchool) return;
             sendTeamToTheSlimes();
             host::ui::Control* nextDay = nullptr;
