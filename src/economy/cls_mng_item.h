@@ -132,7 +132,8 @@ class clsMngItem {
     // "0", name, units held of every ticket of the catalogue.
     Rows GetTicketItem() const;
     // Draws a prize for each ticket, at most the tickets held (count is
-    // lowered to the number drawn), waiting between draws; answers the
+    // lowered to the number drawn), waiting before each draw; a draw uses
+    // its ticket at once, so draws cut short keep what they gave; answers the
     // tickets still held. A ticket without its 50 prizes raises the
     // missing-key error before anything is drawn.
     std::int16_t DrawTicket(const std::string& TicketName, std::int16_t& count);

@@ -42,15 +42,22 @@ std::int16_t clsMngItem::DrawTicket(const std::string& TicketName, std::int16_t&
 
     std::string announcement = TicketName + "を引換えます";
     Report.raise(announcement);
-    for (std::int16_t draw = 0; draw < count; ++draw) {
+    // Each draw hands in its ticket before the prize comes, so draws cut
+    // short during a wait (the window closed) keep what they gave and used,
+    // and a ticket gone meanwhile is not drawn.
+    std::int16_t drawn = 0;
+    while (drawn < count) {
         Services().WaitTime(ticket_rule::kDrawWaitMs);
+        if (ItemStorage(TicketName) < 1) break;
         const std::int16_t n = mdlZRDFunc::RandomInt(1, ticket_rule::kPrizeRows);
         const std::string prize = Tickets.item(prizeKey(TicketName, n)).ItemName();
+        std::int16_t used = 1;
+        ItemDelete(TicketName, used);
         std::string message = prize + "を貰いました";
         Report.raise(message);
         ItemAdd(prize, 1);
+        ++drawn;
     }
-    std::int16_t used = count;
-    ItemDelete(TicketName, used);
+    count = drawn;
     return ItemStorage(TicketName);
 }

@@ -2,6 +2,9 @@
 
 #include "support/error_of.h"
 
+#include <functional>
+#include <memory>
+
 using host::runtime::ErrorNumber;
 using testsupport::errorOf;
 
@@ -46,6 +49,66 @@ TEST_F(TicketExchange, OnlyTheTicketsHeldAreDrawn) {
         EXPECT_EQ(count, c.drawn) << c.held << " held, " << c.asked;
         EXPECT_EQ(items.ItemStorage("薬草"), c.drawn) << c.held << " held, " << c.asked;
         EXPECT_EQ(events.size(), c.drawn ? c.drawn + 1u : 0u) << c.held << " held, " << c.asked;
+    }
+}
+
+// Services whose waits let something happen meanwhile, as the window's
+// messages do.
+class PumpingServices : public SilentServices {
+  public:
+    void WaitTime(double ms) override {
+        SilentServices::WaitTime(ms);
+        if (onWait) onWait(static_cast<int>(waits().size()));
+    }
+    std::function<void(int)> onWait;
+};
+
+// The window closed: the wait unwinds the draws.
+struct WindowClosed {};
+
+TEST_F(TicketExchange, DrawsCutShortKeepWhatTheyGaveAndUsedAndNeverDrawATicketNoLongerHeld) {
+    struct Case {
+        const char* what;
+        int atWait;
+        bool closes;        // else the tickets are given away at that wait
+        std::int16_t drawn; // prizes received
+        std::int16_t ticketsLeft;
+    };
+    const Case cases[] = {
+        {.what = "closed at the third wait", .atWait = 3, .closes = true, .drawn = 2, .ticketsLeft = 3},
+        {.what = "closed at the first wait", .atWait = 1, .closes = true, .drawn = 0, .ticketsLeft = 5},
+        {.what = "tickets gone at the second wait",
+         .atWait = 2,
+         .closes = false,
+         .drawn = 1,
+         .ticketsLeft = 0},
+    };
+    for (const Case& c : cases) {
+        host::runtime::ScopedInstall<GameServices, PumpingServices> pumping(
+            installedServices, std::make_unique<PumpingServices>());
+        items.SetDataInit();
+        items.ItemAdd("銅チケット", 5);
+        pumping->scriptDraws(std::vector<float>(4, kDrawTwentySix));
+        pumping->onWait = [&](int wait) {
+            if (wait != c.atWait) return;
+            if (c.closes) throw WindowClosed{};
+            std::int16_t all = items.ItemStorage("銅チケット");
+            items.ItemDelete("銅チケット", all);
+        };
+        std::int16_t count = 4;
+        bool closed = false;
+        try {
+            items.DrawTicket("銅チケット", count);
+        } catch (const WindowClosed&) {
+            closed = true;
+        }
+        EXPECT_EQ(closed, c.closes) << c.what;
+        if (!c.closes) {
+            EXPECT_EQ(count, c.drawn) << c.what;
+        }
+        EXPECT_EQ(items.ItemStorage("薬草"), c.drawn) << c.what;
+        EXPECT_EQ(items.ItemStorage("銅チケット"), c.ticketsLeft) << c.what;
+        EXPECT_EQ(pumping->drawCount(), c.drawn) << c.what;
     }
 }
 

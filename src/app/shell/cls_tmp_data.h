@@ -42,6 +42,12 @@ class clsTMPData {
     static constexpr std::int32_t kBonusMoney = 32;
     static constexpr std::int32_t kBonusEffect = 33;
     static constexpr std::int32_t kPickedCourse = 34;
+    // The town's choices: the company and its row in the share market, the
+    // checked row of the other places' lists, the ticket to exchange.
+    static constexpr std::int32_t kCompany = 1;
+    static constexpr std::int32_t kCompanyRow = 2;
+    static constexpr std::int32_t kCheckedRow = 6;
+    static constexpr std::int32_t kTicket = 9;
     // The timetable slot being edited, 0 to 39.
     static constexpr std::int32_t kEditedSlot = 19;
 

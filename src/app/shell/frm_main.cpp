@@ -78,6 +78,7 @@ void frmMain::ShowSchoolMenu(bool Redraw) {
 
 void frmMain::RefreshStatusView() {
     school_->RefreshStatusView();
+    town_->RefreshStatusView();
 }
 
 // The lists come with the school screen's selection lists; until then a new
@@ -100,4 +101,25 @@ void frmMain::createScreens() {
     builders_.add(ScreenBuilders::Step::Battle, [this] {
         battle_->BuildBattleScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
     });
+    town_ = std::make_unique<TownScreen>(*context_);
+    builders_.add(ScreenBuilders::Step::Town, [this] {
+        town_->BuildTownScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
+    });
+}
+
+void frmMain::ShowTownScreen() {
+    town_->ShowTownScreen();
+}
+
+void frmMain::TownDialogOK(const std::string& OKCaption, std::int16_t n,
+                           const host::runtime::Collection<std::string>& units) {
+    town_->TownDialogOK(OKCaption, n, units, *report_);
+}
+
+void frmMain::TownDialogCancel() {
+    town_->TownDialogCancel();
+}
+
+std::string frmMain::GetShopData(std::int16_t row, std::int16_t col) const {
+    return town_->GGShop.GetData(row, col);
 }

@@ -15,6 +15,17 @@ constexpr int kLastDayButton = 3;
 // Gives the opener's screen back by the message type, then the dialog goes.
 void frmMain::CloseDialog() {
     switch (CTMP.GetMSGType()) {
+    case message_type::kTickets:
+    case message_type::kPointExchange:
+    case message_type::kPermitOffice:
+        report_->GMSGReport.setVisible(false);
+        town_->CloseTownDialog(CTMP.GetMSGType());
+        break;
+    case message_type::kShares:
+    case message_type::kProcessing:
+    case message_type::kItemShop:
+        town_->CloseTownDialog(CTMP.GetMSGType());
+        break;
     case message_type::kTimetableFaults:
         report_->GMSGReport.setVisible(false);
         pictures_.picClass.setEnabled(true);

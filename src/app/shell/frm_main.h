@@ -13,6 +13,7 @@
 
 #include "app/screens/battle/battle_screen.h"
 #include "app/screens/school/school_screen.h"
+#include "app/screens/town/town_screen.h"
 
 #include "platform/assets/cls_load_data.h"
 #include "platform/records/cls_app_info.h"
@@ -75,6 +76,12 @@ class frmMain : public GameHost, public Screens {
     void ShowSchoolTips(const std::string& text) override;
     void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                           const std::string& ImageName) override;
+    // The town screen.
+    void ShowTownScreen() override;
+    void TownDialogOK(const std::string& OKCaption, std::int16_t n,
+                      const host::runtime::Collection<std::string>& units) override;
+    void TownDialogCancel() override;
+    std::string GetShopData(std::int16_t row, std::int16_t col) const override;
 
   private:
     friend class MainFormInside;
@@ -102,6 +109,7 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<SchoolScreen> school_;
     std::unique_ptr<BattleScreen> battle_;
+    std::unique_ptr<TownScreen> town_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;

@@ -2,10 +2,43 @@
 
 #include "app/shell/message_types.h"
 
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The unit identifiers of the held-units list.
+constexpr std::int16_t kUnitIdColumn = 2;
+
+} // namespace
+
+// The slider's quantity; the slider never passes what a 16-bit count holds.
+std::int16_t MessageDialog::sliderCount() const {
+    return static_cast<std::int16_t>(
+        std::clamp<std::int32_t>(GSMSG.Value(), 0, std::numeric_limits<std::int16_t>::max()));
+}
+
+// The units marked in the held-units list, in row order; none unless it shows.
+host::runtime::Collection<std::string> MessageDialog::markedUnits() const {
+    host::runtime::Collection<std::string> units;
+    if (!GGMSG.Visible()) return units;
+    for (std::int16_t r = 0; r <= GGMSG.Rows(); ++r)
+        if (GGMSG.Checked(r)) units.add(GGMSG.GetData(r, kUnitIdColumn));
+    return units;
+}
+
 // OK carries out what the dialog asked, by the message type, then the
 // dialog closes.
 void MessageDialog::GLMSGExcute_Click() {
     switch (context_.CTMP.GetMSGType()) {
+    case message_type::kShares:
+    case message_type::kProcessing:
+    case message_type::kTickets:
+    case message_type::kPointExchange:
+    case message_type::kPermitOffice:
+    case message_type::kItemShop:
+        context_.screens.TownDialogOK(GLMSGExcute.Text(), sliderCount(), markedUnits());
+        return;
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, true);
         break;
@@ -19,6 +52,14 @@ void MessageDialog::GLMSGExcute_Click() {
 // dialog closes; a notice's only button comes here too.
 void MessageDialog::GLMSGCancel_Click() {
     switch (context_.CTMP.GetMSGType()) {
+    case message_type::kShares:
+    case message_type::kProcessing:
+    case message_type::kTickets:
+    case message_type::kPointExchange:
+    case message_type::kPermitOffice:
+    case message_type::kItemShop:
+        context_.screens.TownDialogCancel();
+        return;
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, false);
         break;

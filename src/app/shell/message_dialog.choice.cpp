@@ -13,6 +13,8 @@ constexpr std::int16_t kNameColumn = 1;
 constexpr std::int16_t kEffectColumn = 2;
 // The selling price of a held unit.
 constexpr std::int16_t kUnitPriceColumn = 1;
+// The price column of the item shop's list.
+constexpr std::int16_t kShopPriceColumn = 2;
 
 // The scratch key a one-row choice writes, by message type; 0 for none.
 std::int32_t choiceKey(std::int32_t type) {
@@ -60,6 +62,13 @@ void MessageDialog::GSMSG_ValueChange(std::int32_t Value) {
         break;
     case message_type::kPointExchange:
         lblBody2.setCaption(key(clsTMPData::kExchangeLine) + count + "枚");
+        break;
+    case message_type::kItemShop:
+        lblBody2.setCaption(
+            "個数=" + count + "\u3000代金=" +
+            std::to_string(host::runtime::CLng(context_.screens.GetShopData(
+                               CTMP.GetDataSingle(clsTMPData::kCheckedRow).toInteger(), kShopPriceColumn)) *
+                           n));
         break;
     default:
         return;

@@ -63,6 +63,8 @@ class MessageDialog {
     // message_dialog.answers.cpp
     void GLMSGExcute_Click();
     void GLMSGCancel_Click();
+    std::int16_t sliderCount() const;
+    host::runtime::Collection<std::string> markedUnits() const;
 
     std::string key(std::int32_t k) const;
 

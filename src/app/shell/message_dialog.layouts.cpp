@@ -4,7 +4,7 @@
 
 #include "grids/columns/gg_ver2_headers.h"
 
-#include "host/runtime/runtime_error.h"
+#include "host/runtime/convert.h"
 
 namespace {
 
@@ -13,6 +13,8 @@ constexpr std::int32_t kMostSharesHeld = 100;
 constexpr const char* kBuy = "購入";
 constexpr const char* kSell = "売却";
 constexpr const char* kTicketSuffix = "チケット";
+// The held count of the item shop's list.
+constexpr std::int16_t kShopCountColumn = 3;
 
 constexpr std::int16_t kMultiSelectLeft = 150;
 constexpr std::int16_t kSingleSelectLeft = 70;
@@ -94,8 +96,8 @@ void MessageDialog::buildItemShop(const std::string& OKCaption) {
     if (OKCaption == kBuy) {
         placeSlider(data.GetMaxItem(item));
     } else if (data.GetIsItemMaterial(item)) {
-        throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
-                                          "selling by count needs the town screen, which is not built");
+        placeSlider(host::runtime::CLng(context_.screens.GetShopData(
+            context_.CTMP.GetDataSingle(clsTMPData::kCheckedRow).toInteger(), kShopCountColumn)));
     } else {
         placeGrid(kMultiSelectLeft, true, "倉庫", kFiveRows, data.GetItemStorageData(item));
     }

@@ -14,6 +14,8 @@ inline constexpr std::int32_t kProcessing = 4;
 inline constexpr std::int32_t kTickets = 5;
 // Spending kingdom points.
 inline constexpr std::int32_t kPointExchange = 6;
+// Applying for a building or installation at the permit office.
+inline constexpr std::int32_t kPermitOffice = 7;
 // Buying or selling at the item shop.
 inline constexpr std::int32_t kItemShop = 8;
 // Using an item on a student.

@@ -3,6 +3,7 @@
 #include "battle/combat/cls_battle_regulation.h"
 #include "battle/combat/cls_unit.h"
 
+#include "host/runtime/collection.h"
 #include "host/ui/picture_box.h"
 
 #include <cstdint>
@@ -56,4 +57,14 @@ class Screens {
     // background and returns when it is over, the winner with the driver.
     virtual void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                                   const std::string& ImageName) = 0;
+
+    // The town screen: its place menu (the school's "街へ行く"); its dialogs'
+    // OK with the quantity n or the units marked for sale, and cancel, each
+    // by the message type, closing the dialog; a cell of its list GGShop
+    // ("" outside it), which the item shop's dialog reads.
+    virtual void ShowTownScreen() = 0;
+    virtual void TownDialogOK(const std::string& OKCaption, std::int16_t n,
+                              const host::runtime::Collection<std::string>& units) = 0;
+    virtual void TownDialogCancel() = 0;
+    virtual std::string GetShopData(std::int16_t row, std::int16_t col) const = 0;
 };

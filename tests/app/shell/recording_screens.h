@@ -41,9 +41,18 @@ class RecordingScreens : public Screens {
                           const std::string& ImageName) override {
         called("StartQuestBattle " + ImageName);
     }
+    void ShowTownScreen() override { called("ShowTownScreen"); }
+    void TownDialogOK(const std::string& OKCaption, std::int16_t n,
+                      const host::runtime::Collection<std::string>&) override {
+        called("TownDialogOK " + OKCaption + " " + std::to_string(n));
+    }
+    void TownDialogCancel() override { called("TownDialogCancel"); }
+    std::string GetShopData(std::int16_t, std::int16_t) const override { return shopCell; }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;
+    // What every cell of the town's list reads.
+    std::string shopCell;
     // Runs at each call, after it is recorded.
     std::function<void(const std::string&)> onCall;
 

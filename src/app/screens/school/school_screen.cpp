@@ -2,6 +2,7 @@
 
 #include "app/screens/ability_names.h"
 #include "app/screens/school/school_captions.h"
+#include "app/screens/status_view.h"
 
 #include "grids/list_grid/grid_settings.h"
 #include "platform/sound/mng_sound.h"
@@ -177,23 +178,7 @@ void SchoolScreen::placeGauges() {
 }
 
 void SchoolScreen::placeStatusView() {
-    GVSchool.TextColor(kCaptionColour);
-    GVSchool.FrameColor(1);
-    GVSchool.TransColor(4);
-    GVSchool.TR(50);
-    GVSchool.Frame(true);
-    GVSchool.Translucent(true);
-    GVSchool.FontSize(14);
-    GVSchool.FontBold(false);
-    GVSchool.Move(5, 5, GVSchool.Width(), GVSchool.Height());
-    GVSchool.HeaderHeight(1, 30);
-    GVSchool.AddHeader(1, 1, 2, 240, "date", "王国暦1999年4月1日(日)");
-    GVSchool.AddHeader(1, 2, 3, 150, "money", "資金99999100∈");
-    GVSchool.AddHeader(1, 3, 3, 110, "point", "99910王国pt");
-    GVSchool.AddHeader(1, 4, 2, 70, "rank", "Gランク");
-    GVSchool.AddHeader(1, 5, 1, 220, "construct", "建設:トレーニング室(120)");
-    GVSchool.SetBackImage(context_.pictures.picSchool.hDC(), 5, 5);
-    GVSchool.RePaint();
+    status_view::placeStatusView(GVSchool, context_.pictures.picSchool);
 }
 
 void SchoolScreen::placeGrid() {

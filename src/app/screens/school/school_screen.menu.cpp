@@ -3,6 +3,7 @@
 #include "app/screens/school/school_captions.h"
 
 #include "grids/flag_scope.h"
+#include "platform/sound/mng_sound.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ constexpr int kFirstListItem = 1;
 constexpr int kLastListItem = 7;
 constexpr int kArbeitItem = 6;
 constexpr int kQuestItem = 7;
+constexpr int kTownItem = 8;
 
 } // namespace
 
@@ -56,6 +58,14 @@ void SchoolScreen::ShowSchoolMenu(bool Redraw) {
 
 void SchoolScreen::GLSchool_Click(int Index) {
     if (menuClickRunning_) return;
+    if (Index == kTownItem) {
+        context_.pictures.picSchool.setEnabled(false);
+        context_.screens.ShowTownScreen();
+        context_.screens.ActivateScreen(context_.pictures.picCity);
+        GLSchool(Index).MouseLeave();
+        MngSound().SoundPlay("店");
+        return;
+    }
     if (Index < kFirstListItem || Index > kLastListItem) return;
     const FlagScope running(menuClickRunning_);
     const std::optional<MenuKey> menu = menuKeyNamed(GLSchool(Index).Text());

@@ -1,6 +1,7 @@
 #include "app/screens/school/school_screen.h"
 
 #include "app/screens/school/school_captions.h"
+#include "app/screens/status_view.h"
 
 #include <optional>
 #include <string>
@@ -27,15 +28,7 @@ std::optional<std::int16_t> abilityColumn(MenuKey menu, MenuKey subMenu) {
 } // namespace
 
 void SchoolScreen::RefreshStatusView() {
-    const clsData& data = context_.data;
-    const clsDateDetails d = data.GetDate();
-    GVSchool.Text("date", "王国暦" + std::to_string(d.Year) + "年" + std::to_string(d.Month) + "月" +
-                              std::to_string(d.Day) + "日(" + d.DayofWeek + ")");
-    GVSchool.Text("money", "資金" + std::to_string(data.GetMoney()) + "∈");
-    GVSchool.Text("point", std::to_string(data.GetKingdomPoint()) + "王国pt");
-    GVSchool.Text("construct", data.GetConstruct());
-    GVSchool.Text("rank", data.GetRank() + "ランク");
-    GVSchool.RePaint();
+    status_view::showStatus(GVSchool, context_.data);
 }
 
 void SchoolScreen::GParam_GaugeClick(int Index, bool& Selected) {
