@@ -100,4 +100,8 @@ void frmMain::createScreens() {
     builders_.add(ScreenBuilders::Step::Battle, [this] {
         battle_->BuildBattleScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
     });
+    unit_ = std::make_unique<UnitScreen>(*context_);
+    builders_.add(ScreenBuilders::Step::Unit, [this] {
+        unit_->BuildUnitScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
+    });
 }

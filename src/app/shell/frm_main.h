@@ -13,6 +13,7 @@
 
 #include "app/screens/battle/battle_screen.h"
 #include "app/screens/school/school_screen.h"
+#include "app/screens/unit/unit_screen.h"
 
 #include "platform/assets/cls_load_data.h"
 #include "platform/records/cls_app_info.h"
@@ -75,6 +76,15 @@ class frmMain : public GameHost, public Screens {
     void ShowSchoolTips(const std::string& text) override;
     void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                           const std::string& ImageName) override;
+    // frm_main.unit.cpp
+    void ShowUnitScreen(std::int16_t NeedPhysical, const std::string& Mode) override;
+    void CloseUnitScreen() override;
+    void FillLineSelectGrid(ctrGraphicalGridVer2& GGMSG) override;
+    void FillBattleItemGrid(ctrGraphicalGridVer2& GGMSG) override;
+    void ApplyUnitPick(std::int32_t MSGType) override;
+    void ShowUnitTips(const std::string& text) override;
+    void QuestTeamRegistered() override;
+    void ExportTeam(const clsUnitData& team) override;
 
   private:
     friend class MainFormInside;
@@ -102,6 +112,7 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<SchoolScreen> school_;
     std::unique_ptr<BattleScreen> battle_;
+    std::unique_ptr<UnitScreen> unit_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;
