@@ -2,12 +2,17 @@
 
 #include "state/owned_managers.h"
 
+#include "host/runtime/runtime_error.h"
 #include "host/runtime/strings.h"
 
+// Only an item of which a piece is still free: one that every held piece of
+// is carried by a unit sent out cannot go with another.
 std::string clsData::GetUnitLoadItem(std::int16_t LoadNumber) const {
-    std::string item = cMngStudent->UnitLoadItem(LoadNumber);
-    if (!cMngItem->CheckItem(item)) return "";
-    return item;
+    const std::string item = cMngStudent->UnitLoadItem(LoadNumber);
+    if (item.empty()) return "";
+    for (const clsGetGridData& row : GetBattleItemData())
+        if (row.Data(1) == item) return item;
+    return "";
 }
 
 std::shared_ptr<clsFixUnitData> clsData::GetUnitCalcData(const clsUnitData& pUnitData,
@@ -61,7 +66,17 @@ void clsData::SetUnitItem(std::int16_t SaveNumber, const std::string& ItemName) 
     cMngStudent->UnitSaveItem(SaveNumber, ItemName);
 }
 
+// A battle item goes with a team only while a held piece of it is free.
 void clsData::SetQuest(const clsUnitData& pQuestUnit) {
+    const std::string& item = pQuestUnit.ItemName();
+    if (!item.empty()) {
+        bool free = false;
+        for (const clsGetGridData& row : GetBattleItemData())
+            free = free || row.Data(1) == item;
+        if (!free)
+            throw host::runtime::RuntimeError(host::runtime::ErrorNumber::InvalidCall,
+                                              "no free piece of " + item + " for " + pQuestUnit.QuestName());
+    }
     cMngStudent->SetQuest(pQuestUnit);
 }
 

@@ -154,13 +154,15 @@ TEST(FacadeUnitSlots, AMemberWhoMayNoLongerJoinLoadsEmptyAndTheOthersStay) {
     }
 }
 
-TEST(FacadeUnitSlots, TheSavedItemLoadsOnlyWhileAPieceOfItIsHeld) {
+TEST(FacadeUnitSlots, TheSavedItemLoadsOnlyWhileAHeldPieceOfItIsFree) {
     struct Case {
         const char* name;
         const char* saved;
         std::int16_t held;
         std::int16_t sold;
         const char* loaded;
+        // Pieces given to quest teams already.
+        std::int16_t carried = 0;
     };
     const Case cases[] = {
         {.name = "held", .saved = kItem, .held = 1, .sold = 0, .loaded = kItem},
@@ -168,6 +170,14 @@ TEST(FacadeUnitSlots, TheSavedItemLoadsOnlyWhileAPieceOfItIsHeld) {
         {.name = "sold", .saved = kItem, .held = 1, .sold = 1, .loaded = ""},
         {.name = "never held", .saved = kItem, .held = 0, .sold = 0, .loaded = ""},
         {.name = "no item saved", .saved = "", .held = 1, .sold = 0, .loaded = ""},
+        {.name = "the one piece carried by a quest team",
+         .saved = kItem,
+         .held = 1,
+         .sold = 0,
+         .loaded = "",
+         .carried = 1},
+        {.name = "one of two carried", .saved = kItem, .held = 2, .sold = 0, .loaded = kItem, .carried = 1},
+        {.name = "both carried", .saved = kItem, .held = 2, .sold = 0, .loaded = "", .carried = 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -177,6 +187,8 @@ TEST(FacadeUnitSlots, TheSavedItemLoadsOnlyWhileAPieceOfItIsHeld) {
         game.saveSlot(3, c.saved);
         std::int16_t sold = c.sold;
         if (sold > 0) managers(data).items().sellByCount(kItem, sold);
+        for (std::int16_t k = 0; k < c.carried; ++k)
+            game.sendOut(k == 0 ? kQuest : kTournament, kItem);
 
         EXPECT_EQ(data.GetUnitLoadItem(3), c.loaded);
         EXPECT_EQ(data.GetUnitLoadLineName(3), kFormation);
@@ -275,6 +287,17 @@ TEST(FacadeFormations, TheCataloguesAnswersAndUnknownNamesAreErrors) {
         SCOPED_TRACE(c.name);
         EXPECT_THROW(c.call(), host::runtime::RuntimeError);
     }
+}
+
+TEST(FacadeUnitSlots, ATeamIsRefusedAnItemWhosePiecesAreAllOutAndGoesWithoutIt) {
+    Roster game;
+    managers(game.data).items().ItemAdd(kItem, 1);
+    game.sendOut(kQuest, kItem);
+    EXPECT_THROW(game.sendOut(kTournament, kItem), host::runtime::RuntimeError);
+    EXPECT_THROW(game.sendOut(kTournament, kOtherItem), host::runtime::RuntimeError) << "never held";
+    EXPECT_EQ(managers(game.data).students().GetQuestData().count(), 1);
+    game.sendOut(kTournament, "");
+    EXPECT_EQ(managers(game.data).students().GetQuestData().count(), 2);
 }
 
 TEST(FacadeUnitStatistics, NoItemGivesTheStatisticsWithoutItemEffectsAndAnItemChangesThem) {

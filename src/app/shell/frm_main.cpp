@@ -101,6 +101,10 @@ void frmMain::createScreens() {
     builders_.add(ScreenBuilders::Step::Battle, [this] {
         battle_->BuildBattleScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
     });
+    unit_ = std::make_unique<UnitScreen>(*context_);
+    builders_.add(ScreenBuilders::Step::Unit, [this] {
+        unit_->BuildUnitScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
+    });
     town_ = std::make_unique<TownScreen>(*context_);
     builders_.add(ScreenBuilders::Step::Town, [this] {
         town_->BuildTownScreen([this](std::int16_t value) { title_->progress().setGauge(value); });

@@ -44,6 +44,10 @@ void frmMain::CloseDialog() {
     case message_type::kOpeningQuestion:
         context_->ClickWaitFlag = false;
         break;
+    case message_type::kFormation:
+    case message_type::kBattleItem:
+        unit_->EndUnitPick();
+        break;
     default:
         break;
     }

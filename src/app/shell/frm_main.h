@@ -14,6 +14,7 @@
 #include "app/screens/battle/battle_screen.h"
 #include "app/screens/school/school_screen.h"
 #include "app/screens/town/town_screen.h"
+#include "app/screens/unit/unit_screen.h"
 
 #include "platform/assets/cls_load_data.h"
 #include "platform/records/cls_app_info.h"
@@ -82,6 +83,15 @@ class frmMain : public GameHost, public Screens {
                       const host::runtime::Collection<std::string>& units) override;
     void TownDialogCancel() override;
     std::string GetShopData(std::int16_t row, std::int16_t col) const override;
+    // frm_main.unit.cpp
+    void ShowUnitScreen(std::int16_t NeedPhysical, const std::string& Mode) override;
+    void CloseUnitScreen() override;
+    void FillLineSelectGrid(ctrGraphicalGridVer2& GGMSG) override;
+    void FillBattleItemGrid(ctrGraphicalGridVer2& GGMSG) override;
+    void ApplyUnitPick(std::int32_t MSGType) override;
+    void ShowUnitTips(const std::string& text) override;
+    void QuestTeamRegistered() override;
+    void ExportTeam(const clsUnitData& team) override;
 
   private:
     friend class MainFormInside;
@@ -110,6 +120,7 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<SchoolScreen> school_;
     std::unique_ptr<BattleScreen> battle_;
     std::unique_ptr<TownScreen> town_;
+    std::unique_ptr<UnitScreen> unit_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;

@@ -42,6 +42,10 @@ void MessageDialog::GLMSGExcute_Click() {
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, true);
         break;
+    case message_type::kFormation:
+    case message_type::kBattleItem:
+        context_.screens.ApplyUnitPick(context_.CTMP.GetMSGType());
+        break;
     default:
         break;
     }

@@ -120,6 +120,12 @@ void MessageDialog::GGMSG_MouseSelect(std::int16_t MouseRow) {
     if (context_.CTMP.GetMSGType() == message_type::kUseItem)
         context_.screens.ShowSchoolTips(
             context_.data.GetConsumeItemTips(GGMSG.GetData(MouseRow, kNameColumn)));
+    if (context_.CTMP.GetMSGType() == message_type::kFormation)
+        context_.screens.ShowUnitTips(
+            context_.data.GetSelectLineDataTips(GGMSG.GetData(MouseRow, kNameColumn)));
+    if (context_.CTMP.GetMSGType() == message_type::kBattleItem)
+        context_.screens.ShowUnitTips(
+            context_.data.GetBattleItemDataTips(GGMSG.GetData(MouseRow, kNameColumn)));
 }
 
 void MessageDialog::GGMSG_MouseLeave() {

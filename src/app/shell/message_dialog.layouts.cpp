@@ -79,6 +79,14 @@ void MessageDialog::buildLayout(std::int32_t Kind, const std::string& OKCaption,
                   data.GetConstructItemData(key(clsTMPData::kBuilding)));
         placeOKAndCancel(OKCaption, false);
         break;
+    case dialog_layout::kFormation:
+        placeOKAndCancel(OKCaption, false);
+        context_.screens.FillLineSelectGrid(GGMSG);
+        break;
+    case dialog_layout::kBattleItem:
+        placeOKAndCancel(OKCaption, false);
+        context_.screens.FillBattleItemGrid(GGMSG);
+        break;
     case dialog_layout::kBonus:
         placeGrid(kSingleSelectLeft, false, "ボーナス", kSixRows, data.GetBonusData());
         placeOKAndCancel(OKCaption, false);

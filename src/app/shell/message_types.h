@@ -60,5 +60,8 @@ inline constexpr std::int32_t kUseItem = 12;
 inline constexpr std::int32_t kCourse = 13;
 inline constexpr std::int32_t kBuildingItem = 24;
 inline constexpr std::int32_t kBonus = 25;
+// The unit formation screen's line and battle-item pickers.
+inline constexpr std::int32_t kFormation = 17;
+inline constexpr std::int32_t kBattleItem = 19;
 
 } // namespace dialog_layout

@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <string>
 
+class clsUnitData;
+class ctrGraphicalGridVer2;
+
 // The modal dialog's place on the form.
 struct DialogRegion {
     int Left = 200;
@@ -67,4 +70,18 @@ class Screens {
                               const host::runtime::Collection<std::string>& units) = 0;
     virtual void TownDialogCancel() = 0;
     virtual std::string GetShopData(std::int16_t row, std::int16_t col) const = 0;
+    // The unit formation screen, opened for a quest team ("チーム編成") or a
+    // team export ("チーム出力") and left for the school screen; its line and
+    // battle-item pickers fill the dialog's grid, take its answer and show
+    // the tip of the row under the pointer.
+    virtual void ShowUnitScreen(std::int16_t NeedPhysical, const std::string& Mode) = 0;
+    virtual void CloseUnitScreen() = 0;
+    virtual void FillLineSelectGrid(ctrGraphicalGridVer2& GGMSG) = 0;
+    virtual void FillBattleItemGrid(ctrGraphicalGridVer2& GGMSG) = 0;
+    virtual void ApplyUnitPick(std::int32_t MSGType) = 0;
+    virtual void ShowUnitTips(const std::string& text) = 0;
+    // The school screen's quest list once a quest has its team.
+    virtual void QuestTeamRegistered() = 0;
+    // Hands the formed unit (line, members and item) to the team export.
+    virtual void ExportTeam(const clsUnitData& team) = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "app/shell/screens.h"
 
+#include "students/roster/cls_unit_data.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -48,6 +50,16 @@ class RecordingScreens : public Screens {
     }
     void TownDialogCancel() override { called("TownDialogCancel"); }
     std::string GetShopData(std::int16_t, std::int16_t) const override { return shopCell; }
+    void ShowUnitScreen(std::int16_t NeedPhysical, const std::string& Mode) override {
+        called("ShowUnitScreen " + std::to_string(NeedPhysical) + " " + Mode);
+    }
+    void CloseUnitScreen() override { called("CloseUnitScreen"); }
+    void FillLineSelectGrid(ctrGraphicalGridVer2&) override { called("FillLineSelectGrid"); }
+    void FillBattleItemGrid(ctrGraphicalGridVer2&) override { called("FillBattleItemGrid"); }
+    void ApplyUnitPick(std::int32_t MSGType) override { called("ApplyUnitPick " + std::to_string(MSGType)); }
+    void ShowUnitTips(const std::string& text) override { called("ShowUnitTips " + text); }
+    void QuestTeamRegistered() override { called("QuestTeamRegistered"); }
+    void ExportTeam(const clsUnitData& team) override { called("ExportTeam " + team.LineName()); }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;

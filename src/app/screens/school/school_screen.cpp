@@ -119,6 +119,7 @@ void SchoolScreen::BuildSchoolScreen() {
         button.setVisible(true);
         bindTips(button);
     }
+    GLSystem(kTeamExportButton).Click.subscribe([this] { GLSystemTeamExport_Click(); });
     for (int i = 0; i <= GLCommand.UBound(); ++i) {
         ctrGraphicalLabelLite& button = GLCommand(i);
         placeButton(button, 600, i * 35 + 180, 120, "");

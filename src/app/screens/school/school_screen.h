@@ -75,6 +75,9 @@ class SchoolScreen {
     // school_screen.menu.cpp
     void GLSchool_Click(int Index);
     void GLReturnSchool_Click();
+    // GLSystem's "チーム出力": the unit formation screen for a team export.
+    static constexpr int kTeamExportButton = 4;
+    void GLSystemTeamExport_Click();
     // school_screen.list.cpp
     void showCommand(int i, std::string_view caption, bool enabled);
     void showCommandsByCheck(std::span<const std::string_view> captions);

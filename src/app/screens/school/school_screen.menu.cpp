@@ -1,6 +1,8 @@
 #include "app/screens/school/school_screen.h"
 
 #include "app/screens/school/school_captions.h"
+#include "app/screens/unit/unit_captions.h"
+#include "app/screens/unit/unit_slots.h"
 
 #include "grids/flag_scope.h"
 #include "platform/sound/mng_sound.h"
@@ -77,4 +79,13 @@ void SchoolScreen::GLSchool_Click(int Index) {
 
 void SchoolScreen::GLReturnSchool_Click() {
     ShowSchoolMenu(false);
+}
+
+// An export takes any student, whatever quest was chosen last.
+void SchoolScreen::GLSystemTeamExport_Click() {
+    context_.pictures.picSchool.setEnabled(false);
+    context_.CTMP.SetDataSingle(unit_slots::kNeedPhysical, std::int16_t{0});
+    context_.CTMP.SetDataSingle(unit_slots::kQuestName, "");
+    context_.screens.ShowUnitScreen(0, std::string(unit_captions::kExportMode));
+    GLSystem(kTeamExportButton).MouseLeave();
 }
