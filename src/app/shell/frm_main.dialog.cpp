@@ -17,7 +17,12 @@ void frmMain::CloseDialog() {
     switch (CTMP.GetMSGType()) {
     case message_type::kTimetableFaults:
         report_->GMSGReport.setVisible(false);
-        pictures_.picClass.setEnabled(true);
+        class_->DialogClosed();
+        break;
+    case message_type::kTimetablePicker:
+    case message_type::kClassCopyRefused:
+    case message_type::kClassCopyQuestion:
+        class_->DialogClosed();
         break;
     case message_type::kTimetableNotFinished:
         pictures_.picSchool.setEnabled(true);

@@ -12,6 +12,7 @@
 #include "app/shell/title_screen.h"
 
 #include "app/screens/battle/battle_screen.h"
+#include "app/screens/class/class_screen.h"
 #include "app/screens/school/school_screen.h"
 
 #include "platform/assets/cls_load_data.h"
@@ -75,6 +76,11 @@ class frmMain : public GameHost, public Screens {
     void ShowSchoolTips(const std::string& text) override;
     void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                           const std::string& ImageName) override;
+    void ShowClassScreen() override;
+    void RefreshClassScreen() override;
+    void FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) override;
+    void ClassPickerChosen() override;
+    void ClassSlotCopyConfirmed() override;
 
   private:
     friend class MainFormInside;
@@ -102,6 +108,7 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<SchoolScreen> school_;
     std::unique_ptr<BattleScreen> battle_;
+    std::unique_ptr<ClassScreen> class_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;

@@ -9,6 +9,15 @@ void MessageDialog::GLMSGExcute_Click() {
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, true);
         break;
+    case message_type::kTimetablePicker:
+        context_.screens.ClassPickerChosen();
+        break;
+    case message_type::kClassCopyQuestion:
+        GLMSGExcute.Enable(false);
+        GLMSGCancel.Enable(false);
+        context_.DoEvents();
+        context_.screens.ClassSlotCopyConfirmed();
+        break;
     default:
         break;
     }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+class ctrGraphicalGridVer2;
+
 // The modal dialog's place on the form.
 struct DialogRegion {
     int Left = 200;
@@ -56,4 +58,14 @@ class Screens {
     // background and returns when it is over, the winner with the driver.
     virtual void StartQuestBattle(const clsBattleRegulation& cReg, clsUnit& cULeft, clsUnit& cURight,
                                   const std::string& ImageName) = 0;
+
+    // The class timetable screen: the week view (the caller has disabled
+    // its own screen and enabled picClass), its controls over a new picture
+    // of picClass, the timetable pick dialog's grid and its OK, and "はい"
+    // to a slot copy.
+    virtual void ShowClassScreen() = 0;
+    virtual void RefreshClassScreen() = 0;
+    virtual void FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) = 0;
+    virtual void ClassPickerChosen() = 0;
+    virtual void ClassSlotCopyConfirmed() = 0;
 };

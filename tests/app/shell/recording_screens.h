@@ -41,6 +41,11 @@ class RecordingScreens : public Screens {
                           const std::string& ImageName) override {
         called("StartQuestBattle " + ImageName);
     }
+    void ShowClassScreen() override { called("ShowClassScreen"); }
+    void RefreshClassScreen() override { called("RefreshClassScreen"); }
+    void FillClassPickerGrid(ctrGraphicalGridVer2&) override { called("FillClassPickerGrid"); }
+    void ClassPickerChosen() override { called("ClassPickerChosen"); }
+    void ClassSlotCopyConfirmed() override { called("ClassSlotCopyConfirmed"); }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;

@@ -10,6 +10,7 @@ namespace captions = school_captions;
 
 // The main-menu items that show a list on this screen; "授業" and "街へ行く"
 // lead to the timetable and the town.
+constexpr int kLessonsItem = 0;
 constexpr int kFirstListItem = 1;
 constexpr int kLastListItem = 7;
 constexpr int kArbeitItem = 6;
@@ -56,6 +57,13 @@ void SchoolScreen::ShowSchoolMenu(bool Redraw) {
 
 void SchoolScreen::GLSchool_Click(int Index) {
     if (menuClickRunning_) return;
+    if (Index == kLessonsItem) {
+        context_.pictures.picSchool.setEnabled(false);
+        context_.pictures.picClass.setEnabled(true);
+        context_.screens.ShowClassScreen();
+        GLSchool(Index).MouseLeave();
+        return;
+    }
     if (Index < kFirstListItem || Index > kLastListItem) return;
     const FlagScope running(menuClickRunning_);
     const std::optional<MenuKey> menu = menuKeyNamed(GLSchool(Index).Text());
