@@ -161,10 +161,12 @@ class clsData : public mdlQuorvel::GameDataReceiver, public SystemHooks, public 
     std::string GetClassType(std::int16_t Number) const;
     bool GetClassEnable(std::int16_t Number) const;
     std::int32_t GetClassTypeAsNumber(std::int16_t pSlot) const;
-    void SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
+    // The timetable changes only on the first day of a month (CheckClass):
+    // on any other day these change nothing and answer False.
+    bool SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
                               const std::string& ClassTeacher, const std::string& UseItem);
     // Every student's own timetable from the edited one, keyed "name:slot".
-    void SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData);
+    bool SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData);
     clsGetGridData GetStudentName() const;
     std::shared_ptr<clsClassSchedule> GetSchedule(const std::string& pTargetStudent,
                                                   std::int16_t Number) const;

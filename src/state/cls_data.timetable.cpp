@@ -54,8 +54,10 @@ std::int32_t clsData::GetClassTypeAsNumber(std::int16_t pSlot) const {
     return cMngStudent->GetClassTypeAsNumber(pSlot);
 }
 
-void clsData::SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData) {
+bool clsData::SetStudentSchedule(const host::runtime::Collection<std::shared_ptr<clsClassSchedule>>& clData) {
+    if (!CheckClass()) return false;
     cMngStudent->SetStudentSchedule(clData);
+    return true;
 }
 
 clsGetGridData clsData::GetStudentName() const {
@@ -82,9 +84,11 @@ bool clsData::CheckClassTeacherNow(const std::string& pData) const {
     return cMngStudent->CheckClassTeacher(pData);
 }
 
-void clsData::SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
+bool clsData::SetClassTypeAsNumber(std::int16_t Number, std::int32_t Target, const std::string& ClassName,
                                    const std::string& ClassTeacher, const std::string& UseItem) {
+    if (!CheckClass()) return false;
     cMngStudent->SetClassTypeAsNumber(Number, Target, ClassName, ClassTeacher, UseItem);
+    return true;
 }
 
 std::shared_ptr<clsClassSchedule> clsData::GetSchedule(const std::string& pTargetStudent,

@@ -169,4 +169,40 @@ TEST(FacadeTimetable, TheEditedTimetableBecomesEachStudentsOwn) {
     EXPECT_FALSE(data.GetClassStudentData(kStudent).empty());
 }
 
+TEST(FacadeTimetable, TheTimetableIsWrittenOnlyOnTheFirstDayOfAMonth) {
+    struct Case {
+        std::string date;
+        bool written;
+    };
+    const std::vector<Case> cases = {
+        {.date = "25:5:1", .written = true},
+        {.date = "25:5:2", .written = false},
+        {.date = "25:6:28", .written = false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.date);
+        Timetable game;
+        clsData& data = game.data;
+        data.SetDate(c.date);
+        const std::int32_t typeBefore = data.GetClassTypeAsNumber(9);
+        const std::string lessonBefore = data.GetSchedule(kStudent, 9)->ClassName();
+        const std::int32_t otherType = typeBefore == 3 ? 1 : 3;
+        const std::string lesson = lessonBefore == "走りこみ" ? "ウォーキング" : "走りこみ";
+        host::runtime::Collection<std::shared_ptr<clsClassSchedule>> edited;
+        for (std::int16_t slot = 0; slot < 40; ++slot) {
+            auto record = std::make_shared<clsClassSchedule>();
+            record->Number(slot);
+            record->StudentName(kStudent);
+            record->ClassName(slot == 9 ? lesson : "");
+            edited.add(record, std::string(kStudent) + ":" + std::to_string(slot));
+        }
+
+        EXPECT_EQ(data.SetClassTypeAsNumber(9, otherType, lesson, "", ""), c.written);
+        EXPECT_EQ(data.SetStudentSchedule(edited), c.written);
+
+        EXPECT_EQ(data.GetClassTypeAsNumber(9), c.written ? otherType : typeBefore);
+        EXPECT_EQ(data.GetSchedule(kStudent, 9)->ClassName(), c.written ? lesson : lessonBefore);
+    }
+}
+
 } // namespace

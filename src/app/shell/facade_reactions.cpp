@@ -124,6 +124,7 @@ void FacadeReactions::mData_SchoolScaleUp(const std::string& ImageName) {
     host::gdi::BitBlt(picClass.hDC(), 0, 0, kScreenWidth, kScreenHeight,
                       context_.images.GetImageHDC(ImageName), 0, 0, host::gdi::SRCCOPY);
     picClass.Refresh();
+    context_.screens.RefreshClassScreen();
 }
 
 void FacadeReactions::mData_StatusRefresh() {

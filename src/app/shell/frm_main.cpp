@@ -109,6 +109,12 @@ void frmMain::createScreens() {
     builders_.add(ScreenBuilders::Step::Town, [this] {
         town_->BuildTownScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
     });
+    class_ = std::make_unique<ClassScreen>(*context_, [this](const std::string& text) {
+        report_->ShowReport(text, pictures_.picClass, "picClass", true, true, false);
+    });
+    builders_.add(ScreenBuilders::Step::Class, [this] {
+        class_->BuildClassScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
+    });
 }
 
 void frmMain::ShowTownScreen() {
@@ -126,4 +132,24 @@ void frmMain::TownDialogCancel() {
 
 std::string frmMain::GetShopData(std::int16_t row, std::int16_t col) const {
     return town_->GGShop.GetData(row, col);
+}
+
+void frmMain::ShowClassScreen() {
+    class_->ShowClassScreen();
+}
+
+void frmMain::RefreshClassScreen() {
+    class_->RefreshBackground();
+}
+
+void frmMain::FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) {
+    class_->FillClassPickerGrid(GGMSG);
+}
+
+void frmMain::ClassPickerChosen() {
+    class_->ClassPickerChosen();
+}
+
+void frmMain::ClassSlotCopyConfirmed() {
+    class_->ClassSlotCopyConfirmed();
 }

@@ -28,7 +28,12 @@ void frmMain::CloseDialog() {
         break;
     case message_type::kTimetableFaults:
         report_->GMSGReport.setVisible(false);
-        pictures_.picClass.setEnabled(true);
+        class_->DialogClosed();
+        break;
+    case message_type::kTimetablePicker:
+    case message_type::kClassCopyRefused:
+    case message_type::kClassCopyQuestion:
+        class_->DialogClosed();
         break;
     case message_type::kTimetableNotFinished:
         pictures_.picSchool.setEnabled(true);

@@ -12,6 +12,7 @@
 #include "app/shell/title_screen.h"
 
 #include "app/screens/battle/battle_screen.h"
+#include "app/screens/class/class_screen.h"
 #include "app/screens/school/school_screen.h"
 #include "app/screens/town/town_screen.h"
 #include "app/screens/unit/unit_screen.h"
@@ -92,6 +93,11 @@ class frmMain : public GameHost, public Screens {
     void ShowUnitTips(const std::string& text) override;
     void QuestTeamRegistered() override;
     void ExportTeam(const clsUnitData& team) override;
+    void ShowClassScreen() override;
+    void RefreshClassScreen() override;
+    void FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) override;
+    void ClassPickerChosen() override;
+    void ClassSlotCopyConfirmed() override;
 
   private:
     friend class MainFormInside;
@@ -121,6 +127,7 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<BattleScreen> battle_;
     std::unique_ptr<TownScreen> town_;
     std::unique_ptr<UnitScreen> unit_;
+    std::unique_ptr<ClassScreen> class_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;

@@ -46,6 +46,15 @@ void MessageDialog::GLMSGExcute_Click() {
     case message_type::kBattleItem:
         context_.screens.ApplyUnitPick(context_.CTMP.GetMSGType());
         break;
+    case message_type::kTimetablePicker:
+        context_.screens.ClassPickerChosen();
+        break;
+    case message_type::kClassCopyQuestion:
+        GLMSGExcute.Enable(false);
+        GLMSGCancel.Enable(false);
+        context_.DoEvents();
+        context_.screens.ClassSlotCopyConfirmed();
+        break;
     default:
         break;
     }

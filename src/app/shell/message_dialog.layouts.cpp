@@ -91,6 +91,10 @@ void MessageDialog::buildLayout(std::int32_t Kind, const std::string& OKCaption,
         placeGrid(kSingleSelectLeft, false, "ボーナス", kSixRows, data.GetBonusData());
         placeOKAndCancel(OKCaption, false);
         break;
+    case dialog_layout::kTimetablePicker:
+        context_.screens.FillClassPickerGrid(GGMSG);
+        placeOKAndCancel(OKCaption, false);
+        break;
     default:
         break;
     }

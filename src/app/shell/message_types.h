@@ -42,6 +42,10 @@ inline constexpr std::int32_t kBuildingItem = 24;
 inline constexpr std::int32_t kBonus = 25;
 // Whether the player wants to see the opening.
 inline constexpr std::int32_t kOpeningQuestion = 28;
+// A timetable slot copy: refused between a whole-class and an individual
+// slot, or asked to be confirmed.
+inline constexpr std::int32_t kClassCopyRefused = 30;
+inline constexpr std::int32_t kClassCopyQuestion = 31;
 
 } // namespace message_type
 
@@ -58,6 +62,7 @@ inline constexpr std::int32_t kPointExchange = 6;
 inline constexpr std::int32_t kItemShop = 8;
 inline constexpr std::int32_t kUseItem = 12;
 inline constexpr std::int32_t kCourse = 13;
+inline constexpr std::int32_t kTimetablePicker = 15;
 inline constexpr std::int32_t kBuildingItem = 24;
 inline constexpr std::int32_t kBonus = 25;
 // The unit formation screen's line and battle-item pickers.

@@ -84,4 +84,13 @@ class Screens {
     virtual void QuestTeamRegistered() = 0;
     // Hands the formed unit (line, members and item) to the team export.
     virtual void ExportTeam(const clsUnitData& team) = 0;
+    // The class timetable screen: the week view (the caller has disabled
+    // its own screen and enabled picClass), its controls over a new picture
+    // of picClass, the timetable pick dialog's grid and its OK, and "はい"
+    // to a slot copy.
+    virtual void ShowClassScreen() = 0;
+    virtual void RefreshClassScreen() = 0;
+    virtual void FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) = 0;
+    virtual void ClassPickerChosen() = 0;
+    virtual void ClassSlotCopyConfirmed() = 0;
 };

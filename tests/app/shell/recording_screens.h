@@ -60,6 +60,11 @@ class RecordingScreens : public Screens {
     void ShowUnitTips(const std::string& text) override { called("ShowUnitTips " + text); }
     void QuestTeamRegistered() override { called("QuestTeamRegistered"); }
     void ExportTeam(const clsUnitData& team) override { called("ExportTeam " + team.LineName()); }
+    void ShowClassScreen() override { called("ShowClassScreen"); }
+    void RefreshClassScreen() override { called("RefreshClassScreen"); }
+    void FillClassPickerGrid(ctrGraphicalGridVer2&) override { called("FillClassPickerGrid"); }
+    void ClassPickerChosen() override { called("ClassPickerChosen"); }
+    void ClassSlotCopyConfirmed() override { called("ClassSlotCopyConfirmed"); }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;

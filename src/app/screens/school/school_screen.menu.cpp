@@ -13,6 +13,7 @@ namespace captions = school_captions;
 
 // The main-menu items that show a list on this screen; "授業" and "街へ行く"
 // lead to the timetable and the town.
+constexpr int kLessonsItem = 0;
 constexpr int kFirstListItem = 1;
 constexpr int kLastListItem = 7;
 constexpr int kArbeitItem = 6;
@@ -66,6 +67,13 @@ void SchoolScreen::GLSchool_Click(int Index) {
         context_.screens.ActivateScreen(context_.pictures.picCity);
         GLSchool(Index).MouseLeave();
         MngSound().SoundPlay("店");
+        return;
+    }
+    if (Index == kLessonsItem) {
+        context_.pictures.picSchool.setEnabled(false);
+        context_.pictures.picClass.setEnabled(true);
+        context_.screens.ShowClassScreen();
+        GLSchool(Index).MouseLeave();
         return;
     }
     if (Index < kFirstListItem || Index > kLastListItem) return;
