@@ -76,10 +76,12 @@ class TownGame : public schooltest::SchoolGame {
     void setMoney(std::int32_t money) {
         managers(data()).system().SubMoney(data().GetMoney());
         managers(data()).system().AddMoney(money);
+        main->RefreshStatusView();
     }
     void setPoints(std::int32_t points) {
         managers(data()).system().SubKingdomPoint(data().GetKingdomPoint());
         managers(data()).system().AddKingdomPoint(points);
+        main->RefreshStatusView();
     }
     std::int16_t held(const std::string& item) { return managers(data()).items().ItemStorage(item); }
     void holdExactly(const std::string& item, std::int16_t count) {

@@ -122,6 +122,7 @@ TEST_F(TownScreenTest, TradesAtEveryPlaceAreCarriedOutByTheFacadeAndTheListShows
         std::vector<std::pair<std::string, std::int16_t>> held = {};
         std::int16_t column = 0; // the row's cell that shows the new count
         std::string count = "";
+        const char* look = nullptr; // the dialog's picture
     };
     const std::vector<Trade> trades = {
         {.what = "buying goods",
@@ -152,7 +153,8 @@ TEST_F(TownScreenTest, TradesAtEveryPlaceAreCarriedOutByTheFacadeAndTheListShows
          .money = 600,
          .held = {{"木刀", 0}},
          .column = 3,
-         .count = "0"},
+         .count = "0",
+         .look = "town_item_shop_units_dialog.png"},
         {.what = "buying shares",
          .place = menu_key::kStocks,
          .row = "東風牧場",
@@ -160,7 +162,8 @@ TEST_F(TownScreenTest, TradesAtEveryPlaceAreCarriedOutByTheFacadeAndTheListShows
          .quantity = 4,
          .rowPrice = -1,
          .column = 3,
-         .count = "14"},
+         .count = "14",
+         .look = "town_stocks_dialog.png"},
         {.what = "selling shares",
          .place = menu_key::kStocks,
          .row = "東風牧場",
@@ -177,7 +180,8 @@ TEST_F(TownScreenTest, TradesAtEveryPlaceAreCarriedOutByTheFacadeAndTheListShows
          .rowPrice = -1,
          .held = {{"回復薬", 2}, {"薬草", 3}, {"清らかな水", 3}},
          .column = 3,
-         .count = "2"},
+         .count = "2",
+         .look = "town_processing_dialog.png"},
         {.what = "drawing tickets",
          .place = menu_key::kTicketExchange,
          .row = "銅チケット",
@@ -185,14 +189,16 @@ TEST_F(TownScreenTest, TradesAtEveryPlaceAreCarriedOutByTheFacadeAndTheListShows
          .quantity = 2,
          .held = {{"銅チケット", 1}},
          .column = 2,
-         .count = "1"},
+         .count = "1",
+         .look = "town_ticket_exchange_dialog.png"},
         {.what = "exchanging points for tickets",
          .place = menu_key::kPointExchange,
          .row = "銅チケット",
          .button = "GLMultipurpose",
          .quantity = 2,
          .points = -40,
-         .held = {{"銅チケット", 5}}},
+         .held = {{"銅チケット", 5}},
+         .look = "town_point_exchange_dialog.png"},
     };
     for (const Trade& t : trades) {
         stockUp();
@@ -214,8 +220,12 @@ TEST_F(TownScreenTest, TradesAtEveryPlaceAreCarriedOutByTheFacadeAndTheListShows
         if (t.quantity) slider().Value(t.quantity);
         for (std::int16_t u = 0; u < t.unitsTicked; ++u)
             clickRow(choices(), u);
+        if (t.look) writeLook(t.look);
         click("GLMSGExcute");
-        if (report().Visible()) click("GMSGReport");
+        if (report().Visible()) {
+            if (t.look) writeLook("town_ticket_report.png");
+            click("GMSGReport");
+        }
 
         EXPECT_FALSE(picMSG().Visible()) << t.what;
         EXPECT_TRUE(picCity().Enabled()) << t.what;
