@@ -1,5 +1,6 @@
 #include "app/screens/class/class_screen.h"
 
+#include "app/screens/class/class_captions.h"
 #include "app/shell/message_types.h"
 
 #include "students/lessons/cls_class_schedule.h"
@@ -11,7 +12,6 @@ namespace {
 constexpr std::int32_t kCopyDestinationSlot = 38;
 constexpr std::int32_t kCopySourceSlot = 39;
 constexpr const char* kTagPrefix = "C:";
-constexpr int kSlots = 40;
 
 // The slot a copy button's tag names, or -1 for any other tag.
 int taggedSlot(const std::string& tag) {
@@ -21,7 +21,7 @@ int taggedSlot(const std::string& tag) {
     const char* first = tag.data() + prefix.size();
     const char* last = tag.data() + tag.size();
     const auto [end, error] = std::from_chars(first, last, slot);
-    if (error != std::errc() || end != last || slot < 0 || slot >= kSlots) return -1;
+    if (error != std::errc() || end != last || slot < 0 || slot >= class_captions::kSlots) return -1;
     return slot;
 }
 

@@ -25,7 +25,6 @@ constexpr int kButtonHeight = 25;
 // The formation abilities (the last three gauges) reach 25.
 constexpr int kFirstFormationGauge = 14;
 constexpr std::int16_t kFormationMax = 25;
-constexpr std::int32_t kPickerKindSlot = 20;
 constexpr int kCommitButton = 1;
 
 template <class T> std::unique_ptr<T> first(const char* name) {
@@ -277,7 +276,7 @@ void ClassScreen::bindEvents() {
 void ClassScreen::DialogClosed() {
     switch (context_.CTMP.GetMSGType()) {
     case message_type::kTimetablePicker:
-        GLClassSetting(context_.CTMP.GetDataSingle(kPickerKindSlot).toInteger()).MouseLeave();
+        GLClassSetting(context_.CTMP.GetDataSingle(kPickerKind).toInteger()).MouseLeave();
         break;
     case message_type::kTimetableFaults:
         GLClasstoSchool(kCommitButton).MouseLeave();

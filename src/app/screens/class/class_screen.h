@@ -90,6 +90,9 @@ class ClassScreen {
     host::ui::ControlArray<GraphicalGraph> GClassExp;
 
   private:
+    // The scratch key of the open pick dialog's kind: 0 lesson, 1 teacher, 2 item.
+    static constexpr std::int32_t kPickerKind = 20;
+
     // What the timetable checks ask of the game, answered by the facade.
     class FacadeFacts : public clsTMPData::TimetableFacts {
       public:

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::int32_t kPickerKindSlot = 20;
 constexpr int kApplyButton = 3;
 constexpr std::array<const char*, 3> kPickerColumns = {"担当授業", "担当教師", "授業アイテム"};
 constexpr std::int16_t kGridLeft = 25;
@@ -41,7 +40,7 @@ void ClassScreen::GLClassSetting_Click(int Index) {
         break;
     }
     clsTMPData& CTMP = context_.CTMP;
-    CTMP.SetDataSingle(kPickerKindSlot, host::runtime::Variant(static_cast<std::int16_t>(Index)));
+    CTMP.SetDataSingle(kPickerKind, host::runtime::Variant(static_cast<std::int16_t>(Index)));
     CTMP.SetMSGType(message_type::kTimetablePicker);
     auto& picClass = context_.pictures.picClass;
     picClass.setEnabled(false);
@@ -53,7 +52,7 @@ void ClassScreen::GLClassSetting_Click(int Index) {
 // so what the list already holds is left out.
 void ClassScreen::FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) {
     const clsTMPData& CTMP = context_.CTMP;
-    const auto kind = static_cast<std::int16_t>(CTMP.GetDataSingle(kPickerKindSlot).toInteger());
+    const auto kind = static_cast<std::int16_t>(CTMP.GetDataSingle(kPickerKind).toInteger());
     const std::int32_t type = CTMP.GetClassType(editedSlot());
     const host::runtime::Collection<clsGetGridData> exclude =
         type == clsClassSchedule::Individual ? usedValues(kind) : host::runtime::Collection<clsGetGridData>{};
@@ -83,7 +82,7 @@ void ClassScreen::FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) {
 
 void ClassScreen::ClassPickerChosen() {
     const clsTMPData& CTMP = context_.CTMP;
-    GLClassData(CTMP.GetDataSingle(kPickerKindSlot).toInteger())
+    GLClassData(CTMP.GetDataSingle(kPickerKind).toInteger())
         .Text(CTMP.GetDataSingle(clsTMPData::kPickedSlotEntry).toString());
     CheckClassSlotSetting();
 }
