@@ -1,11 +1,15 @@
 #include "app/screens/battle/battle_screen.h"
 
+#include "app/screens/screen_controls.h"
+
 #include "host/gdi/blit.h"
 #include "host/ui/form.h"
 
 #include <memory>
 
 namespace {
+
+using screen_controls::first;
 
 // Binding codes of the driver: the control's kind and its side.
 enum LabelType : std::int32_t {
@@ -29,12 +33,6 @@ constexpr int kRowStep = 30;
 constexpr std::int32_t kFromTheRight = 1;
 constexpr std::int32_t kFromTheLeft = 2;
 constexpr std::int32_t kBottomAligned = 1;
-
-template <class T> std::unique_ptr<T> first(const char* name) {
-    auto control = std::make_unique<T>();
-    control->setName(name);
-    return control;
-}
 
 template <class T> void copyUnder(T& control, host::ui::PictureBox& picture) {
     control.BackImageCopy(picture, static_cast<std::int16_t>(control.Left()),

@@ -1,5 +1,7 @@
 #include "app/screens/class/class_screen.h"
 
+#include "app/screens/screen_controls.h"
+
 #include "app/screens/ability_names.h"
 #include "app/screens/class/class_captions.h"
 #include "app/screens/class/week_names.h"
@@ -12,6 +14,9 @@
 #include <memory>
 
 namespace {
+
+using screen_controls::first;
+using screen_controls::playControlSound;
 
 namespace captions = class_captions;
 
@@ -26,16 +31,6 @@ constexpr int kButtonHeight = 25;
 constexpr int kFirstFormationGauge = 14;
 constexpr std::int16_t kFormationMax = 25;
 constexpr int kCommitButton = 1;
-
-template <class T> std::unique_ptr<T> first(const char* name) {
-    auto control = std::make_unique<T>();
-    control->setName(name);
-    return control;
-}
-
-void playControlSound(std::int32_t& kind) {
-    MngSound().GControlPlay(kind);
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "app/screens/school/school_screen.h"
 
+#include "app/screens/screen_controls.h"
+
 #include "app/screens/ability_names.h"
 #include "app/screens/school/school_captions.h"
 #include "app/screens/status_view.h"
@@ -11,6 +13,9 @@
 
 namespace {
 
+using screen_controls::first;
+using screen_controls::playControlSound;
+
 namespace captions = school_captions;
 
 // White captions on the washed buttons and panels.
@@ -21,16 +26,6 @@ constexpr int kButtonHeight = 25;
 // The formation abilities (the last three gauges) reach 25, the others 100.
 constexpr int kFirstFormationGauge = 14;
 constexpr std::int16_t kFormationMax = 25;
-
-template <class T> std::unique_ptr<T> first(const char* name) {
-    auto control = std::make_unique<T>();
-    control->setName(name);
-    return control;
-}
-
-void playControlSound(std::int32_t& kind) {
-    MngSound().GControlPlay(kind);
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "app/screens/town/town_screen.h"
 
+#include "app/screens/screen_controls.h"
+
 #include "app/screens/status_view.h"
 #include "app/screens/town/town_captions.h"
 
@@ -13,6 +15,9 @@
 
 namespace {
 
+using screen_controls::first;
+using screen_controls::playControlSound;
+
 namespace captions = town_captions;
 
 // White captions on the place buttons and the message box, gold on the action buttons.
@@ -21,16 +26,6 @@ constexpr std::int32_t kGold = 1;
 constexpr std::int16_t kButtonFontSize = 13;
 constexpr int kButtonHeight = 25;
 constexpr int kBackToSchool = 6;
-
-template <class T> std::unique_ptr<T> first(const char* name) {
-    auto control = std::make_unique<T>();
-    control->setName(name);
-    return control;
-}
-
-void playControlSound(std::int32_t& kind) {
-    MngSound().GControlPlay(kind);
-}
 
 } // namespace
 

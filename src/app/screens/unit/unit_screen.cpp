@@ -1,5 +1,7 @@
 #include "app/screens/unit/unit_screen.h"
 
+#include "app/screens/screen_controls.h"
+
 #include "app/screens/unit/unit_captions.h"
 #include "app/screens/unit/unit_slots.h"
 
@@ -10,6 +12,9 @@
 #include <memory>
 
 namespace {
+
+using screen_controls::first;
+using screen_controls::playControlSound;
 
 namespace captions = unit_captions;
 
@@ -31,16 +36,6 @@ constexpr std::int32_t kPanelFrameColour = 108;
 constexpr std::int32_t kPanelTextColour = 1;
 constexpr std::int16_t kNameColumn = 1;
 constexpr int kPresets = 5;
-
-template <class T> std::unique_ptr<T> first(const char* name) {
-    auto control = std::make_unique<T>();
-    control->setName(name);
-    return control;
-}
-
-void playControlSound(std::int32_t& kind) {
-    MngSound().GControlPlay(kind);
-}
 
 } // namespace
 
