@@ -162,6 +162,18 @@ class GameWindowTest : public testing::Test {
         return now;
     }
 
+    // The title once loading is over: its buttons are framed in gold.
+    host::gdi::Bitmap waitForTitleButtons(Window window) {
+        const host::gdi::COLORREF gold = host::gdi::RGB(255, 215, 0);
+        host::gdi::Bitmap now = grab(window);
+        const auto end = std::chrono::steady_clock::now() + 60s;
+        while (now.pixel(330, 412) != gold && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(100ms);
+            now = grab(window);
+        }
+        return waitForStillPicture(window);
+    }
+
     // The window's picture once it has changed from before and then stayed the same.
     host::gdi::Bitmap waitForNewStillPicture(Window window, const host::gdi::Bitmap& before) {
         waitForChange(window, before);
@@ -244,7 +256,7 @@ TEST_F(GameWindowTest, ClosingTheWindowWhileTheDaysRunEndsTheGameOnceWithItsSett
     GameProcess game(binary());
     const Window window = waitForWindow();
     ASSERT_NE(window, 0u);
-    const host::gdi::Bitmap title = waitForStillPicture(window);
+    const host::gdi::Bitmap title = waitForTitleButtons(window);
     clickAt(window, 400, 412); // 始めから
     const host::gdi::Bitmap question = waitForNewStillPicture(window, title);
     clickAt(window, 545, 432); // いいえ: no opening
@@ -262,7 +274,7 @@ TEST_F(GameWindowTest, ANewGameAsksForTheOpeningAndEnterTellsIt) {
     GameProcess game(binary());
     const Window window = waitForWindow();
     ASSERT_NE(window, 0u);
-    const host::gdi::Bitmap title = waitForStillPicture(window);
+    const host::gdi::Bitmap title = waitForTitleButtons(window);
     clickAt(window, 400, 412); // 始めから
     const host::gdi::Bitmap question = waitForNewStillPicture(window, title);
     writeLook("e2e_opening_question.png", question);
