@@ -230,7 +230,7 @@ TEST_F(GameWindowTest, TheGameShowsTheTitleInAnEightHundredBySixHundredWindowAnd
     EXPECT_EQ(attributes.height, 600);
     EXPECT_EQ(run("xdotool getwindowname " + std::to_string(window)), "Quorvel 1.0.0\n");
 
-    const host::gdi::Bitmap title = waitForStillPicture(window);
+    const host::gdi::Bitmap title = waitForTitleButtons(window);
     writeLook("e2e_title.png", title);
     // Both buttons are framed in gold on the title.
     const host::gdi::COLORREF gold = host::gdi::RGB(255, 215, 0);
