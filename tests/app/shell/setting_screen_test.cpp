@@ -215,6 +215,7 @@ TEST_F(SettingScreenTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldSlot) {
     EXPECT_FALSE(button("GLMSGExcute").Visible());
     ASSERT_FALSE(services->messages().empty());
     EXPECT_NE(services->messages().back().text.find("前のセーブデータはそのままです"), std::string::npos);
+    writeLook("save_failed.png");
 
     click("GLMSGCancel");
     EXPECT_FALSE(control("picMSG").Visible());

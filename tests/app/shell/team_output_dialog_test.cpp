@@ -110,6 +110,8 @@ TEST_F(TeamOutputDialogTest, NamesAndPasswordsThatCannotBeUsedKeepOutputOffAndSa
         EXPECT_EQ(okEnabled(), c.enabled) << c.name;
         EXPECT_EQ(told(), c.why) << c.name;
     }
+    type(0, "../青組");
+    writeLook("team_output_refused.png");
 }
 
 TEST_F(TeamOutputDialogTest, OutputWritesTheEncryptedTeamAndReturnsToTheSchool) {
