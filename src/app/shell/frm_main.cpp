@@ -115,6 +115,7 @@ void frmMain::createScreens() {
     builders_.add(ScreenBuilders::Step::Class, [this] {
         class_->BuildClassScreen([this](std::int16_t value) { title_->progress().setGauge(value); });
     });
+    createSettingScreens();
 }
 
 void frmMain::ShowTownScreen() {

@@ -53,6 +53,11 @@ void frmMain::CloseDialog() {
     case message_type::kBattleItem:
         unit_->EndUnitPick();
         break;
+    case message_type::kSave:
+    case message_type::kLoad:
+    case message_type::kReturnToTitle:
+        settingDialogClosed(CTMP.GetMSGType());
+        break;
     default:
         break;
     }

@@ -8,7 +8,9 @@
 #include "app/shell/screen_builders.h"
 #include "app/shell/screen_pictures.h"
 #include "app/shell/screens.h"
+#include "app/shell/setting_screen.h"
 #include "app/shell/story_sequences.h"
+#include "app/shell/team_output_dialog.h"
 #include "app/shell/title_screen.h"
 
 #include "app/screens/battle/battle_screen.h"
@@ -98,6 +100,11 @@ class frmMain : public GameHost, public Screens {
     void FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) override;
     void ClassPickerChosen() override;
     void ClassSlotCopyConfirmed() override;
+    // frm_main.setting.cpp
+    void ShowSettingView() override;
+    void ShowSaveLoadList(const std::string& Caption, bool returnSchool) override;
+    std::string SettingDialogOK(std::int32_t MSGType) override;
+    void SettingDialogCancel() override;
 
   private:
     friend class MainFormInside;
@@ -110,6 +117,9 @@ class frmMain : public GameHost, public Screens {
     void createScreens();
     void Form_QueryUnload();
     void Form_Unload();
+    // frm_main.setting.cpp
+    void createSettingScreens();
+    void settingDialogClosed(std::int32_t MSGType);
 
     host::ui::Form form_;
     host::ui::LogAndShowErrors errors_;
@@ -128,6 +138,8 @@ class frmMain : public GameHost, public Screens {
     std::unique_ptr<TownScreen> town_;
     std::unique_ptr<UnitScreen> unit_;
     std::unique_ptr<ClassScreen> class_;
+    std::unique_ptr<SettingScreen> setting_;
+    std::unique_ptr<TeamOutputDialog> output_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<StorySequences> stories_;

@@ -37,8 +37,6 @@ void frmMain::QuestTeamRegistered() {
     school_->GLContract.Enable(false);
 }
 
-// The export dialog comes with the team export; until then the unit screen
-// is given back as it was.
-void frmMain::ExportTeam(const clsUnitData&) {
-    pictures_.picUnit.setEnabled(true);
+void frmMain::ExportTeam(const clsUnitData& team) {
+    output_->ShowTeamOutputDialog(team);
 }

@@ -55,10 +55,31 @@ void MessageDialog::GLMSGExcute_Click() {
         context_.DoEvents();
         context_.screens.ClassSlotCopyConfirmed();
         break;
+    case message_type::kSave:
+    case message_type::kLoad:
+    case message_type::kReturnToTitle: {
+        GLMSGExcute.Enable(false);
+        GLMSGCancel.Enable(false);
+        context_.DoEvents();
+        const std::string failed = context_.screens.SettingDialogOK(context_.CTMP.GetMSGType());
+        GLMSGCancel.Enable(true);
+        if (!failed.empty()) {
+            tellFailure(failed);
+            return;
+        }
+        break;
+    }
     default:
         break;
     }
     context_.screens.CloseDialog();
+}
+
+// The dialog stays with what went wrong and the way back.
+void MessageDialog::tellFailure(const std::string& text) {
+    lblBody.setCaption(text);
+    GLMSGExcute.setVisible(false);
+    GLMSGCancel.Text("戻る");
 }
 
 // Cancel undoes the opener's pending choice, by the message type, then the
@@ -76,6 +97,13 @@ void MessageDialog::GLMSGCancel_Click() {
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, false);
         break;
+    case message_type::kSave:
+    case message_type::kLoad:
+    case message_type::kReturnToTitle:
+        context_.screens.SettingDialogCancel();
+        hide();
+        GLMSGCancel.Enable(true);
+        return;
     default:
         break;
     }

@@ -63,6 +63,7 @@ class MessageDialog {
     // message_dialog.answers.cpp
     void GLMSGExcute_Click();
     void GLMSGCancel_Click();
+    void tellFailure(const std::string& text);
     std::int16_t sliderCount() const;
     host::runtime::Collection<std::string> markedUnits() const;
 

@@ -40,8 +40,13 @@ inline constexpr std::int32_t kTournamentNotice = 22;
 inline constexpr std::int32_t kBuildingItem = 24;
 // A teacher's bonus.
 inline constexpr std::int32_t kBonus = 25;
+// Saving to or loading from the chosen save slot.
+inline constexpr std::int32_t kSave = 26;
+inline constexpr std::int32_t kLoad = 27;
 // Whether the player wants to see the opening.
 inline constexpr std::int32_t kOpeningQuestion = 28;
+// Back to the title: the game is reset.
+inline constexpr std::int32_t kReturnToTitle = 29;
 // A timetable slot copy: refused between a whole-class and an individual
 // slot, or asked to be confirmed.
 inline constexpr std::int32_t kClassCopyRefused = 30;

@@ -93,4 +93,12 @@ class Screens {
     virtual void FillClassPickerGrid(ctrGraphicalGridVer2& GGMSG) = 0;
     virtual void ClassPickerChosen() = 0;
     virtual void ClassSlotCopyConfirmed() = 0;
+    // The settings and save/load screen: settings mode, or the save or load
+    // list (returnSchool offers the way back to the school screen); its
+    // dialogs' answers (save, load, back to the title): OK gives "" when
+    // done, otherwise what the dialog tells the player.
+    virtual void ShowSettingView() = 0;
+    virtual void ShowSaveLoadList(const std::string& Caption, bool returnSchool) = 0;
+    virtual std::string SettingDialogOK(std::int32_t MSGType) = 0;
+    virtual void SettingDialogCancel() = 0;
 };

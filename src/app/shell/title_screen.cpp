@@ -96,6 +96,14 @@ void TitleScreen::ShowTitleButtons() {
     GLContinue.Enable(context_.data.CheckSaveData());
 }
 
+void TitleScreen::ShowTitleAgain() {
+    auto& picStart = context_.pictures.picStart;
+    picStart.setEnabled(true);
+    picStart.setVisible(true);
+    GLContinue.Enable(context_.data.CheckSaveData());
+    picStart.ZOrder(0);
+}
+
 // A new game: the opening, when the player wants it, over the title; then
 // the school with the year's new students and sponsors.
 void TitleScreen::GLStart_Click() {
@@ -123,6 +131,7 @@ void TitleScreen::GLContinue_Click() {
     pictures.picUnit.setEnabled(false);
     pictures.picClass.setEnabled(false);
     pictures.picSetting.setEnabled(true);
+    context_.screens.ShowSaveLoadList("ロード", false);
     context_.screens.ActivateScreen(pictures.picSetting);
     pictures.picStart.setVisible(false);
     pictures.picStart.setEnabled(false);

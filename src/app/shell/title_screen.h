@@ -27,6 +27,9 @@ class TitleScreen {
     void BuildTitleScreen();
     // The end of loading: the caption and gauge go, the buttons come.
     void ShowTitleButtons();
+    // The title again after a return from the game: the title picture in
+    // front and enabled, "続きから" enabled while a save slot exists.
+    void ShowTitleAgain();
 
     // "Quorvel " and the version, each number in plain decimal.
     static std::string windowCaption(const clsAppInfo& cInfo);

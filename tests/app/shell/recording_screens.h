@@ -65,6 +65,15 @@ class RecordingScreens : public Screens {
     void FillClassPickerGrid(ctrGraphicalGridVer2&) override { called("FillClassPickerGrid"); }
     void ClassPickerChosen() override { called("ClassPickerChosen"); }
     void ClassSlotCopyConfirmed() override { called("ClassSlotCopyConfirmed"); }
+    void ShowSettingView() override { called("ShowSettingView"); }
+    void ShowSaveLoadList(const std::string& Caption, bool returnSchool) override {
+        called("ShowSaveLoadList " + Caption + (returnSchool ? " True" : " False"));
+    }
+    std::string SettingDialogOK(std::int32_t MSGType) override {
+        called("SettingDialogOK " + std::to_string(MSGType));
+        return "";
+    }
+    void SettingDialogCancel() override { called("SettingDialogCancel"); }
 
     std::vector<std::string> calls;
     std::vector<Dialog> dialogs;

@@ -115,6 +115,8 @@ void SchoolScreen::BuildSchoolScreen() {
         bindTips(button);
     }
     GLSystem(kTeamExportButton).Click.subscribe([this] { GLSystemTeamExport_Click(); });
+    for (int i = kSaveButton; i <= kSettingButton; ++i)
+        GLSystem(i).Click.subscribe([this, i] { GLSystemSetting_Click(i); });
     for (int i = 0; i <= GLCommand.UBound(); ++i) {
         ctrGraphicalLabelLite& button = GLCommand(i);
         placeButton(button, 600, i * 35 + 180, 120, "");

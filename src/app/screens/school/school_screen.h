@@ -78,6 +78,11 @@ class SchoolScreen {
     // GLSystem's "チーム出力": the unit formation screen for a team export.
     static constexpr int kTeamExportButton = 4;
     void GLSystemTeamExport_Click();
+    // school_screen.system.cpp
+    // GLSystem's "セーブ", "ロード" and "設定": the settings screen.
+    static constexpr int kSaveButton = 0;
+    static constexpr int kSettingButton = 2;
+    void GLSystemSetting_Click(int Index);
     // school_screen.list.cpp
     void showCommand(int i, std::string_view caption, bool enabled);
     void showCommandsByCheck(std::span<const std::string_view> captions);

@@ -135,6 +135,8 @@ TEST_F(UnitPresetTest, TheQuestModeRegistersTheTeamAndTheExportModeNever) {
     placeFive();
     click("GLUnitCommand", 1);
     EXPECT_EQ(managers(data()).students().GetQuestData().count(), 0);
+    EXPECT_TRUE(control("picOutput").Visible());
+    click("GLOutputCancel");
     click("GLUnitCommand", 0);
 
     click("GLSchool", 7);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/screens/school/school_game.h"
+#include "app/shell/main_form_inside.h"
+
+#include "state/save/save_managers.h"
+
+#include "host/ui/input_event.h"
+#include "host/ui/label.h"
+
+#include <string>
+
+namespace settingtest {
+
+// The real game on the school screen, with the settings and save/load
+// screen played by mouse.
+class SettingGame : public schooltest::SchoolGame {
+  protected:
+    static constexpr int kSaveButton = 0;
+    static constexpr int kLoadButton = 1;
+    static constexpr int kSettingButton = 2;
+
+    ctrGraphicalGridVer2& slots() { return control<ctrGraphicalGridVer2>("GGSetting"); }
+    host::ui::PictureBox& picSetting() { return control<host::ui::PictureBox>("picSetting"); }
+    std::string body() { return control<host::ui::Label>("lblBody").Caption(); }
+    std::string cell(std::int16_t row, std::int16_t col) { return slots().GetData(row, col); }
+    SaveParts parts() { return getSaveParts(managers(data()).saveManagers()); }
+
+    // Clicks the slot's row (slot row + 1 = slot number) in its number column.
+    void clickSlot(std::int16_t row) {
+        auto& grid = slots();
+        const host::gdi::Rect rect =
+            grid.SlotRect(static_cast<std::int16_t>(row - grid.TopRow() + grid.HeaderRows()), 1);
+        int x = (rect.left + rect.right) / 2;
+        int y = (rect.top + rect.bottom) / 2;
+        for (host::ui::Control* c = &grid; c && c != &main->form(); c = c->Parent()) {
+            x += c->Left();
+            y += c->Top();
+        }
+        driver.push(host::ui::InputEvent::move(x, y));
+        driver.click(x, y);
+        main->DoEvents();
+    }
+    // Saves to the slot from the school screen and returns to it.
+    void saveTo(std::int16_t row) {
+        click("GLSystem", kSaveButton);
+        clickSlot(row);
+        click("GLSettingSL");
+        click("GLMSGExcute");
+        click("GLSettingReturnSchool");
+    }
+    // Opens the load list from the school screen and confirms the slot.
+    void loadFrom(std::int16_t row) {
+        click("GLSystem", kLoadButton);
+        clickSlot(row);
+        click("GLSettingSL");
+        click("GLMSGExcute");
+    }
+};
+
+} // namespace settingtest
