@@ -49,8 +49,17 @@ TEST_F(GameWindowTest, ClosingTheWindowWhileTheDaysRunEndsTheGameOnceWithItsSett
     clickAt(window, 400, 412); // 始めから
     const host::gdi::Bitmap question = waitForNewStillPicture(window, title);
     clickAt(window, 545, 432); // いいえ: no opening
-    const host::gdi::Bitmap school = waitForNewStillPicture(window, question);
+    host::gdi::Bitmap school = waitForNewStillPicture(window, question);
     ASSERT_FALSE(samePicture(title, school));
+    // The newcomers, then the sponsors: each list's action button, then はい.
+    for (const char* list : {"newcomers", "sponsors"}) {
+        clickAt(window, 660, 312);
+        const host::gdi::Bitmap asked = waitForNewStillPicture(window, school);
+        ASSERT_FALSE(samePicture(asked, school)) << list;
+        clickAt(window, 457, 432);
+        school = waitForNewStillPicture(window, asked);
+    }
+    writeLook("e2e_school_main_menu.png", school);
     clickAt(window, 225, 462); // 週末へ: six days, each with its pauses
     std::this_thread::sleep_for(700ms);
     writeLook("e2e_days_running.png", grab(window));

@@ -81,10 +81,25 @@ void frmMain::RefreshStatusView() {
     town_->RefreshStatusView();
 }
 
-// The lists come with the school screen's selection lists; until then a new
-// year begins without them.
-void frmMain::ShowNewStudentSelection() {}
-void frmMain::ShowNewSponsorSelection() {}
+void frmMain::ShowNewStudentSelection() {
+    school_->ShowNewStudentSelection();
+}
+
+void frmMain::ShowNewSponsorSelection() {
+    school_->ShowNewSponsorSelection();
+}
+
+void frmMain::SchoolDialogOK() {
+    school_->SchoolDialogOK(*report_);
+}
+
+void frmMain::SchoolDialogCancel() {
+    school_->SchoolDialogCancel();
+}
+
+void frmMain::ShowLog(const std::string& Text) {
+    report_->ShowLog(Text, pictures_.picSchool, "picSchool");
+}
 
 void frmMain::ShowDialog(std::int32_t Kind, host::ui::PictureBox& picture, const std::string& pictureName,
                          const std::string& Body, const std::string& OKCaption, const DialogRegion& region) {

@@ -14,7 +14,8 @@ constexpr int kLastDayButton = 3;
 
 // Gives the opener's screen back by the message type, then the dialog goes.
 void frmMain::CloseDialog() {
-    switch (CTMP.GetMSGType()) {
+    const std::int32_t type = CTMP.GetMSGType();
+    switch (type) {
     case message_type::kTickets:
     case message_type::kPointExchange:
     case message_type::kPermitOffice:
@@ -45,6 +46,21 @@ void frmMain::CloseDialog() {
         pictures_.picSchool.setEnabled(true);
         school_->GLSystem(kLogButton).MouseLeave();
         break;
+    case message_type::kUseItem:
+    case message_type::kCourse:
+        report_->GMSGReport.setVisible(false);
+        school_->CloseSchoolDialog(type);
+        break;
+    case message_type::kAdmission:
+    case message_type::kContract:
+    case message_type::kTeacherCancel:
+    case message_type::kNewSponsors:
+    case message_type::kArbeit:
+    case message_type::kCamp:
+    case message_type::kBuildingItem:
+    case message_type::kBonus:
+        school_->CloseSchoolDialog(type);
+        break;
     case message_type::kTournamentNotice:
     case message_type::kOpeningQuestion:
         context_->ClickWaitFlag = false;
@@ -62,6 +78,7 @@ void frmMain::CloseDialog() {
         break;
     }
     dialog_->hide();
+    if (CTMP.GetMSGType() == message_type::kCamp) school_->StartCampIfBooked();
 }
 
 void frmMain::hideReport() {

@@ -70,6 +70,9 @@ class frmMain : public GameHost, public Screens {
     void RefreshStatusView() override;
     void ShowNewStudentSelection() override;
     void ShowNewSponsorSelection() override;
+    void SchoolDialogOK() override;
+    void SchoolDialogCancel() override;
+    void ShowLog(const std::string& Text) override;
     void ShowDialog(std::int32_t Kind, host::ui::PictureBox& picture, const std::string& pictureName,
                     const std::string& Body, const std::string& OKCaption,
                     const DialogRegion& region) override;

@@ -39,6 +39,18 @@ void MessageDialog::GLMSGExcute_Click() {
     case message_type::kItemShop:
         context_.screens.TownDialogOK(GLMSGExcute.Text(), sliderCount(), markedUnits());
         return;
+    case message_type::kAdmission:
+    case message_type::kContract:
+    case message_type::kTeacherCancel:
+    case message_type::kUseItem:
+    case message_type::kCourse:
+    case message_type::kNewSponsors:
+    case message_type::kArbeit:
+    case message_type::kCamp:
+    case message_type::kBuildingItem:
+    case message_type::kBonus:
+        context_.screens.SchoolDialogOK();
+        return;
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, true);
         break;
@@ -93,6 +105,12 @@ void MessageDialog::GLMSGCancel_Click() {
     case message_type::kPermitOffice:
     case message_type::kItemShop:
         context_.screens.TownDialogCancel();
+        return;
+    case message_type::kAdmission:
+    case message_type::kNewSponsors:
+        // The new year's list stays for another choice.
+        hide();
+        context_.screens.SchoolDialogCancel();
         return;
     case message_type::kOpeningQuestion:
         context_.CTMP.SetDataSingle(clsTMPData::kWatchOpening, false);

@@ -18,10 +18,18 @@ inline constexpr std::int32_t kPointExchange = 6;
 inline constexpr std::int32_t kPermitOffice = 7;
 // Buying or selling at the item shop.
 inline constexpr std::int32_t kItemShop = 8;
+// Admitting the marked newcomers of a new year.
+inline constexpr std::int32_t kAdmission = 9;
+// Hiring the teacher or scout on offer.
+inline constexpr std::int32_t kContract = 10;
+// Ending a teacher's contract.
+inline constexpr std::int32_t kTeacherCancel = 11;
 // Using an item on a student.
 inline constexpr std::int32_t kUseItem = 12;
 // Career guidance.
 inline constexpr std::int32_t kCourse = 13;
+// Contracting the marked new sponsors of a new year.
+inline constexpr std::int32_t kNewSponsors = 14;
 // The lesson, teacher or item of a timetable slot.
 inline constexpr std::int32_t kTimetablePicker = 15;
 // The week's timetable faults shown in the report box.
@@ -34,8 +42,12 @@ inline constexpr std::int32_t kTimetableNotFinished = 18;
 inline constexpr std::int32_t kBattleItem = 19;
 // The turn's message log shown in the report box.
 inline constexpr std::int32_t kMessageLog = 20;
+// The whole school working a part-time job.
+inline constexpr std::int32_t kArbeit = 21;
 // A tournament's notice, waited on by the match.
 inline constexpr std::int32_t kTournamentNotice = 22;
+// Going to a training camp.
+inline constexpr std::int32_t kCamp = 23;
 // An item placed in a building.
 inline constexpr std::int32_t kBuildingItem = 24;
 // A teacher's bonus.

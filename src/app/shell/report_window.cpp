@@ -53,6 +53,16 @@ void ReportWindow::ShowReport(const std::string& Text, host::ui::PictureBox& pic
     Services().WaitTime(kReportWait);
 }
 
+void ReportWindow::ShowLog(const std::string& Text, host::ui::PictureBox& picture,
+                           const std::string& pictureName) {
+    copyBackground(picture, pictureName);
+    GMSGReport.VerticalAlignment(1);
+    GMSGReport.ForceNotVisible(false);
+    GMSGReport.Text(Text);
+    GMSGReport.ZOrder(0);
+    GMSGReport.setVisible(true);
+}
+
 void ReportWindow::GMSGReport_Click() {
     if (context_.ProcessingFlag) return;
     if (context_.CTMP.GetMSGType() == message_type::kOpeningQuestion) context_.ClickWaitFlag = false;

@@ -35,6 +35,9 @@ class ReportWindow {
     // appends the text to the turn's message log. Waits 200 ms.
     void ShowReport(const std::string& Text, host::ui::PictureBox& picture, const std::string& pictureName,
                     bool NewPage, bool RefreshBackground, bool AddLog);
+    // Shows Text alone over picture (named pictureName), with the thumb
+    // when it does not fit, until the player clicks the box.
+    void ShowLog(const std::string& Text, host::ui::PictureBox& picture, const std::string& pictureName);
     // Ignored while a command runs; the opening's closing click releases
     // the waiting opening; then the dialog's closing path.
     void GMSGReport_Click();

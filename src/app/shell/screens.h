@@ -38,6 +38,13 @@ class Screens {
     // the player has dealt with it.
     virtual void ShowNewStudentSelection() = 0;
     virtual void ShowNewSponsorSelection() = 0;
+    // The school screen's dialogs: OK carries out what was asked by the
+    // message type; cancel of a new-year list's question leaves the list open.
+    virtual void SchoolDialogOK() = 0;
+    virtual void SchoolDialogCancel() = 0;
+    // The report box over the school screen with Text, scrollable, until
+    // the player clicks it (the turn's log).
+    virtual void ShowLog(const std::string& Text) = 0;
 
     // The modal dialog of the message type set in the scratch state, with
     // the given layout kind, over picture (named pictureName); it does not

@@ -129,7 +129,14 @@ TEST_F(ReactionsInTheGame, TheCommandsEndsUnlockTheSchoolScreenAndTheDaysOwnEven
          true,
          menu_key::kTeachers,
          {}},
-        {"NewYear", [](clsData& d) { d.NewYear.raise(); }, false, true, true, menu_key::kAcademy, {}},
+        // Each list waits for its action button, then for "はい".
+        {"NewYear",
+         [](clsData& d) { d.NewYear.raise(); },
+         false,
+         true,
+         true,
+         menu_key::kAcademy,
+         {100, 100, 100, 100}},
     };
     FormContext& context = inside().context();
     for (const LockCase& c : cases) {
@@ -138,7 +145,10 @@ TEST_F(ReactionsInTheGame, TheCommandsEndsUnlockTheSchoolScreenAndTheDaysOwnEven
         picSchool().setEnabled(false);
         context.ProcessingFlag = true;
         std::vector<double> taken;
-        waits().onWait = [&](double ms) { taken.push_back(ms); };
+        waits().onWait = [&](double ms) {
+            taken.push_back(ms);
+            answerNewYearList();
+        };
         c.raise(data());
         waits().onWait = {};
         EXPECT_EQ(picSchool().Enabled(), c.screenEnabled) << c.event;

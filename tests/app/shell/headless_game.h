@@ -4,6 +4,8 @@
 
 #include "app/shell/entry_procedure.h"
 
+#include "toolkit/ctr_graphical_label_lite.h"
+
 #include "host/gdi/picture.h"
 #include "host/sound/null_backend.h"
 #include "host/sound/sound_library.h"
@@ -67,6 +69,63 @@ class WatchedWindow : public host::ui::NullVideoDriver {
   private:
     std::function<void(WatchedWindow&)> look_;
     bool looking_ = false;
+};
+
+// Clicks the middle of a control of the window.
+inline void clickControl(WatchedWindow& window, host::ui::Control& target) {
+    int x = target.Width() / 2;
+    int y = target.Height() / 2;
+    for (host::ui::Control* c = &target; c && c != window.form; c = c->Parent()) {
+        x += c->Left();
+        y += c->Top();
+    }
+    window.click(x, y);
+}
+
+inline const std::string& schoolScreenTitle(host::ui::Form& form) {
+    return dynamic_cast<ctrGraphicalLabelLite&>(controlNamed(form, "GLSchoolMenu")).Text();
+}
+
+// The form's child drawn over all the others.
+inline host::ui::Control* frontScreen(host::ui::Form& form) {
+    const auto& children = form.children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if ((*it)->Visible()) return *it;
+    return nullptr;
+}
+
+// The school screen shows its main menu, usable and in front.
+inline bool atSchoolMainMenu(host::ui::Form& form) {
+    host::ui::Control& picSchool = controlNamed(form, "picSchool");
+    return schoolScreenTitle(form) == "ミルトナ騎士団" && picSchool.Enabled() &&
+           frontScreen(form) == &picSchool;
+}
+
+// Answers a new game's lists as a player who marks nothing: each list's
+// action button, then "はい" to its question.
+class NewYearLists {
+  public:
+    // False while no list is on show.
+    bool answer(WatchedWindow& window) {
+        host::ui::Form& form = *window.form;
+        const std::string& list = schoolScreenTitle(form);
+        if (list != "新入生" && list != "新規スポンサー") {
+            answered_.clear();
+            return false;
+        }
+        // Until the next list replaces the one answered.
+        if (list == answered_) return true;
+        if (controlNamed(form, "picMSG").Visible()) {
+            clickControl(window, controlNamed(form, "GLMSGExcute"));
+            answered_ = list;
+        } else {
+            clickControl(window, controlNamed(form, "GLContract"));
+        }
+        return true;
+    }
+
+  private:
+    std::string answered_;
 };
 
 // Runs the whole program headless in a fresh program folder.

@@ -289,14 +289,15 @@ TEST_F(MessageDialogTest, TheUnfinishedTimetableNoticeKeepsTheDateAndGivesTheSch
     }
 }
 
-TEST_F(MessageDialogTest, ANewGameAsksForTheOpeningFirstAndDeclinedGoesStraightToTheSchool) {
+TEST_F(MessageDialogTest, ANewGameAsksForTheOpeningFirstAndDeclinedGoesOnToTheNewYearsLists) {
     EXPECT_TRUE(openingDeclined);
-    EXPECT_EQ(CTMP().GetMSGType(), message_type::kOpeningQuestion);
+    // The new year's lists followed the opening's question.
+    EXPECT_EQ(listAnswers.front(), "新入生 GLContract");
     EXPECT_FALSE(CTMP().GetDataSingle(clsTMPData::kWatchOpening).toBool());
     EXPECT_FALSE(picMSG().Visible());
     EXPECT_FALSE(control("picStart").Visible());
     EXPECT_TRUE(picSchool().Enabled());
-    EXPECT_EQ(main->form().children().back(), &picSchool());
+    EXPECT_EQ(frontScreen(), &picSchool());
     EXPECT_EQ(data().GetMenu(), menu_key::kAcademy);
 }
 

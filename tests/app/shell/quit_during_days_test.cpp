@@ -10,6 +10,7 @@ namespace {
 
 using apptest::controlNamed;
 using apptest::HeadlessGame;
+using apptest::NewYearLists;
 using apptest::WatchedWindow;
 
 // Clicks the middle of a control of the form.
@@ -33,6 +34,7 @@ TEST_F(QuitDuringDaysTest, ClosingTheWindowWhileTheDaysPauseEndsTheGameOnceWithI
     enum class Phase { Title, School, Days, Closed } phase = Phase::Title;
     int waitsSeen = 0;
     int datesSeen = 0;
+    NewYearLists lists;
     const int status = run([&](WatchedWindow& window) {
         host::ui::Control* start = apptest::findControl(*window.form, "GLStart");
         auto& picSchool = dynamic_cast<host::ui::PictureBox&>(controlNamed(*window.form, "picSchool"));
@@ -43,12 +45,13 @@ TEST_F(QuitDuringDaysTest, ClosingTheWindowWhileTheDaysPauseEndsTheGameOnceWithI
             phase = Phase::School;
             return;
         case Phase::School:
+            if (lists.answer(window)) return;
             // No opening.
             if (controlNamed(*window.form, "picMSG").Visible()) {
                 clickOn(window, "GLMSGCancel");
                 return;
             }
-            if (!picSchool.Enabled() || window.form->children().back() != &picSchool) return;
+            if (!apptest::atSchoolMainMenu(*window.form)) return;
             Data().DateChenge.subscribe([&](clsDateDetails&) { ++datesSeen; });
             clickOn(window, "GLDate", 2);
             phase = Phase::Days;

@@ -29,6 +29,9 @@ class RecordingScreens : public Screens {
     void RefreshStatusView() override { called("RefreshStatusView"); }
     void ShowNewStudentSelection() override { called("ShowNewStudentSelection"); }
     void ShowNewSponsorSelection() override { called("ShowNewSponsorSelection"); }
+    void SchoolDialogOK() override { called("SchoolDialogOK"); }
+    void SchoolDialogCancel() override { called("SchoolDialogCancel"); }
+    void ShowLog(const std::string& Text) override { called("ShowLog " + Text); }
     void ShowDialog(std::int32_t Kind, host::ui::PictureBox&, const std::string& pictureName,
                     const std::string& Body, const std::string& OKCaption,
                     const DialogRegion& region) override {

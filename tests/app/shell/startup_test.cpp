@@ -184,6 +184,7 @@ TEST_F(StartupTest, StartBeginsANewGameAndLeavesTheTitle) {
     folder.linkData();
     int looks = 0;
     std::string music;
+    apptest::NewYearLists lists;
     run([&](WatchedWindow& window) {
         if (!titleReady(*window.form) && looks == 0) return;
         if (++looks == 1) {
@@ -199,8 +200,9 @@ TEST_F(StartupTest, StartBeginsANewGameAndLeavesTheTitle) {
         }
         if (looks == 3) {
             auto& form = *window.form;
-            // Until the new game has gone on from the answer.
-            if (controlNamed(form, "picStart").Visible()) {
+            // Until the new game has gone on from the answer and its lists are answered.
+            if (lists.answer(window) || controlNamed(form, "picStart").Visible() ||
+                !apptest::atSchoolMainMenu(form)) {
                 --looks;
                 return;
             }

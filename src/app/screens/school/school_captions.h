@@ -48,7 +48,14 @@ inline constexpr std::array<std::string_view, 2> gContractCommands = {menu_key::
 inline constexpr std::array<std::string_view, 2> gStudentCommands = {"アイテムを使う", "進路指導"};
 inline constexpr std::array<std::string_view, 2> gTeacherCommands = {"契約解除", "ボーナス"};
 inline constexpr MenuKey kGraduates = menu_key::kGraduates;
+inline constexpr MenuKey kScouts = menu_key::kScouts;
+inline constexpr MenuKey kTeacherOffers = menu_key::kTeacherOffers;
+// The building list that holds items.
+inline constexpr MenuKey kSchoolGrounds = menu_key::kSchoolGrounds;
+// The new year's two lists; the first one's sub-command marks every row.
 inline constexpr MenuKey kNewStudents = menu_key::kNewcomers;
+inline constexpr MenuKey kNewSponsors = menu_key::kNewSponsors;
+inline constexpr std::string_view kSelectAll = "全選択";
 
 // The action button's captions.
 inline constexpr std::string_view kSignContract = "契約する";
@@ -56,6 +63,8 @@ inline constexpr std::string_view kPlaceItem = "アイテムを設置";
 inline constexpr std::string_view kTakeArbeit = "アルバイトをする";
 inline constexpr std::string_view kTakeQuest = "依頼を受ける";
 inline constexpr std::string_view kGoCamp = "合宿に行く";
+inline constexpr std::string_view kAdmit = "入学";
+inline constexpr std::string_view kSignSponsors = "契約";
 
 inline constexpr std::string_view kWhatToDo = "何をしますか";
 inline constexpr std::string_view kBack = "戻る";

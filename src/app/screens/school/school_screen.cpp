@@ -53,6 +53,10 @@ SchoolScreen::SchoolScreen(FormContext& context)
     GLReturnSchool.Click.subscribe([this] { GLReturnSchool_Click(); });
     GLReturnSchool.Sound.subscribe(playControlSound);
     GGSchool.Sound.subscribe(playControlSound);
+    GGSchool.RowSelect.subscribe([this](std::int16_t& Row, std::int16_t&) { GGSchool_RowSelect(Row); });
+    GGSchool.MouseSelect.subscribe([this](std::int16_t& Row, std::int16_t&) { GGSchool_MouseSelect(Row); });
+    GGSchool.MouseLeave.subscribe([this] { GGSchool_MouseLeave(); });
+    GGSchool.CheckRowChange.subscribe([this](std::int16_t& NewIndex) { GGSchool_CheckRowChange(NewIndex); });
 }
 
 void SchoolScreen::placeButton(ctrGraphicalLabelLite& button, int left, int top, int width,
@@ -114,6 +118,7 @@ void SchoolScreen::BuildSchoolScreen() {
         button.setVisible(true);
         bindTips(button);
     }
+    GLSystem(kLogButton).Click.subscribe([this] { GLSystemLog_Click(); });
     GLSystem(kTeamExportButton).Click.subscribe([this] { GLSystemTeamExport_Click(); });
     for (int i = kSaveButton; i <= kSettingButton; ++i)
         GLSystem(i).Click.subscribe([this, i] { GLSystemSetting_Click(i); });
@@ -121,13 +126,20 @@ void SchoolScreen::BuildSchoolScreen() {
         ctrGraphicalLabelLite& button = GLCommand(i);
         placeButton(button, 600, i * 35 + 180, 120, "");
         button.setVisible(false);
-        bindTips(button);
+        button.MouseMove.subscribe([this, &button](int&, int&, int&, int&) {
+            GMSGSchool.Text(context_.data.GetMSGTips(button.Text()));
+        });
+        button.MouseLeave.subscribe([this] { GMSGSchool.Text(context_.data.GetSchoolMenuTips()); });
+        button.Sound.subscribe(playControlSound);
+        button.Click.subscribe([this, i] { GLCommand_Click(i); });
     }
     placeGauges();
 
     placeButton(GLContract, 600, 300, 120, "");
     GLContract.setVisible(false);
-    bindTips(GLContract);
+    GLContract.Sound.subscribe(playControlSound);
+    GLContract.Click.subscribe([this] { GLContract_Click(); });
+    GLContract.RightClick.subscribe([this] { GLContract_RightClick(); });
     placeButton(GLSchoolMenu, 75, 50, 150, captions::kSchoolTitle.name(), kTitleFontSize);
     GLSchoolMenu.Enable(false);
     placeButton(GLReturnSchool, 100, 560, 150, captions::kBack, kTitleFontSize);

@@ -1,6 +1,7 @@
 #include "app/screens/school/school_screen.h"
 
 #include "app/screens/school/school_captions.h"
+#include "app/screens/school/school_slots.h"
 
 #include "grids/columns/gg_ver2_headers.h"
 #include "grids/flag_scope.h"
@@ -121,5 +122,5 @@ void SchoolScreen::ResetParamGraphs() {
         GParam(i).Selected(false);
     }
     GParam(0).Selected(true);
-    context_.CTMP.SetDataSingle(16, host::runtime::Variant(std::int16_t{0}));
+    context_.CTMP.SetDataSingle(school_slots::kChosenGauge, std::int16_t{0});
 }

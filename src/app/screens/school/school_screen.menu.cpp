@@ -3,6 +3,7 @@
 #include "app/screens/school/school_captions.h"
 #include "app/screens/unit/unit_captions.h"
 #include "app/screens/unit/unit_slots.h"
+#include "app/shell/message_types.h"
 
 #include "grids/flag_scope.h"
 #include "platform/sound/mng_sound.h"
@@ -87,6 +88,15 @@ void SchoolScreen::GLSchool_Click(int Index) {
 
 void SchoolScreen::GLReturnSchool_Click() {
     ShowSchoolMenu(false);
+}
+
+// The report box takes clicks again, so that one click puts the log away.
+void SchoolScreen::GLSystemLog_Click() {
+    context_.CTMP.SetMSGType(message_type::kMessageLog);
+    context_.pictures.picSchool.setEnabled(false);
+    context_.screens.ShowLog(context_.CTMP.GetDataSingle(clsTMPData::kTurnEndLog).toString() +
+                             "\r\nここをクリックしてください");
+    context_.ProcessingFlag = false;
 }
 
 // An export takes any student, whatever quest was chosen last.

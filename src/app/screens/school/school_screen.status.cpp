@@ -1,6 +1,7 @@
 #include "app/screens/school/school_screen.h"
 
 #include "app/screens/school/school_captions.h"
+#include "app/screens/school/school_slots.h"
 #include "app/screens/status_view.h"
 
 #include <optional>
@@ -10,7 +11,7 @@ namespace {
 
 namespace captions = school_captions;
 
-constexpr std::int32_t kChosenGaugeSlot = 16;
+constexpr std::int32_t kChosenGaugeSlot = school_slots::kChosenGauge;
 // The person lists' ability columns; column 1 holds the person's name.
 constexpr std::int16_t kPersonAbilityColumn = 8;
 constexpr std::int16_t kNewcomerAbilityColumn = 5;

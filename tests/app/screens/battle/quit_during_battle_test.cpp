@@ -12,6 +12,7 @@ namespace {
 
 using apptest::controlNamed;
 using apptest::HeadlessGame;
+using apptest::NewYearLists;
 using apptest::WatchedWindow;
 
 void clickOn(WatchedWindow& window, host::ui::Control& target) {
@@ -46,6 +47,7 @@ TEST_F(QuitDuringBattleTest, ClosingTheWindowInAQuestBattleEndsTheGameOnceWithIt
     folder.linkData();
     enum class Phase { Title, School, Day, Closed } phase = Phase::Title;
     int battleWaits = 0;
+    NewYearLists lists;
     const int status = run([&](WatchedWindow& window) {
         host::ui::Control* start = apptest::findControl(*window.form, "GLStart");
         auto& picSchool = dynamic_cast<host::ui::PictureBox&>(controlNamed(*window.form, "picSchool"));
@@ -57,12 +59,13 @@ TEST_F(QuitDuringBattleTest, ClosingTheWindowInAQuestBattleEndsTheGameOnceWithIt
             phase = Phase::School;
             return;
         case Phase::School: {
+            if (lists.answer(window)) return;
             // No opening.
             if (controlNamed(*window.form, "picMSG").Visible()) {
                 clickOn(window, controlNamed(*window.form, "GLMSGCancel"));
                 return;
             }
-            if (!picSchool.Enabled() || window.form->children().back() != &picSchool) return;
+            if (!apptest::atSchoolMainMenu(*window.form)) return;
             sendTeamToTheSlimes();
             host::ui::Control* nextDay = nullptr;
             for (host::ui::Control* c : picSchool.children())

@@ -28,6 +28,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace schooltest {
 
@@ -66,7 +67,8 @@ class WatchedWaits : public SilentServices {
 
 // The real game started on the null window with a virtual clock, silent
 // services and its own program folder, its new game begun without the
-// opening: the school screen's main menu.
+// opening and its first lists answered with nothing marked: the school
+// screen's main menu.
 class SchoolGame : public testing::Test {
   protected:
     SchoolGame() {
@@ -76,7 +78,7 @@ class SchoolGame : public testing::Test {
         mdlZRDFunc::SetCourseMasks();
         main->Form_Load();
         services->onWait = [this](double) {
-            if (!control("picMSG").Visible()) return;
+            if (answerNewYearList() || !control("picMSG").Visible()) return;
             openingDeclined = true;
             click("GLMSGCancel");
         };
@@ -107,6 +109,39 @@ class SchoolGame : public testing::Test {
         }
         driver.click(x, y);
         main->DoEvents();
+    }
+
+    // A new year's list ("新入生" or "新規スポンサー") is on show.
+    bool newYearListOpen() {
+        const std::string& list = button("GLSchoolMenu").Text();
+        return list == "新入生" || list == "新規スポンサー";
+    }
+    // Answers an open new year's list as it stands: its action button, then
+    // "はい" to the question. False when there was nothing to answer.
+    bool answerNewYearList() {
+        if (!newYearListOpen()) return false;
+        const std::string list = button("GLSchoolMenu").Text();
+        if (control("picMSG").Visible()) {
+            listAnswers.push_back(list + " GLMSGExcute");
+            click("GLMSGExcute");
+            return true;
+        }
+        if (!button("GLContract").Visible() || !button("GLContract").Enable()) return false;
+        listAnswers.push_back(list + " GLContract");
+        click("GLContract");
+        return true;
+    }
+    // The form's child drawn over all the others.
+    host::ui::Control* frontScreen() {
+        const auto& children = main->form().children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if ((*it)->Visible()) return *it;
+        return nullptr;
+    }
+    // The school screen shows its main menu, usable and in front.
+    bool atSchoolMainMenu() {
+        return button("GLSchoolMenu").Text() == "ミルトナ騎士団" && picSchool().Enabled() &&
+               frontScreen() == &picSchool();
     }
 
     clsData& data() { return Data(); }
@@ -148,6 +183,8 @@ class SchoolGame : public testing::Test {
     std::unique_ptr<frmMain> main;
     // "始めから" asked whether to show the opening and was told no.
     bool openingDeclined = false;
+    // What answerNewYearList clicked on which list, in order.
+    std::vector<std::string> listAnswers;
 };
 
 } // namespace schooltest

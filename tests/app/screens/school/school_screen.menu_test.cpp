@@ -67,7 +67,7 @@ class SchoolMenuTest : public SchoolGame {
 TEST_F(SchoolMenuTest, ANewGameOpensOnTheMainMenu) {
     expectMainMenu("new game");
     EXPECT_TRUE(picSchool().Enabled());
-    EXPECT_EQ(main->form().children().back(), &picSchool()) << "the school screen is in front";
+    EXPECT_EQ(frontScreen(), &picSchool()) << "the school screen is in front";
     EXPECT_FALSE(button("GLSchool", 0).Enable()) << "no student to teach yet";
     writeLook("school_main_menu.png");
 }
@@ -88,7 +88,10 @@ TEST_F(SchoolMenuTest, EveryMenuItemOpensWithItsCaptionsCommandsAndRowsAndBackRe
             EXPECT_FALSE(button("GLDate", i).Visible()) << item.menu;
         EXPECT_EQ(shownCommands(), item.commands) << item.menu;
         EXPECT_EQ(button("GLContract").Visible(), item.contractShown) << item.menu;
-        EXPECT_EQ(button("GLContract").Text(), item.contractCaption) << item.menu;
+        // A hidden button without a caption of its own keeps the last one.
+        if (!item.contractCaption.empty()) {
+            EXPECT_EQ(button("GLContract").Text(), item.contractCaption) << item.menu;
+        }
         if (item.contractShown) {
             EXPECT_FALSE(button("GLContract").Enable()) << item.menu;
         }
