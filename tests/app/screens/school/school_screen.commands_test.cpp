@@ -354,6 +354,23 @@ TEST_F(SchoolCommandTest, AQuestChosenOpensTheFormationScreenForItsTeam) {
     EXPECT_EQ(data().GetMenu().name(), "依頼") << "back on the quest list";
 }
 
+TEST_F(SchoolCommandTest, AQuestIsTakenByClicksAtFixedPointsOfTheWindow) {
+    const auto clickAt = [this](int x, int y) {
+        driver.push(host::ui::InputEvent::move(x, y));
+        driver.click(x, y);
+        main->DoEvents();
+    };
+    enrolFive();
+    setDate(kSaturday);
+    clickAt(375, 262); // 依頼
+    EXPECT_EQ(data().GetMenu().name(), "依頼");
+    clickAt(105, 133); // the first quest's row
+    EXPECT_TRUE(list().Checked(0));
+    clickAt(660, 312); // 依頼を受ける
+    EXPECT_EQ(frontScreen(), &control("picUnit"));
+    EXPECT_EQ(CTMP().GetDataSingle(27).toString(), list().GetData(0, 1));
+}
+
 TEST_F(SchoolCommandTest, TheLogShowsTheTurnsLinesUntilItIsClicked) {
     CTMP().SetDataSingle(99, "一行目");
     CTMP().SetDataSingle(99, "二行目");
