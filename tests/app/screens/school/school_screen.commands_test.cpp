@@ -111,6 +111,7 @@ const std::vector<SchoolCommandTest::CommandCase>& SchoolCommandTest::commandCas
              EXPECT_EQ(t.data().GetMoney(), 0);
              EXPECT_FALSE(t.data().CheckContractTeacher(s.row));
              EXPECT_EQ(t.rowOf(t.list(), s.row), 0) << "still on offer";
+             EXPECT_EQ(t.tip(), "資金が足りません");
          }},
         {"a scout hired",
          [](T& t) { t.setMoney(kRich); },
