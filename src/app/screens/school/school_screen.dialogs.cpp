@@ -28,6 +28,8 @@ constexpr std::int16_t kCourseColumn = 9;
 constexpr std::int16_t kDissatisfactionColumn = 7;
 // DateForword's kind that runs the camp month.
 constexpr std::int16_t kCampDays = 3;
+// What the message box says when the facade refused a payment.
+constexpr const char* kRefused = "資金が足りません";
 
 } // namespace
 
@@ -47,13 +49,15 @@ void SchoolScreen::SchoolDialogOK(ReportWindow& report) {
     const clsTMPData& CTMP = context_.CTMP;
     const auto slot = [&CTMP](std::int32_t key) { return CTMP.GetDataSingle(key).toString(); };
     const std::int16_t row = CTMP.GetDataSingle(slots::kMarkedRow).toInteger();
+    // A payment the purse no longer covers changes nothing and is told.
+    bool refused = false;
     switch (CTMP.GetMSGType()) {
     case message_type::kAdmission:
         for (const std::string& name : markedNames())
             data.SetNewStudent(name);
         break;
     case message_type::kContract:
-        data.SetContract(slot(slots::kPersonName));
+        refused = !data.SetContract(slot(slots::kPersonName));
         break;
     case message_type::kTeacherCancel:
         data.SetTeacherCanceled(slot(slots::kPersonName));
@@ -94,7 +98,7 @@ void SchoolScreen::SchoolDialogOK(ReportWindow& report) {
         ShowSchoolMenu(false);
         break;
     case message_type::kCamp:
-        data.SetCamp(slot(slots::kCampName), CTMP.GetDataSingle(slots::kCampCost).toLong());
+        refused = !data.SetCamp(slot(slots::kCampName), CTMP.GetDataSingle(slots::kCampCost).toLong());
         context_.screens.RefreshStatusView();
         break;
     case message_type::kBuildingItem:
@@ -111,6 +115,7 @@ void SchoolScreen::SchoolDialogOK(ReportWindow& report) {
         return;
     }
     context_.screens.CloseDialog();
+    if (refused) GMSGSchool.Text(kRefused);
 }
 
 // "いいえ" to a new-year list's question: the list stays for another choice.

@@ -111,6 +111,7 @@ const std::vector<SchoolCommandTest::CommandCase>& SchoolCommandTest::commandCas
              EXPECT_EQ(t.data().GetMoney(), 0);
              EXPECT_FALSE(t.data().CheckContractTeacher(s.row));
              EXPECT_EQ(t.rowOf(t.list(), s.row), 0) << "still on offer";
+             EXPECT_EQ(t.tip(), "資金が足りません");
          }},
         {"a scout hired",
          [](T& t) { t.setMoney(kRich); },
@@ -352,6 +353,23 @@ TEST_F(SchoolCommandTest, AQuestChosenOpensTheFormationScreenForItsTeam) {
     EXPECT_EQ(frontScreen(), &picSchool());
     EXPECT_TRUE(picSchool().Enabled());
     EXPECT_EQ(data().GetMenu().name(), "依頼") << "back on the quest list";
+}
+
+TEST_F(SchoolCommandTest, AQuestIsTakenByClicksAtFixedPointsOfTheWindow) {
+    const auto clickAt = [this](int x, int y) {
+        driver.push(host::ui::InputEvent::move(x, y));
+        driver.click(x, y);
+        main->DoEvents();
+    };
+    enrolFive();
+    setDate(kSaturday);
+    clickAt(375, 262); // 依頼
+    EXPECT_EQ(data().GetMenu().name(), "依頼");
+    clickAt(105, 133); // the first quest's row
+    EXPECT_TRUE(list().Checked(0));
+    clickAt(660, 312); // 依頼を受ける
+    EXPECT_EQ(frontScreen(), &control("picUnit"));
+    EXPECT_EQ(CTMP().GetDataSingle(27).toString(), list().GetData(0, 1));
 }
 
 TEST_F(SchoolCommandTest, TheLogShowsTheTurnsLinesUntilItIsClicked) {

@@ -70,6 +70,21 @@ TEST_F(NewYearListTest, ANewGameRunsFromTheTitleThroughBothListsToTheMainMenu) {
     EXPECT_EQ(students(), 0) << "nothing was marked";
 }
 
+TEST_F(NewYearListTest, TheDayThatReachesAprilFirstOpensBothListsAndGoesOnOnceTheyAreAnswered) {
+    setDate("25:3:28");
+    listAnswers.clear();
+    services->onWait = [this](double) { answerNewYearList(); };
+    click("GLDate", 1);
+    services->onWait = nullptr;
+    EXPECT_EQ(listAnswers,
+              (std::vector<std::string>{"新入生 GLContract", "新入生 GLMSGExcute",
+                                        "新規スポンサー GLContract", "新規スポンサー GLMSGExcute"}));
+    EXPECT_EQ(data().GetDate().Month, 4);
+    EXPECT_EQ(data().GetDate().Day, 1);
+    EXPECT_TRUE(atSchoolMainMenu());
+    EXPECT_FALSE(context().ProcessingFlag);
+}
+
 TEST_F(NewYearListTest, TheNewcomerListAdmitsExactlyTheMarkedRows) {
     struct MarkCase {
         std::string name;
@@ -206,6 +221,43 @@ TEST_F(NewYearListTest, MarkingMoreSponsorsThanTheFreeSlotsHoldDisablesTheConfir
     }});
     main->ShowNewSponsorSelection();
     services->onWait = nullptr;
+}
+
+} // namespace
+
+namespace {
+
+// The window's points a player (or a script driving the window) clicks.
+TEST_F(NewYearListTest, TheNewcomerListIsPlayedByClicksAtFixedPointsOfTheWindow) {
+    const auto clickAt = [this](int x, int y) {
+        driver.push(host::ui::InputEvent::move(x, y));
+        driver.click(x, y);
+        main->DoEvents();
+    };
+    std::string question;
+    std::int16_t offered = 0;
+    atWaits({[&] {
+        offered = static_cast<std::int16_t>(list().Rows() + 1);
+        ASSERT_GE(offered, 3);
+        clickAt(33, 133); // row 0's mark
+        clickAt(33, 177); // row 2's mark
+        EXPECT_EQ(markedNames(), (std::vector<std::string>{list().GetData(0, 1), list().GetData(2, 1)}));
+        clickAt(660, 312); // 入学
+        EXPECT_TRUE(picMSG().Visible());
+        EXPECT_EQ(body().substr(0, body().find("\r\n")), "2人の新入生を入学させます");
+        clickAt(545, 432); // いいえ
+        EXPECT_FALSE(picMSG().Visible());
+        clickAt(660, 192); // 全選択
+        EXPECT_EQ(static_cast<std::int16_t>(markedNames().size()), offered);
+        clickAt(660, 312); // 入学
+        question = body();
+        clickAt(457, 432); // はい
+    }});
+    main->ShowNewStudentSelection();
+    services->onWait = nullptr;
+    EXPECT_EQ(question.substr(0, question.find("\r\n")),
+              std::to_string(offered) + "人の新入生を入学させます");
+    EXPECT_EQ(students(), offered);
 }
 
 } // namespace
