@@ -19,6 +19,8 @@ constexpr int kRowHeight = 20;
 constexpr int kRowPitch = 60;
 constexpr int kFirstRowTop = 120;
 constexpr int kFirstToggleTop = 360;
+// The longest value text, "高速化しない", fits its 100 pixels.
+constexpr std::int16_t kValueFontSize = 11;
 
 struct RowTexts {
     const char* caption;
@@ -44,7 +46,7 @@ constexpr std::int32_t kSpeedLargeStep = 2;
 
 SettingScreen::SettingScreen(FormContext& context, std::function<void()> quit)
     : GLSettingData(first<ctrGraphicalLabelLite>("GLSettingData")),
-      lblSettingMSG(first<host::ui::Label>("lblSettingMSG")),
+      lblSettingMSG(first<ctrGraphicalLabelLite>("lblSettingMSG")),
       lblSettingL(first<host::ui::Label>("lblSettingL")), GSSetting(first<ctrGraphicalSlider>("GSSetting")),
       lblSettingR(first<host::ui::Label>("lblSettingR")), context_(context), quit_(std::move(quit)) {
     auto& picSetting = context_.pictures.picSetting;
@@ -157,7 +159,9 @@ void SettingScreen::placeRows() {
         placeButton(GLSettingData(i), 100, top, 170, kRowHeight,
                     kRowTexts[static_cast<std::size_t>(i)].caption);
         GLSettingData(i).Enable(!slider);
-        placeLabel(lblSettingMSG(i), 300, top, slider ? 80 : 100, "");
+        placeButton(lblSettingMSG(i), 300, top, slider ? 80 : 100, kRowHeight, "");
+        lblSettingMSG(i).Enable(false);
+        lblSettingMSG(i).FontSize(kValueFontSize);
         if (!slider) {
             GLSettingData(i).Click.subscribe([this, i] { GLSettingData_Click(i); });
             continue;

@@ -58,7 +58,9 @@ class SettingScreen {
     ctrGraphicalLabelLite GLSettingPlay;
     ctrGraphicalLabelLite GLSettingSL;
     host::ui::ControlArray<ctrGraphicalLabelLite> GLSettingData;
-    host::ui::ControlArray<host::ui::Label> lblSettingMSG;
+    // The value texts stand on a washed ground: the picture behind is light
+    // in places and dark in others.
+    host::ui::ControlArray<ctrGraphicalLabelLite> lblSettingMSG;
     host::ui::ControlArray<host::ui::Label> lblSettingL;
     host::ui::ControlArray<ctrGraphicalSlider> GSSetting;
     host::ui::ControlArray<host::ui::Label> lblSettingR;

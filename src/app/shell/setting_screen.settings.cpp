@@ -84,7 +84,7 @@ void SettingScreen::showValueText(int Index, std::int32_t Value) {
         text = Value == 0 ? "再生しない" : "音量=" + std::to_string(Value);
     else
         text = "速度=" + std::to_string(Value);
-    lblSettingMSG(Index).setCaption(text);
+    lblSettingMSG(Index).Text(text);
 }
 
 void SettingScreen::GLSettingData_Click(int Index) {
@@ -100,9 +100,9 @@ void SettingScreen::showToggleText(int Index) {
     context_.cINI.NowSection(SettingsFile::kSection);
     const bool on = host::runtime::CBool(context_.cINI.Data(keyOf(Index)));
     if (Index == kBattleHiSpeed)
-        lblSettingMSG(Index).setCaption(on ? "高速化する" : "高速化しない");
+        lblSettingMSG(Index).Text(on ? "高速化する" : "高速化しない");
     else
-        lblSettingMSG(Index).setCaption(on ? "報告する" : "報告しない");
+        lblSettingMSG(Index).Text(on ? "報告する" : "報告しない");
 }
 
 void SettingScreen::GLSettingPlay_Click() {

@@ -5,16 +5,27 @@
 
 #include "state/save/save_managers.h"
 
+#include "host/sys/clock.h"
 #include "host/ui/input_event.h"
 #include "host/ui/label.h"
 
+#include <chrono>
+#include <memory>
 #include <string>
 
 namespace settingtest {
 
+// A wall clock that stands still, installed before the game starts, so the
+// play time in the save strings does not move while a test compares them.
+struct StoppedWallClock {
+    host::runtime::ScopedInstall<host::sys::WallClock, host::sys::ManualWallClock> wallClock{
+        host::sys::installedWallClock,
+        std::make_unique<host::sys::ManualWallClock>(std::chrono::system_clock::from_time_t(1'700'000'000))};
+};
+
 // The real game on the school screen, with the settings and save/load
 // screen played by mouse.
-class SettingGame : public schooltest::SchoolGame {
+class SettingGame : private StoppedWallClock, public schooltest::SchoolGame {
   protected:
     static constexpr int kSaveButton = 0;
     static constexpr int kLoadButton = 1;

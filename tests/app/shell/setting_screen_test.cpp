@@ -22,7 +22,7 @@ using settingtest::SettingGame;
 
 class SettingScreenTest : public SettingGame {
   protected:
-    host::ui::Label& valueText(int i) { return control<host::ui::Label>("lblSettingMSG", i); }
+    std::string valueText(int i) { return button("lblSettingMSG", i).Text(); }
     ctrGraphicalSlider& slider(int i) { return control<ctrGraphicalSlider>("GSSetting", i); }
     std::string setting(const char* key) {
         CIniFile& cINI = MainFormInside(*main).context().cINI;
@@ -40,7 +40,7 @@ TEST_F(SettingScreenTest, TheSettingsModeShowsTheCurrentSettingsAndLeadsBackToTh
     const std::vector<std::string> texts = {"再生しない", "音量=50",      "速度=10",
                                             "速度=10",    "高速化しない", "報告しない"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(valueText(i).Caption(), texts[static_cast<std::size_t>(i)]) << i;
+        EXPECT_EQ(valueText(i), texts[static_cast<std::size_t>(i)]) << i;
         EXPECT_TRUE(button("GLSettingData", i).Visible()) << i;
     }
     EXPECT_EQ(slider(2).Max(), 20);
@@ -60,10 +60,10 @@ TEST_F(SettingScreenTest, EachSliderAndToggleTakesEffectAtOnce) {
     click("GLSystem", kSettingButton);
     slider(0).Value(0);
     EXPECT_EQ(MngSound().BGMVolume(), 0);
-    EXPECT_EQ(valueText(0).Caption(), "再生しない");
+    EXPECT_EQ(valueText(0), "再生しない");
     EXPECT_FALSE(MngSound().ISPlay(data().GetSoundName()));
     slider(0).Value(30);
-    EXPECT_EQ(valueText(0).Caption(), "音量=30");
+    EXPECT_EQ(valueText(0), "音量=30");
     EXPECT_TRUE(MngSound().ISPlay(data().GetSoundName()));
 
     slider(1).Value(20);
@@ -75,22 +75,22 @@ TEST_F(SettingScreenTest, EachSliderAndToggleTakesEffectAtOnce) {
     slider(3).Value(17);
     EXPECT_EQ(setting(SettingsFile::kBattleMSG), "3");
     EXPECT_EQ(setting(SettingsFile::kVisibleMSG), "17");
-    EXPECT_EQ(valueText(3).Caption(), "速度=17");
+    EXPECT_EQ(valueText(3), "速度=17");
 
     click("GLSettingData", 4);
-    EXPECT_EQ(valueText(4).Caption(), "高速化する");
+    EXPECT_EQ(valueText(4), "高速化する");
     EXPECT_EQ(setting(SettingsFile::kBattleHiSpeed), "True");
     click("GLSettingData", 4);
-    EXPECT_EQ(valueText(4).Caption(), "高速化しない");
+    EXPECT_EQ(valueText(4), "高速化しない");
     click("GLSettingData", 5);
-    EXPECT_EQ(valueText(5).Caption(), "報告する");
+    EXPECT_EQ(valueText(5), "報告する");
     EXPECT_TRUE(main->GetStockPriceReport());
 
     // Leaving and coming back shows what was set.
     click("GLSettingReturnSchool");
     click("GLSystem", kSettingButton);
     EXPECT_EQ(slider(0).Value(), 30);
-    EXPECT_EQ(valueText(1).Caption(), "音量=20");
+    EXPECT_EQ(valueText(1), "音量=20");
 }
 
 TEST_F(SettingScreenTest, QuittingAsksFirstAndTheCloseWritesTheSettings) {
