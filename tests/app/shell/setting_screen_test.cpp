@@ -307,7 +307,7 @@ TEST_F(SettingScreenTest, ReturningToTheTitleResetsTheGameAndASecondNewGameAsksT
 
     bool asked = false;
     services->onWait = [&](double) {
-        if (!control("picMSG").Visible()) return;
+        if (answerNewYearList() || !control("picMSG").Visible()) return;
         asked = MainFormInside(*main).context().CTMP.GetMSGType() == message_type::kOpeningQuestion;
         click("GLMSGCancel");
     };
