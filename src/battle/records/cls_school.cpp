@@ -7,7 +7,7 @@
 #include <array>
 
 std::int16_t clsSchool::BasePoint() const {
-    static constexpr std::array<std::int16_t, 8> kByRank = {10, 20, 35, 45, 55, 65, 75, 90};
+    static constexpr std::array<std::int16_t, 8> kByRank = {10, 20, 35, 45, 55, 65, 75, 76};
     if (rank_ < 0 || rank_ >= static_cast<std::int16_t>(kByRank.size())) return 0;
     return kByRank[static_cast<std::size_t>(rank_)];
 }

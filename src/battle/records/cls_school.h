@@ -14,8 +14,8 @@ class clsSchool {
     // The school rank 0..7 it enters tournaments at.
     std::int16_t Rank() const { return rank_; }
     std::int16_t Understanding() const { return understanding_; }
-    // The strength its team is built from: 15, 25, ..., 75 for ranks 0..6,
-    // 90 for rank 7, 0 for any other rank.
+    // The strength its team is built from by rank: 10 at rank 0 up to 76 at
+    // rank 7 (a data table), 0 for any other rank.
     std::int16_t BasePoint() const;
     // "name,rank,formation,understanding"; the texts are widened. A short
     // row or a column that does not convert raises the runtime's error and

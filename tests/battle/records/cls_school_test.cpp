@@ -13,7 +13,7 @@ TEST(SchoolRecord, ReadsNameRankFormationUnderstandingAndBasePointByRank) {
     const struct {
         const char* rank;
         std::int16_t base;
-    } cases[] = {{"-1", 0}, {"0", 10}, {"1", 20}, {"3", 45}, {"6", 75}, {"7", 90}, {"8", 0}};
+    } cases[] = {{"-1", 0}, {"0", 10}, {"1", 20}, {"3", 45}, {"6", 75}, {"7", 76}, {"8", 0}};
     for (const auto& c : cases) {
         school.SetData(std::string("a,") + c.rank + ",b,0");
         EXPECT_EQ(school.BasePoint(), c.base) << "rank " << c.rank;

@@ -1,6 +1,7 @@
 // Rules for the processing recipes (section 15), played out on the item manager.
 #include "content/data_check/data_check.h"
 #include "content/data_check/played_items.h"
+#include "content/data_check/reachable_content.h"
 
 #include "host/text/width.h"
 
@@ -24,25 +25,6 @@ std::vector<Recipe> recipesOf(const MasterData& data) {
                            numberOf(row[3]).value_or(-1), numberOf(row[4]).value_or(0)});
     }
     return recipes;
-}
-
-// Every item the player can come by without processing it.
-std::set<std::string> obtainableItems(const MasterData& data) {
-    struct Source {
-        int section;
-        std::size_t column;
-    };
-    constexpr Source kSources[] = {
-        {GameDataSection::ItemShop, 1},     {GameDataSection::TicketPrizes, 2},
-        {GameDataSection::PartTimeJobs, 8}, {GameDataSection::PartTimeJobs, 9},
-        {GameDataSection::Monsters, 8},     {GameDataSection::Monsters, 9},
-        {GameDataSection::Companies, 4},    {GameDataSection::Permits, 0},
-    };
-    std::set<std::string> names;
-    for (const Source& source : kSources)
-        for (const auto& row : data.rows(source.section))
-            if (row.size() > source.column) names.insert(host::text::toWide(row[source.column]));
-    return names;
 }
 
 } // namespace
@@ -77,11 +59,8 @@ QUORVEL_DATA_RULE(
 
 QUORVEL_DATA_RULE("every material can be bought, won, found or made",
                   [](const MasterData& data, Findings& findings) {
-                      std::set<std::string> obtainable = obtainableItems(data);
-                      const auto recipes = recipesOf(data);
-                      for (const Recipe& recipe : recipes)
-                          obtainable.insert(recipe.product);
-                      for (const Recipe& recipe : recipes)
+                      const std::set<std::string> obtainable = obtainableItems(data);
+                      for (const Recipe& recipe : recipesOf(data))
                           for (const std::string& material : {recipe.material1, recipe.material2})
                               if (!material.empty() && !obtainable.count(material))
                                   findings.add("recipe " + recipe.product + ": nothing gives " + material);
