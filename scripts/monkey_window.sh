@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real game binary at random in a window on a virtual X display:
 # xdotool clicks, right-clicks, drags and types at random points for the
-# given seconds. Fails when the game dies or writes its error log.
+# given seconds. Fails when the game dies or writes its error log, keeping
+# the game's folder with its output and the display's last picture
+# (last.png); MONKEY_KEEP=1 keeps them after a run without fault too.
 #
 #     scripts/monkey_window.sh [seed] [seconds] [build folder]
 #
@@ -26,6 +28,7 @@ game=$!
 
 fail() {
     echo "monkey_window: seed $seed: $1" >&2
+    import -window root "$folder/last.png" 2>/dev/null || true
     echo "monkey_window: the game's folder is kept in $folder" >&2
     kill "$game" 2>/dev/null || true
     exit 1
@@ -39,8 +42,13 @@ for _ in $(seq 1 600); do
     sleep 0.1
 done
 [[ -n "$window" ]] || fail "no game window"
-# Loading ends with the title; give it time before the first click.
-sleep 5
+# Loading ends with the title, whose 始めから starts a new game; clicked
+# each second until loading is surely over.
+for _ in $(seq 1 15); do
+    sleep 1
+    kill -0 "$game" 2>/dev/null || fail "the game ended during loading"
+    xdotool mousemove --window "$window" 400 412 click 1 2>/dev/null || true
+done
 
 RANDOM="$seed"
 texts=("a" "Quorvel" "12345" "ミルトナ" "!?#%&")
@@ -72,7 +80,15 @@ done
 
 kill -0 "$game" 2>/dev/null || fail "the game died after $actions actions"
 [[ -e "$folder/error.log" ]] && fail "the error log was written: $(cat "$folder/error.log")"
-xdotool windowclose "$window" 2>/dev/null || kill "$game"
-wait "$game" || true
+if [[ -n "${MONKEY_KEEP:-}" ]]; then import -window root "$folder/last.png" 2>/dev/null || true; fi
+# SDL turns the terminate signal into the window's close.
+kill -TERM "$game"
+status=0
+wait "$game" || status=$?
+((status == 0)) || fail "the game ended with status $status when closed"
 echo "monkey_window: seed $seed: $actions actions in $seconds s, no fault"
-rm -rf "$folder"
+if [[ -n "${MONKEY_KEEP:-}" ]]; then
+    echo "monkey_window: the game's folder is kept in $folder"
+else
+    rm -rf "$folder"
+fi
