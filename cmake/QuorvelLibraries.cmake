@@ -103,7 +103,8 @@ function(quorvel_tests)
 endfunction()
 
 # The test program of tests/<name>/, linked to the given libraries and
-# labelled <name>; nothing when the folder holds no tests. The tests in sdl/
+# labelled <name>, its tests given the properties QUORVEL_TEST_PROPERTIES_<name>
+# lists, if any; nothing when the folder holds no tests. The tests in sdl/
 # sub-folders belong to the SDL test program instead.
 function(quorvel_test_program name)
   set(dir ${PROJECT_SOURCE_DIR}/tests/${name})
@@ -116,12 +117,13 @@ function(quorvel_test_program name)
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(test_${name} PRIVATE QUORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   target_link_libraries(test_${name} PRIVATE ${ARGN} quorvel_checked GTest::gtest_main GTest::gmock)
-  quorvel_discover(test_${name} ${name})
+  quorvel_discover(test_${name} ${name} ${QUORVEL_TEST_PROPERTIES_${name}})
 endfunction()
 
+# Further arguments are more test properties, as name value pairs.
 function(quorvel_discover target label)
   gtest_discover_tests(${target}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    PROPERTIES LABELS ${label}
+    PROPERTIES LABELS ${label} ${ARGN}
     DISCOVERY_TIMEOUT 60)
 endfunction()

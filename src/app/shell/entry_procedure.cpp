@@ -7,6 +7,7 @@
 #include "platform/services/standard_services.h"
 
 #include "host/runtime/random.h"
+#include "host/sys/clock.h"
 #include "host/sys/paths.h"
 #include "host/sys/startup_lock.h"
 
@@ -24,7 +25,7 @@ constexpr const char* kTitle = "Quorvel";
 // Seconds since midnight, in hundredths, as the system timer gives them.
 std::uint32_t timerSeed() {
     using namespace std::chrono;
-    const auto now = system_clock::now().time_since_epoch();
+    const auto now = host::sys::wallClock().now().time_since_epoch();
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(now).count() % 86'400'000 / 10);
 }
 

@@ -114,4 +114,48 @@ TEST_F(ComposeTest, AnOwnerDrawnControlShowsItsDrawingSurface) {
     EXPECT_EQ(compose().pixel(50, 50), form.BackColor());
 }
 
+// A picture box that counts how often its look is asked for.
+class CountedBox : public PictureBox {
+  public:
+    const host::gdi::DeviceContext* look() const override {
+        ++asked;
+        return PictureBox::look();
+    }
+    mutable int asked = 0;
+};
+
+// The screens lie stacked, each the size of the window: only what shows is drawn.
+TEST_F(ComposeTest, AControlHiddenWholeBehindASiblingIsPassedOverAndThePictureStaysTheSame) {
+    struct Case {
+        const char* name;
+        host::gdi::Rect front; // left, top, right, bottom
+        bool frontVisible;
+        bool backDrawn;
+    };
+    const Case cases[] = {
+        {"front exactly over the back", {50, 50, 750, 550}, true, false},
+        {"front over more than the back", {0, 0, 800, 600}, true, false},
+        {"front hidden", {0, 0, 800, 600}, false, true},
+        {"front leaves a strip of the back", {0, 0, 800, 540}, true, true},
+    };
+    for (const Case& c : cases) {
+        auto& back = place<CountedBox>(form, 50, 50, 700, 500);
+        auto& inner = place<PictureBox>(back, 10, 10, 50, 50);
+        auto& front = place<PictureBox>(form, c.front.left, c.front.top, c.front.right - c.front.left,
+                                        c.front.bottom - c.front.top);
+        front.setVisible(c.frontVisible);
+        paint(back, kRed);
+        paint(inner, kBlue);
+        paint(front, kGreen);
+        back.asked = 0;
+        auto& f = compose();
+        EXPECT_EQ(back.asked > 0, c.backDrawn) << c.name;
+        EXPECT_EQ(f.pixel(70, 70), c.frontVisible ? kGreen : kBlue) << c.name;
+        EXPECT_EQ(f.pixel(400, 545), c.backDrawn ? kRed : kGreen) << c.name;
+        front.setParent(nullptr);
+        inner.setParent(nullptr);
+        back.setParent(nullptr);
+    }
+}
+
 } // namespace

@@ -200,11 +200,12 @@ void UnitScreen::bindEvents() {
 
 void UnitScreen::ShowUnitScreen(std::int16_t NeedPhysical, const std::string& Mode) {
     auto& picUnit = context_.pictures.picUnit;
-    picUnit.setEnabled(false);
     const std::string line(captions::kFirstLine);
     GMSGUnit.setVisible(false);
     GPUnit.setVisible(false);
     context_.screens.ActivateScreen(picUnit);
+    // Input that flows while the list fills finds the screen closed: its line is not set yet.
+    picUnit.setEnabled(false);
     ResetUnitMembers();
 
     fillMemberGrid(NeedPhysical);

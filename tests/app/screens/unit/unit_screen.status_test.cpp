@@ -101,4 +101,23 @@ TEST_F(UnitStatusTest, TipsOfASlotAndOfAnUnplacedStudentAndLeavingBringsTheStatu
     EXPECT_EQ(message(), status);
 }
 
+// The player clicks チーム出力 and at once points at and clicks a number
+// button: that input flows while the screen fills its list, before its line
+// is set, and is not taken by the half-built screen.
+TEST_F(UnitStatusTest, InputArrivingWhileTheScreenOpensIsNotTakenByIt) {
+    const auto [exportX, exportY] = onForm(control("GLSystem", 4), 5, 5);
+    const auto [numberX, numberY] = onForm(control("GLUnitNumber", 4), 5, 5);
+    driver.click(exportX, exportY);
+    driver.push(host::ui::InputEvent::move(numberX, numberY));
+    driver.click(numberX, numberY);
+    main->DoEvents();
+
+    EXPECT_TRUE(boxes.shown().empty()) << boxes.shown().front().text;
+    EXPECT_TRUE(control("picUnit").Enabled());
+    EXPECT_FALSE(button("GLUnitNumber", 4).Selected());
+    hover("GLUnitNumber", 4);
+    EXPECT_EQ(message(), std::string(kFirstLine) + "の5番\r\n誰もメンバーに選択されていません\r\n" +
+                             data().GetUnitNumberTips(kFirstLine, 5));
+}
+
 } // namespace
