@@ -4,7 +4,7 @@
 
 #include "app/shell/entry_procedure.h"
 #include "state/g_data.h"
-#include "state/menu_keys.h"
+#include "toolkit/ctr_graphical_label_lite.h"
 
 #include <filesystem>
 
@@ -16,8 +16,6 @@ namespace {
 // virtual clock run the window's idle wait).
 constexpr int kMostIdleLooks = 40;
 constexpr std::size_t kActionsKept = 30;
-// The newcomers' list cell that holds the name.
-constexpr std::int16_t kNewcomerNameCell = 1;
 
 bool internalError(const host::sys::ScriptedMessageBoxes::Shown& box) {
     for (const char* mark : {"Err:", "Error:", "error:"})
@@ -30,14 +28,17 @@ bool visible(host::ui::Form& form, const char* name) {
     return control && control->Visible();
 }
 
-// Every newcomer of the month joins the roster; the menu stays as it was.
-void admitNewcomers(clsData& data) {
-    const MenuKey menu = data.GetMenu();
-    data.SetMenu(menu_key::kNewcomers);
-    if (const auto newcomers = data.GetGridData(""))
-        for (const clsGetGridData& row : *newcomers)
-            data.SetNewStudent(row.Data(kNewcomerNameCell));
-    data.SetMenu(menu);
+// Admits the whole newcomer list as a player does, one click a look:
+// "全選択", the action button, then "はい". True once the question is answered.
+bool admitWholeList(host::ui::Form& form, apptest::WatchedWindow& window) {
+    if (visible(form, "picMSG")) {
+        apptest::clickControl(window, apptest::controlNamed(form, "GLMSGExcute"));
+        return true;
+    }
+    auto& selectAll = dynamic_cast<ctrGraphicalLabelLite&>(apptest::controlNamed(form, "GLCommand"));
+    auto& action = dynamic_cast<ctrGraphicalLabelLite&>(apptest::controlNamed(form, "GLContract"));
+    apptest::clickControl(window, action.Enable() ? static_cast<host::ui::Control&>(action) : selectAll);
+    return false;
 }
 
 } // namespace
@@ -91,9 +92,13 @@ MonkeyRun MonkeyGame::play(unsigned seed, int steps, Start start) {
             --idle;
             return;
         }
-        if (!admitted && visible(form, "picSchool") && !visible(form, "picStart")) {
-            admitNewcomers(Data());
-            admitted = true;
+        if (!admitted) {
+            // The opening declined, then the newcomers admitted.
+            if (apptest::schoolScreenTitle(form) == "新入生")
+                admitted = admitWholeList(form, window);
+            else if (visible(form, "picMSG"))
+                apptest::clickControl(window, apptest::controlNamed(form, "GLMSGCancel"));
+            return;
         }
         if (const clsData* data = gData.find()) {
             const bool running = !visible(form, "picStart");
