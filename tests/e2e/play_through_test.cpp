@@ -1,7 +1,8 @@
 // A game played through the real window by mouse, as a player would: a new
-// game, the new year's lists, a week's timetable, days with lessons, a
-// purchase in the town, a save; then the game quit, started again and the
-// save loaded back. Each step's picture is kept in looks/screens/.
+// game, the new year's lists, a week's timetable, days with lessons, a quest
+// with a formed unit, a purchase in the town, a save; then the game quit,
+// started again and the save loaded back. Each step's picture is kept in
+// looks/screens/.
 #include "e2e/game_window.h"
 
 #include <gtest/gtest.h>
@@ -42,9 +43,19 @@ constexpr Point kSave{50, 432};
 constexpr Point kLoad{50, 467};
 constexpr Point kBack{175, 572};
 constexpr Point kCommitWeek{230, 572};
+constexpr Point kQuests{375, 262};
+constexpr Point kBackToMenu{175, 572};
+constexpr Point kUnitDone{735, 332};
 constexpr Point kItemShop{175, 162};
 constexpr Point kFirstShopRow{150, 154};
 constexpr Point kBuy{590, 312};
+// The unit screen: member row r of its grid and the number button of place k.
+Point unitMember(int r) {
+    return {105, 93 + 22 * r};
+}
+Point unitPlace(int k) {
+    return {317, 332 + 35 * k};
+}
 // The quantity slider's track, right of its thumb: one large step.
 constexpr Point kSliderPage{300, 360};
 constexpr Point kLeavePlace{175, 572};
@@ -64,12 +75,14 @@ Point classSlotCopy(int slot) {
 // The status panel at the top of the school screen: date, money, points.
 constexpr int kStatusHeight = 90;
 
-// The school screen's main menu is back and usable: its system buttons
-// are drawn enabled (blue), not darkened or hidden behind a report.
+// The school screen's main menu is back: its system buttons are drawn
+// (blue) and no report box or dialog lies over it (their gold frame).
 bool atSchoolMenu(const host::gdi::Bitmap& picture) {
     const host::gdi::COLORREF pixel = picture.pixel(30, 440);
     const int red = pixel & 0xFF, blue = (pixel >> 16) & 0xFF;
-    return blue > 130 && blue > red + 60;
+    const host::gdi::COLORREF gold = host::gdi::RGB(255, 215, 0);
+    return blue > 130 && blue > red + 60 && picture.pixel(200, 300) != gold &&
+           picture.pixel(599, 300) != gold;
 }
 
 // The windows the display shows now.
@@ -151,7 +164,20 @@ TEST_F(PlayThroughTest, ANewGamePlayedSavedQuitAndLoadedBackShowsTheSameSchool) 
         runDays(kNextDay, "monday");
         runDays(kTeach, "lesson");
         runDays(kWeekend, "first_saturday");
-        runDays(kNextDay, "sunday");
+        // A quest on Saturday: the first of the list, a unit of five formed
+        // for it, carried out on Sunday.
+        click(kQuests, "quests");
+        click(listRow(0), "quest_chosen");
+        click(kListAction, "quest_unit");
+        for (int k = 0; k < 5; ++k) {
+            click(unitMember(k), "unit_member_" + std::to_string(k + 1));
+            click(unitPlace(k), "unit_place_" + std::to_string(k + 1));
+        }
+        click(kUnitDone, "quest_taken");
+        const host::gdi::Bitmap beforeQuest = click(kBackToMenu, "quest_menu");
+        const host::gdi::Bitmap afterQuest = runDays(kNextDay, "quest_done");
+        EXPECT_FALSE(sameRegion(beforeQuest, afterQuest, 0, kStatusHeight))
+            << "the quest's day shows in the status";
         runDays(kWeekend, "second_saturday");
 
         click(kTown, "town");
