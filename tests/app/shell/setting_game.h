@@ -39,15 +39,7 @@ class SettingGame : private StoppedWallClock, public schooltest::SchoolGame {
 
     // Clicks the slot's row (slot row + 1 = slot number) in its number column.
     void clickSlot(std::int16_t row) {
-        auto& grid = slots();
-        const host::gdi::Rect rect =
-            grid.SlotRect(static_cast<std::int16_t>(row - grid.TopRow() + grid.HeaderRows()), 1);
-        int x = (rect.left + rect.right) / 2;
-        int y = (rect.top + rect.bottom) / 2;
-        for (host::ui::Control* c = &grid; c && c != &main->form(); c = c->Parent()) {
-            x += c->Left();
-            y += c->Top();
-        }
+        const auto [x, y] = rowPoint(slots(), row);
         driver.push(host::ui::InputEvent::move(x, y));
         driver.click(x, y);
         main->DoEvents();

@@ -111,6 +111,20 @@ class SchoolGame : public testing::Test {
         main->DoEvents();
     }
 
+    // The point of the form in the middle of a grid row's name cell.
+    std::pair<int, int> rowPoint(ctrGraphicalGridVer2& grid, std::int16_t row) {
+        const int slot = grid.HeaderRows() + row - grid.TopRow();
+        if (row < grid.TopRow() || slot >= grid.ShownSlots())
+            throw std::runtime_error("row " + std::to_string(row) + " is not on screen");
+        const host::gdi::Rect cell = grid.SlotRect(static_cast<std::int16_t>(slot), 1);
+        int x = (cell.left + cell.right) / 2;
+        int y = (cell.top + cell.bottom) / 2;
+        for (host::ui::Control* c = &grid; c && c != &main->form(); c = c->Parent()) {
+            x += c->Left();
+            y += c->Top();
+        }
+        return {x, y};
+    }
     // A new year's list ("新入生" or "新規スポンサー") is on show.
     bool newYearListOpen() {
         const std::string& list = button("GLSchoolMenu").Text();

@@ -27,20 +27,6 @@ class SchoolListGame : public SchoolGame {
     std::string tip() { return control<ctrGraphicalMSG>("GMSGSchool").Text(); }
     std::string body() { return control<host::ui::Label>("lblBody").Caption(); }
 
-    // The point of the form in the middle of a grid row's name cell.
-    std::pair<int, int> rowPoint(ctrGraphicalGridVer2& grid, std::int16_t row) {
-        const int slot = grid.HeaderRows() + row - grid.TopRow();
-        if (row < grid.TopRow() || slot >= grid.ShownSlots())
-            throw std::runtime_error("row " + std::to_string(row) + " is not on screen");
-        const host::gdi::Rect cell = grid.SlotRect(static_cast<std::int16_t>(slot), 1);
-        int x = (cell.left + cell.right) / 2;
-        int y = (cell.top + cell.bottom) / 2;
-        for (host::ui::Control* c = &grid; c && c != &main->form(); c = c->Parent()) {
-            x += c->Left();
-            y += c->Top();
-        }
-        return {x, y};
-    }
     void hoverRow(ctrGraphicalGridVer2& grid, std::int16_t row) {
         const auto [x, y] = rowPoint(grid, row);
         driver.push(host::ui::InputEvent::move(x, y));
